@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package Tinctora needs to build, run and test.
+# Safe to run again: apt-get skips what is already there.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  libxcb1-dev
+  # German texts of the toolkit itself
+  qt6-translations-l10n
+  # fonts for the captions (Times New Roman and Tahoma stand-ins)
+  fonts-liberation fonts-dejavu-core
+  # running and testing on a virtual X server
+  xvfb xauth x11-xserver-utils xdotool xclip imagemagick openbox
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update
+  $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,86 @@
+// How the channel boxes read and write their text.
+#include "channel_text.h"
+
+namespace tinctora {
+
+namespace {
+
+constexpr int kBackspace = 8;
+
+bool IsDigit(int code) { return code >= '0' && code <= '9'; }
+bool IsHexLetter(int code) { return code >= 'A' && code <= 'F'; }
+int UpperCase(int code) { return code >= 'a' && code <= 'z' ? code - 'a' + 'A' : code; }
+int LowerCase(int code) { return code >= 'A' && code <= 'Z' ? code - 'A' + 'a' : code; }
+
+int DigitValue(char ch, int base) {
+    int value = -1;
+    if (ch >= '0' && ch <= '9') {
+        value = ch - '0';
+    } else if (ch >= 'a' && ch <= 'f') {
+        value = ch - 'a' + 10;
+    } else if (ch >= 'A' && ch <= 'F') {
+        value = ch - 'A' + 10;
+    }
+    return value < base ? value : -1;
+}
+
+} // namespace
+
+int FilterChannelKey(int index, int code, bool hexMode) {
+    if (index == kHexBoxIndex) {
+        const int lower = LowerCase(code);
+        const int upper = UpperCase(lower);
+        if (IsDigit(upper) || IsHexLetter(upper) || lower == kBackspace || lower == '#') {
+            return lower;
+        }
+        return 0;
+    }
+    const int upper = UpperCase(code);
+    if (IsDigit(upper) || upper == kBackspace) {
+        return upper;
+    }
+    if (IsHexLetter(upper) && index <= 2 && hexMode) {
+        return upper;
+    }
+    return 0;
+}
+
+int32_t ReadLeadingNumber(std::string_view text, int base) {
+    // Any value above every channel maximum clamps the same way.
+    constexpr int32_t kSaturated = 1'000'000;
+    int32_t value = 0;
+    for (const char ch : text) {
+        const int digit = DigitValue(ch, base);
+        if (digit < 0) {
+            break;
+        }
+        value = value * base + digit;
+        if (value > kSaturated) {
+            value = kSaturated;
+        }
+    }
+    return value;
+}
+
+int16_t ReadChannelText(int index, std::string_view text, bool hexMode) {
+    const int base = index <= 2 && hexMode ? 16 : 10;
+    return static_cast<int16_t>(ClampValue(ReadLeadingNumber(text, base), 0, ChannelMaximum(index)));
+}
+
+std::string RgbChannelText(int16_t value, bool hexMode) {
+    return hexMode ? HexByte(value, 1) : DecimalText(value);
+}
+
+std::string HexColourText(const RGBColor& color) {
+    return "#" + HexByte(color.red, 0) + HexByte(color.green, 0) + HexByte(color.blue, 0);
+}
+
+std::string DecimalText(int32_t value) { return std::to_string(value); }
+
+int16_t WebSafeValue(int32_t value) {
+    RGBColor color;
+    color.red = static_cast<int16_t>(value);
+    return SnapWebSafe(color).red;
+}
+
+} // namespace tinctora

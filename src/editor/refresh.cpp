@@ -1,0 +1,109 @@
+// The refresh cycle: every change of the colour ends here, and every display
+// is brought in step with CurRGB and CurHSL.
+#include "frm_main.h"
+
+#include "channel_text.h"
+#include "frm_picker.h"
+
+#include <QCheckBox>
+
+namespace tinctora {
+
+bool WebSafeMode(const frmMain& form) { return form.chkWebSafe->isChecked(); }
+bool HexMode(const frmMain& form) { return form.chkShowHexvalues->isChecked(); }
+bool LinkedMode(const frmMain& form) { return form.chkLinkChannels->isChecked(); }
+
+namespace {
+
+// Writes the texts of a group of boxes under the refresh mark, so that their
+// change handler leaves the colour alone.
+template <std::size_t N>
+void WriteMarked(const std::array<TextBox*, N>& boxes, const std::array<std::string, N>& texts) {
+    for (auto* box : boxes) {
+        box->Tag = QStringLiteral("noRefresh");
+    }
+    for (std::size_t i = 0; i < N; ++i) {
+        boxes[i]->setText(QString::fromStdString(texts[i]));
+    }
+    for (auto* box : boxes) {
+        box->Tag.clear();
+    }
+}
+
+PackedColor HslContrast(HSLColor hsl) {
+    RGBColor scratch;
+    UpdateRGB(hsl, scratch);
+    return ContrastColor(PackColor(scratch));
+}
+
+} // namespace
+
+void frmMain::RefreshChannels(int32_t ChannelIndex) {
+    const int k = ChannelIndex;
+    const bool hex = HexMode(*this);
+    const auto snap = [this] {
+        if (WebSafeMode(*this)) {
+            CurRGB = SnapWebSafe(CurRGB);
+        }
+    };
+
+    if (k != 0 && k != 1 && k != 2) {
+        if (k == 3 || k == 4 || k == 5) {
+            UpdateRGB(CurHSL, CurRGB);
+        }
+        snap();
+        WriteMarked<3>({txtValue[0], txtValue[1], txtValue[2]},
+                       {RgbChannelText(CurRGB.red, hex), RgbChannelText(CurRGB.green, hex),
+                        RgbChannelText(CurRGB.blue, hex)});
+    }
+    if (k != 3 && k != 4 && k != 5) {
+        snap();
+        UpdateHSL(CurRGB, CurHSL);
+        WriteMarked<3>({txtValue[3], txtValue[4], txtValue[5]},
+                       {DecimalText(CurHSL.hue), DecimalText(CurHSL.saturation),
+                        DecimalText(CurHSL.luminance)});
+    }
+    if (k != kHexBoxIndex) {
+        snap();
+        WriteMarked<1>({txtValue[6]}, {HexColourText(CurRGB)});
+    }
+
+    WebSafeNeighbour = SnapWebSafe(CurRGB);
+    picWSColor->setBackColor(PackColor(WebSafeNeighbour));
+    lblCaution->setForeColor(ContrastColor(PackColor(CurRGB)));
+
+    frmPicker& picker = Picker();
+    if (LinkedMode(*this)) {
+        picker.setChoosingLineColor(lblCaution->foreColor());
+    } else {
+        switch (PickerChannel) {
+        case 0: picker.setChoosingLineColor(ContrastColor(PackColor(CurRGB.red, 0, 0))); break;
+        case 1: picker.setChoosingLineColor(ContrastColor(PackColor(0, CurRGB.green, 0))); break;
+        case 2: picker.setChoosingLineColor(ContrastColor(PackColor(0, 0, CurRGB.blue))); break;
+        case 3: picker.setChoosingLineColor(HslContrast({CurHSL.hue, 240, 120})); break;
+        case 4:
+            picker.setChoosingLineColor(HslContrast({CurHSL.hue, CurHSL.saturation, 120}));
+            break;
+        case 5:
+            picker.setChoosingLineColor(HslContrast({CurHSL.hue, 240, CurHSL.luminance}));
+            break;
+        case 7: picker.setChoosingLineColor(lblCaution->foreColor()); break;
+        default: break;
+        }
+    }
+
+    picInvert->setBackColor(0xFFFFFF - PackColor(CurRGB));
+    picColor->setBackColor(PackColor(CurRGB));
+
+    const bool differs = picColor->backColor() != picWSColor->backColor();
+    if (differs && lblCaution->isHidden()) {
+        lblCaution->setVisible(true);
+    } else if (!differs && !lblCaution->isHidden()) {
+        lblCaution->setVisible(false);
+    }
+
+    UpdateSchemePreview();
+    UpdateMiniScrolls();
+}
+
+} // namespace tinctora

@@ -1,0 +1,178 @@
+// The small control kinds of Tinctora's windows.
+#include "controls.h"
+
+#include "packed_qcolor.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+namespace tinctora {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+void TextBox::setTypingLimit(int length) { typingLimit_ = length; }
+
+static bool IsEditingShortcut(const QKeyEvent* event) {
+    static const QKeySequence::StandardKey kKept[] = {
+        QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut,
+        QKeySequence::Paste,     QKeySequence::Undo, QKeySequence::Redo,
+    };
+    for (const auto key : kKept) {
+        if (event->matches(key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TextBox::insertTyped(const QString& text) {
+    // Typed text replaces the selection; the limit counts what stays.
+    const qsizetype kept = this->text().size() - selectedText().size();
+    if (kept + text.size() > typingLimit_) {
+        return;
+    }
+    insert(text);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    // Keys without a character (arrows, Home, End, Delete) and the editing
+    // shortcuts keep their usual behaviour; backspace passes the filter below.
+    if (IsEditingShortcut(event) || event->key() == Qt::Key_Delete || text.isEmpty()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace) {
+        if (!keyFilter || keyFilter(8) == 8) {
+            QLineEdit::keyPressEvent(event);
+        }
+        event->accept();
+        return;
+    }
+    event->accept();
+    QString accepted;
+    for (const QChar ch : text) {
+        const int code = keyFilter ? keyFilter(ch.unicode()) : ch.unicode();
+        if (code != 0) {
+            accepted.append(QChar(code));
+        }
+    }
+    if (!accepted.isEmpty()) {
+        insertTyped(accepted);
+    }
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent* event) {
+    // Composed characters pass the same filter as typed ones.
+    QString accepted;
+    for (const QChar ch : event->commitString()) {
+        const int code = keyFilter ? keyFilter(ch.unicode()) : ch.unicode();
+        if (code != 0) {
+            accepted.append(QChar(code));
+        }
+    }
+    if (!accepted.isEmpty()) {
+        insertTyped(accepted);
+    }
+    event->accept();
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    selectAfterPress_ = event->reason() == Qt::MouseFocusReason;
+    emit gotFocus();
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    const bool select = selectAfterPress_;
+    selectAfterPress_ = false;
+    QLineEdit::mousePressEvent(event);
+    if (select) {
+        emit gotFocus();
+    }
+}
+
+ColourLabel::ColourLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void ColourLabel::setForeColor(PackedColor color) {
+    foreColor_ = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, ToQColor(color));
+    setPalette(pal);
+}
+
+void ColourLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+ColourRadioButton::ColourRadioButton(const QString& text, QWidget* parent)
+    : QRadioButton(text, parent) {
+    setAutoFillBackground(true);
+}
+
+void ColourRadioButton::setBackColor(PackedColor color) {
+    backColor_ = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(color));
+    pal.setColor(QPalette::Button, ToQColor(color));
+    setPalette(pal);
+}
+
+void ColourRadioButton::setForeColor(PackedColor color) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, ToQColor(color));
+    pal.setColor(QPalette::ButtonText, ToQColor(color));
+    setPalette(pal);
+}
+
+ArrowButton::ArrowButton(QWidget* parent) : QPushButton(parent) {
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+void ArrowButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    QPainter painter(this);
+    QStyleOption option;
+    option.initFrom(this);
+    // A small arrow in the middle of the narrow button.
+    const int side = 7;
+    option.rect = QRect((width() - side) / 2, (height() - side) / 2, side, side);
+    style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, this);
+}
+
+void ArrowButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        QPushButton::mousePressEvent(event);
+    }
+    emit mouseDown(event->button());
+}
+
+void ArrowButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        QPushButton::mouseReleaseEvent(event);
+    }
+    emit mouseUp(event->button());
+}
+
+LineControl::LineControl(QWidget* parent, QPoint from, QPoint to, PackedColor color)
+    : QWidget(parent), color_(color) {
+    const QRect span = QRect(from, to).normalized();
+    setGeometry(span.left(), span.top(), std::max(span.width(), 1), std::max(span.height(), 1));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(color_));
+}
+
+} // namespace tinctora

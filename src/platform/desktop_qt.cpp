@@ -1,0 +1,127 @@
+// The desktop as Qt gives it on X11 (and through XWayland).
+#include "desktop_qt.h"
+
+#include "palette_colours.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace tinctora {
+
+int QtDesktop::colourDepth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->depth() : 0;
+}
+
+QSize QtDesktop::screenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry().size() : QSize();
+}
+
+std::optional<QPoint> QtDesktop::pointerPosition() {
+    if (QGuiApplication::primaryScreen() == nullptr) {
+        return std::nullopt;
+    }
+    return QCursor::pos();
+}
+
+bool QtDesktop::setPointerPosition(QPoint position) {
+    if (QGuiApplication::primaryScreen() == nullptr) {
+        return false;
+    }
+    QCursor::setPos(position);
+    return true;
+}
+
+std::optional<QRect> QtDesktop::windowRect(const QWidget* widget) {
+    if (widget == nullptr) {
+        return std::nullopt;
+    }
+    if (widget->isWindow()) {
+        return widget->frameGeometry();
+    }
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+bool QtDesktop::setTopmost(QWidget* window, bool topmost) {
+    if (window == nullptr) {
+        return false;
+    }
+    QWindow* handle = window->windowHandle();
+    if (handle == nullptr) {
+        return false;
+    }
+    // Changing the flags of the platform window, not of the widget, keeps the
+    // window mapped: the widget's setWindowFlags would hide it.
+    handle->setFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (topmost) {
+        handle->raise();
+    }
+    return true;
+}
+
+void QtDesktop::setCapture(QWidget* widget) {
+    if (widget != nullptr) {
+        widget->grabMouse();
+    }
+}
+
+void QtDesktop::releaseCapture() {
+    if (QWidget* grabber = QWidget::mouseGrabber()) {
+        grabber->releaseMouse();
+    }
+}
+
+PackedColor QtDesktop::systemColour(int32_t index) {
+    return PaletteSystemColour(QApplication::palette(), index);
+}
+
+MessageAnswer QtDesktop::showMessage(QWidget* parent, MessageKind kind, const QString& text) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("Tinctora"));
+    // The texts carry bare line breaks and may hold "<html>": never rich text.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+
+    QPushButton* first = nullptr;
+    QPushButton* yes = nullptr;
+    QPushButton* no = nullptr;
+    QPushButton* ok = nullptr;
+    if (kind == MessageKind::OkCancelWarning) {
+        box.setIcon(QMessageBox::Warning);
+        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        first = ok;
+    } else {
+        box.setIcon(QMessageBox::Question);
+        yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+        first = yes;
+    }
+    QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(first);
+    box.setEscapeButton(cancel);
+    box.exec();
+
+    const auto* clicked = box.clickedButton();
+    if (clicked == nullptr) {
+        return MessageAnswer::Cancel;
+    }
+    if (clicked == ok) {
+        return MessageAnswer::Ok;
+    }
+    if (clicked == yes) {
+        return MessageAnswer::Yes;
+    }
+    if (clicked == no) {
+        return MessageAnswer::No;
+    }
+    return MessageAnswer::Cancel;
+}
+
+} // namespace tinctora

@@ -1,0 +1,12 @@
+// Maps the classic system-colour indices onto the roles of a Qt palette.
+#pragma once
+
+#include "colour.h"
+
+class QPalette;
+
+namespace tinctora {
+
+PackedColor PaletteSystemColour(const QPalette& palette, int32_t index);
+
+} // namespace tinctora

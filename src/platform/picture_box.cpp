@@ -1,0 +1,138 @@
+// A picture box with a client area, a persistent image and mouse events.
+#include "picture_box.h"
+
+#include "packed_qcolor.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tinctora {
+
+PictureBox::PictureBox(QWidget* parent, BoxBorder border)
+    : QFrame(parent), client_(new QWidget(this)) {
+    switch (border) {
+    case BoxBorder::None:
+        setFrameStyle(QFrame::NoFrame);
+        break;
+    case BoxBorder::Sunken:
+        // A plain panel: Fusion's styled panel would draw only one pixel of it.
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+        break;
+    case BoxBorder::Flat:
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+        break;
+    }
+    setAutoFillBackground(true);
+    client_->setAutoFillBackground(true);
+    client_->installEventFilter(this);
+    installEventFilter(this);
+    setBackColor(kBlack);
+}
+
+void PictureBox::setBackColor(PackedColor color) {
+    backColor_ = color;
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, ToQColor(color));
+    client_->setPalette(pal);
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    overlay_ = nullptr;
+    client_->update();
+}
+
+QImage& PictureBox::image() {
+    if (image_.isNull() || image_.size() != client_->size()) {
+        QImage fresh(client_->size(), QImage::Format_RGB32);
+        fresh.fill(ToQColor(backColor_));
+        image_ = fresh;
+    }
+    return image_;
+}
+
+void PictureBox::refresh() { client_->update(); }
+
+void PictureBox::setOverlay(std::function<void(QPainter&)> paint) {
+    overlay_ = std::move(paint);
+    client_->update();
+}
+
+void PictureBox::clearOverlay() {
+    overlay_ = nullptr;
+    client_->update();
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    client_->setGeometry(contentsRect());
+}
+
+void PictureBox::paintClient(QPaintEvent* /*event*/) {
+    if (image_.isNull() && picture_.isNull() && !overlay_) {
+        return;
+    }
+    QPainter painter(client_);
+    if (!image_.isNull()) {
+        painter.drawImage(0, 0, image_);
+    }
+    if (!picture_.isNull()) {
+        painter.drawPixmap(0, 0, picture_);
+    }
+    if (overlay_) {
+        overlay_(painter);
+    }
+}
+
+bool PictureBox::forwardMouse(QWidget* from, QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPointF position = client_->mapFrom(from, mouse->position());
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        pressedInside_ = true;
+        emit mouseDown(mouse->button(), mouse->buttons(), position);
+        return true;
+    case QEvent::MouseMove:
+        emit mouseMove(mouse->buttons(), position);
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const bool inside = rect().contains(mapFrom(from, mouse->position().toPoint()));
+        const bool click = pressedInside_ && inside && mouse->button() == Qt::LeftButton;
+        if (mouse->buttons() == Qt::NoButton) {
+            pressedInside_ = false;
+        }
+        emit mouseUp(mouse->button(), mouse->buttons(), position);
+        if (click) {
+            emit clicked();
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool PictureBox::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != client_ && widget != this) {
+        return QFrame::eventFilter(watched, event);
+    }
+    if (widget == client_ && event->type() == QEvent::Paint) {
+        paintClient(static_cast<QPaintEvent*>(event));
+        return true;
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        return forwardMouse(widget, event);
+    default:
+        return QFrame::eventFilter(watched, event);
+    }
+}
+
+} // namespace tinctora

@@ -1,0 +1,67 @@
+// A picture box: an optional border around a client area with a background
+// colour, a picture, a persistent image that drawing goes into, and mouse
+// events in client coordinates.
+#pragma once
+
+#include "colour.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QPixmap>
+
+#include <functional>
+
+namespace tinctora {
+
+enum class BoxBorder { None, Sunken, Flat };
+
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent, BoxBorder border = BoxBorder::Sunken);
+
+    // Children of the box are placed on its client area, clipped to it.
+    QWidget* client() const { return client_; }
+
+    PackedColor backColor() const { return backColor_; }
+    void setBackColor(PackedColor color);
+
+    // The picture is drawn at the top left of the client area, over the image.
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+
+    // The persistent image: what is drawn into it survives repaints. It is
+    // created on first use with the client area's size and background colour.
+    QImage& image();
+    bool hasImage() const { return !image_.isNull(); }
+    // Shows the persistent image's new content.
+    void refresh();
+
+    // Drawing that is not kept: painted after the image and picture until the
+    // next setPicture() or clearOverlay().
+    void setOverlay(std::function<void(QPainter&)> paint);
+    void clearOverlay();
+
+signals:
+    void mouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPointF position);
+    void mouseMove(Qt::MouseButtons buttons, QPointF position);
+    void mouseUp(Qt::MouseButton button, Qt::MouseButtons buttons, QPointF position);
+    void clicked();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void paintClient(QPaintEvent* event);
+    bool forwardMouse(QWidget* from, QEvent* event);
+
+    QWidget* client_;
+    PackedColor backColor_ = kBlack;
+    QPixmap picture_;
+    QImage image_;
+    std::function<void(QPainter&)> overlay_;
+    bool pressedInside_ = false;
+};
+
+} // namespace tinctora

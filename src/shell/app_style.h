@@ -1,0 +1,13 @@
+// What the application sets up once before its first window: the style, the
+// font, the toolkit's German texts and the desktop's system colours.
+#pragma once
+
+class QApplication;
+
+namespace tinctora {
+
+class Desktop;
+
+void ApplyApplicationStyle(QApplication& app, Desktop& desktop);
+
+} // namespace tinctora

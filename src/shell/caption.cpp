@@ -1,0 +1,15 @@
+// The window caption built from the application's title and version.
+#include "caption.h"
+
+namespace tinctora {
+
+std::string WindowCaption(std::string_view title, int major, int minor, int revision) {
+    std::string caption(title);
+    caption += " Version " + std::to_string(major) + "." + std::to_string(minor);
+    if (revision != 0) {
+        caption += "." + std::to_string(revision);
+    }
+    return caption;
+}
+
+} // namespace tinctora

@@ -1,0 +1,57 @@
+// The main window's construction, tab order and close handling.
+#include "frm_main.h"
+
+#include "frm_picker.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+
+namespace tinctora {
+
+frmMain::frmMain(Desktop& desktopLayer, QWidget* parent) : QWidget(parent), desktop(desktopLayer) {
+    buildLayout();
+    connectEditor();
+    connectSliders();
+    connectSampler();
+    connectWebScheme();
+
+    // The tab order of the design: "Beenden" first, so it has the focus at start.
+    const std::initializer_list<QWidget*> order = {
+        cmdExit,        txtValue[0],           txtValue[1],         txtValue[2],
+        txtValue[6],    txtValue[3],           txtValue[4],         txtValue[5],
+        chkWebSafe,     chkShowHexvalues,      chkLinkChannels,     cmdRandom,
+        cmdInvert,      optScreencolorMode[0], optScreencolorMode[1], cmdShowWebFeatures,
+        optHPColormode[0], cmdWebsafeHP,       cmdCopyHPCode,       optHPDMode[0],
+        txtSiteTitle};
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+    for (auto* button : cmdValpick) {
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    for (auto* strip : picMiniScroll) {
+        strip->setFocusPolicy(Qt::NoFocus);
+    }
+    cmdExit->setFocus();
+
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(cmdShowWebFeatures, &QPushButton::clicked, this, &frmMain::cmdShowWebFeatures_Click);
+}
+
+frmMain::~frmMain() { delete picker_.data(); }
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Every close request the window gets (the window manager's, Alt+F4)
+    // ends the program the one way.
+    event->accept();
+    if (!shuttingDown_) {
+        ShutdownApp();
+    }
+}
+
+} // namespace tinctora

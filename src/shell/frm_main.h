@@ -1,0 +1,173 @@
+// The main window: every control, the whole colour state and the handlers of
+// all subsystems. The handlers are defined next to their subsystem's pure code
+// (editor/, sliders/, sampler/, webscheme/); this header is the one map of it.
+#pragma once
+
+#include "colour.h"
+#include "controls.h"
+#include "desktop.h"
+#include "picture_box.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QAction;
+class QTimer;
+
+namespace tinctora {
+
+class frmPicker;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(Desktop& desktop, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // --- shell: start-up, web panel, shutdown (shell/startup.cpp) ---
+    // Returns false when the user cancelled the colour-depth warning; the
+    // window has then not been shown.
+    bool Form_Load();
+    void cmdShowWebFeatures_Click();
+    void cmdExit_Click();
+    void ShutdownApp();
+    // Outer width of the window in twips, as the layout gives it.
+    static constexpr int kNarrowWidthTwips = 3735;
+    static constexpr int kWideWidthTwips = 7170;
+    void setOuterWidthTwips(int twips);
+    // The picker window, created hidden (and loaded) on first access.
+    frmPicker& Picker();
+    bool pickerExists() const { return !picker_.isNull(); }
+
+    // --- editor: colour state and refresh cycle (editor/refresh.cpp) ---
+    RGBColor CurRGB;
+    HSLColor CurHSL;
+    RGBColor WebSafeNeighbour;
+    int32_t PickerChannel = 0;
+    void RefreshChannels(int32_t ChannelIndex);
+
+    // --- editor: text entry, modes and quick actions (editor/text_entry.cpp, modes.cpp) ---
+    int txtValue_KeyPress(int Index, int KeyAscii);
+    void txtValue_Change(int Index);
+    void txtValue_GotFocus(int Index);
+    void SelectAllText(TextBox* box);
+    void chkWebSafe_Click();
+    void chkShowHexvalues_Click();
+    void chkLinkChannels_Click();
+    void cmdInvert_Click();
+    void cmdRandom_Click();
+
+    // --- sliders: strips, arrow buttons, picker and menu (sliders/*.cpp) ---
+    int16_t MiniScrollIndex = -1;
+    int16_t PickerMaxValue = 0;
+    void UpdateMiniScrolls();
+    void picMiniScroll_MouseDown(int Index, Qt::MouseButtons Button, QPointF position);
+    void picMiniScroll_MouseMove(int Index, Qt::MouseButtons Button, QPointF position);
+    void picMiniScroll_MouseUp(int Index, Qt::MouseButtons Button, QPointF position);
+    void cmdValpick_MouseDown(int Index, Qt::MouseButtons Button);
+    void cmdValpick_MouseUp(int Index, Qt::MouseButtons Button);
+    void pictxtBack_MouseDown(int Index);
+    void picTxtBorder_GotFocus(int Index);
+    void WSValues_Click(int Index);
+
+    // --- sampler: the eyedropper (sampler/eyedropper.cpp) ---
+    PackedColor LastSampledColor = 0;
+    void picScreencolor_MouseDown();
+    void tmrScreencolor_Timer();
+    void picScreencolor_MouseUp();
+    void optScreencolorMode_Click(int Index);
+
+    // --- webscheme: roles, preview and HTML code (webscheme/*.cpp) ---
+    void UpdateSchemePreview();
+    void optHPColormode_Click(int Index);
+    void cmdWebsafeHP_Click();
+    void picWSColor_Click();
+    void lblCaution_Click();
+    void cmdCopyHPCode_Click();
+
+    Desktop& desktop;
+
+    // Channel editors, indexed by ChannelIndex (0 red .. 5 luminance, 6 hex).
+    QGroupBox* FrameRGB = nullptr;
+    QGroupBox* FrameHSL = nullptr;
+    std::array<QLabel*, 7> lblChannel{}; // lblRed, lblGreen, lblBlue, lblHue, lblSat, lblLum, lblHex
+    std::array<TextBox*, 7> txtValue{};
+    std::array<PictureBox*, 6> picTxtBorder{};
+    std::array<PictureBox*, 6> pictxtBack{};
+    std::array<ArrowButton*, 6> cmdValpick{};
+    std::array<PictureBox*, 6> picMiniScroll{};
+
+    // Modes and quick actions.
+    QCheckBox* chkWebSafe = nullptr;
+    QCheckBox* chkShowHexvalues = nullptr;
+    QCheckBox* chkLinkChannels = nullptr;
+    PictureBox* picRandom = nullptr;
+    QPushButton* cmdRandom = nullptr;
+    PictureBox* picInvert = nullptr;
+    QPushButton* cmdInvert = nullptr;
+
+    // The current colour beside its web-safe neighbour and the "!" mark.
+    PictureBox* picColor = nullptr;
+    PictureBox* picWSColor = nullptr;
+    ColourLabel* lblCaution = nullptr;
+
+    // The eyedropper.
+    QGroupBox* frameScreencolor = nullptr;
+    PictureBox* picScreencolor = nullptr;
+    std::array<QRadioButton*, 2> optScreencolorMode{};
+    QTimer* tmrScreencolor = nullptr;
+
+    // Window buttons.
+    QPushButton* cmdExit = nullptr;
+    QPushButton* cmdShowWebFeatures = nullptr;
+
+    // The web panel: scheme roles, preview and code generator.
+    QGroupBox* frameHPTheme = nullptr;
+    PictureBox* picHomepageView = nullptr;
+    ColourLabel* lblHPCaption = nullptr;
+    ColourLabel* lblHPText = nullptr;
+    ColourLabel* lblHPLink = nullptr;
+    ColourLabel* lblHPALink = nullptr;
+    ColourLabel* lblHPVLink = nullptr;
+    PictureBox* Picture1 = nullptr;
+    std::array<ColourRadioButton*, 5> optHPColormode{};
+    QPushButton* cmdWebsafeHP = nullptr;
+    QPushButton* cmdCopyHPCode = nullptr;
+    QLabel* Label1 = nullptr;
+    std::array<QRadioButton*, 2> optHPDMode{};
+    QLabel* lblSiteTitle = nullptr;
+    TextBox* txtSiteTitle = nullptr;
+    std::array<LineControl*, 4> Line1{};
+
+    // The web-safe value menu of the red, green and blue arrows.
+    QMenu* WSMnu = nullptr;
+    std::array<QAction*, 6> WSValues{};
+    QString WSMnuTag;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();
+    void connectEditor();
+    void connectSliders();
+    void connectSampler();
+    void connectWebScheme();
+    void RestyleButtons();
+
+    QPointer<frmPicker> picker_;
+    bool shuttingDown_ = false;
+};
+
+// Mode flags, read from the check boxes whenever they are needed.
+bool WebSafeMode(const frmMain& form);
+bool HexMode(const frmMain& form);
+bool LinkedMode(const frmMain& form);
+
+} // namespace tinctora

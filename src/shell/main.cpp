@@ -1,0 +1,25 @@
+// Starts Tinctora: the platform choice, the application and the main window.
+#include "app_style.h"
+#include "desktop_qt.h"
+#include "frm_main.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+
+int main(int argc, char* argv[]) {
+    // Global pointer positions, window placement, the topmost state and screen
+    // reading are not given to Wayland clients: run through XWayland.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication app(argc, argv);
+    tinctora::QtDesktop desktop;
+    tinctora::ApplyApplicationStyle(app, desktop);
+
+    tinctora::frmMain form(desktop);
+    if (!form.Form_Load()) {
+        return EXIT_SUCCESS;
+    }
+    return app.exec();
+}

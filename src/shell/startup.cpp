@@ -1,0 +1,106 @@
+// Start-up, the web panel toggle and shutdown.
+#include "frm_main.h"
+
+#include "caption.h"
+#include "frm_picker.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QGroupBox>
+
+#include <cmath>
+
+namespace tinctora {
+
+namespace {
+
+// The design's outer widths include a frame of 75 twips.
+constexpr int kDesignFrameTwips = 75;
+
+const QString kShowWeb = QStringLiteral("&Web >>");
+const QString kHideWeb = QStringLiteral("<< &Web");
+
+} // namespace
+
+void frmMain::setOuterWidthTwips(int twips) {
+    setFixedWidth(TwipsToPixels(twips - kDesignFrameTwips));
+}
+
+frmPicker& frmMain::Picker() {
+    if (picker_.isNull()) {
+        picker_ = new frmPicker(*this);
+        picker_->Form_Load();
+    }
+    return *picker_;
+}
+
+void frmMain::RestyleButtons() {
+    // Plain push buttons: none is the default that Enter would press.
+    for (auto* button : findChildren<QPushButton*>()) {
+        button->setDefault(false);
+        button->setAutoDefault(false);
+    }
+}
+
+bool frmMain::Form_Load() {
+    if (desktop.colourDepth() < 16) {
+        const QString text = QString::fromUtf8(
+            "Die Farbauflösung ist zu niedrig eingestellt. Es kann zu Farbverfälschungen "
+            "kommen.\r\nEmpfohlen ist mindestens High Color (16 Bit).\r\nTrotzdem fortfahren?");
+        if (desktop.showMessage(nullptr, MessageKind::OkCancelWarning, text) ==
+            MessageAnswer::Cancel) {
+            if (pickerExists()) {
+                picker_->close();
+            }
+            return false;
+        }
+    }
+
+    CurRGB = UnpackColor(PackColor(51, 51, 51));
+
+    // Centred as the wide window, then narrowed: the narrow window opens with
+    // its left edge where the wide one's would be.
+    const QSize screen = desktop.screenSize();
+    const int frameHeight = frameGeometry().height() - height();
+    const double outerWidth = TwipsToPixels(kWideWidthTwips);
+    const double outerHeight = height() + frameHeight;
+    move(static_cast<int>(std::nearbyint(screen.width() / 2.0 - outerWidth / 2.0)),
+         static_cast<int>(std::nearbyint(screen.height() / 2.0 - outerHeight / 2.0)));
+    setOuterWidthTwips(kNarrowWidthTwips);
+
+    setWindowTitle(QString::fromStdString(
+        WindowCaption(kAppTitle, kVersionMajor, kVersionMinor, kVersionRevision)));
+    show();
+    RestyleButtons();
+    RefreshChannels(7);
+    desktop.setTopmost(this, true);
+    return true;
+}
+
+void frmMain::cmdShowWebFeatures_Click() {
+    if (cmdShowWebFeatures->text() == kShowWeb) {
+        setOuterWidthTwips(kWideWidthTwips);
+        cmdShowWebFeatures->setText(kHideWeb);
+    } else {
+        setOuterWidthTwips(kNarrowWidthTwips);
+        cmdShowWebFeatures->setText(kShowWeb);
+    }
+}
+
+void frmMain::cmdExit_Click() {
+    if (pickerExists()) {
+        picker_->close();
+    }
+    close();
+}
+
+void frmMain::ShutdownApp() {
+    shuttingDown_ = true;
+    if (pickerExists()) {
+        picker_->close();
+    }
+    close();
+    QCoreApplication::quit();
+}
+
+} // namespace tinctora

@@ -1,0 +1,57 @@
+// The popup value picker: a frameless 256 x 15 px strip with the channel's
+// gradient and the marker line ChoosingLine.
+#pragma once
+
+#include "colour.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace tinctora {
+
+class frmMain;
+
+// A vertical marker line in the picker's pixel coordinates.
+struct MarkerLine {
+    double X1 = 0;
+    double Y1 = 0;
+    double X2 = 0;
+    double Y2 = 0;
+    PackedColor BorderColor = kBlack;
+};
+
+class frmPicker : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmPicker(frmMain& owner);
+
+    // Sizes the client area to 256 x 15 px and resets the marker.
+    void Form_Load();
+
+    const MarkerLine& ChoosingLine() const { return line_; }
+    void setChoosingLineColor(PackedColor color);
+    void setChoosingLineX(double x);
+
+    int ScaleWidth() const { return width(); }
+    int ScaleHeight() const { return height(); }
+
+    // The persistent drawing of the window: the gradient goes into it.
+    QImage& image();
+
+    void Form_MouseDown(Qt::MouseButtons Button, QPointF position);
+    void Form_MouseMove(Qt::MouseButtons Button, QPointF position);
+    void Form_MouseUp(Qt::MouseButtons Button, QPointF position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    frmMain& owner_;
+    MarkerLine line_;
+    QImage image_;
+};
+
+} // namespace tinctora

@@ -1,0 +1,59 @@
+// A scripted desktop for the tests.
+#include "fake_desktop.h"
+
+#include <QWidget>
+
+namespace tinctora {
+
+bool FakeDesktop::setPointerPosition(QPoint position) {
+    pointer = position;
+    pointerMoves.push_back(position);
+    return true;
+}
+
+std::optional<QRect> FakeDesktop::windowRect(const QWidget* widget) {
+    if (windowRectFails || widget == nullptr) {
+        return std::nullopt;
+    }
+    if (forcedWindowRect && widget->isWindow()) {
+        return forcedWindowRect;
+    }
+    if (widget->isWindow()) {
+        return widget->frameGeometry();
+    }
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+bool FakeDesktop::setTopmost(QWidget* window, bool on) {
+    if (topmostFails) {
+        return false;
+    }
+    topmostCalls.emplace_back(window, on);
+    return true;
+}
+
+void FakeDesktop::releaseCapture() {
+    captured = nullptr;
+    ++releaseCount;
+}
+
+MessageAnswer FakeDesktop::showMessage(QWidget*, MessageKind kind, const QString& text) {
+    messages.push_back({kind, text});
+    if (answers.empty()) {
+        return MessageAnswer::Cancel;
+    }
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+bool FakeDesktop::topmost(const QWidget* window) const {
+    for (auto it = topmostCalls.rbegin(); it != topmostCalls.rend(); ++it) {
+        if (it->first == window) {
+            return it->second;
+        }
+    }
+    return false;
+}
+
+} // namespace tinctora

@@ -1,0 +1,50 @@
+// A scripted desktop for the tests: fixed screen, pointer and colour depth,
+// recorded calls, and message boxes answered from a queue.
+#pragma once
+
+#include "desktop.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+namespace tinctora {
+
+class FakeDesktop : public Desktop {
+public:
+    int depth = 24;
+    QSize screen{1024, 768};
+    std::optional<QPoint> pointer = QPoint(0, 0);
+    std::optional<QRect> forcedWindowRect; // overrides the widgets' own geometry
+    bool windowRectFails = false;
+    bool topmostFails = false;
+
+    // What the program did.
+    std::vector<std::pair<const QWidget*, bool>> topmostCalls;
+    std::vector<QPoint> pointerMoves;
+    QWidget* captured = nullptr;
+    int releaseCount = 0;
+    struct Message {
+        MessageKind kind;
+        QString text;
+    };
+    std::vector<Message> messages;
+    // Answers for the next message boxes; an empty queue answers Cancel.
+    std::deque<MessageAnswer> answers;
+
+    int colourDepth() override { return depth; }
+    QSize screenSize() override { return screen; }
+    std::optional<QPoint> pointerPosition() override { return pointer; }
+    bool setPointerPosition(QPoint position) override;
+    std::optional<QRect> windowRect(const QWidget* widget) override;
+    bool setTopmost(QWidget* window, bool topmost) override;
+    void setCapture(QWidget* widget) override { captured = widget; }
+    void releaseCapture() override;
+    PackedColor systemColour(int32_t index) override { return DefaultSystemColour(index); }
+    MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) override;
+
+    bool topmost(const QWidget* window) const;
+};
+
+} // namespace tinctora
