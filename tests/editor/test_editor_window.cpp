@@ -1,0 +1,275 @@
+// The colour editor as a person sees it: typing into the boxes, the modes and
+// the quick actions, checked on the real main window with the fake desktop.
+#include "app_style.h"
+#include "fake_desktop.h"
+#include "frm_main.h"
+#include "frm_picker.h"
+#include "packed_qcolor.h"
+
+#include <QCheckBox>
+#include <QTest>
+
+using namespace tinctora;
+
+namespace {
+
+QStringList Boxes(const frmMain& form) {
+    QStringList texts;
+    for (const auto* box : form.txtValue) {
+        texts << box->text();
+    }
+    return texts;
+}
+
+// Replaces a box's text the way a person does: select all, then type.
+void Type(TextBox* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+RGBColor Rgb(int r, int g, int b) {
+    RGBColor c;
+    c.red = static_cast<int16_t>(r);
+    c.green = static_cast<int16_t>(g);
+    c.blue = static_cast<int16_t>(b);
+    return c;
+}
+
+void SetColour(frmMain& form, int r, int g, int b) {
+    form.CurRGB = Rgb(r, g, b);
+    form.RefreshChannels(7);
+}
+
+} // namespace
+
+class TestEditorWindow : public QObject {
+    Q_OBJECT
+    FakeDesktop desktop;
+    std::unique_ptr<frmMain> form;
+
+private slots:
+    void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
+    void init() {
+        form = std::make_unique<frmMain>(desktop);
+        QVERIFY(form->Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void startUpShowsTheDarkGrey() {
+        QCOMPARE(Boxes(*form), QStringList({"51", "51", "51", "0", "0", "48", "#333333"}));
+        QVERIFY(form->lblCaution->isHidden());
+        QCOMPARE(form->picInvert->backColor(), 0xCCCCCC);
+        QCOMPARE(form->picColor->backColor(), 0x333333);
+        QCOMPARE(form->picWSColor->backColor(), 0x333333);
+    }
+
+    void typingIntoRedKeepsTheTypedTextAndClamps() {
+        Type(form->txtValue[0], "300");
+        QCOMPARE(form->txtValue[0]->text(), QString("300"));
+        QCOMPARE(form->CurRGB.red, int16_t(255));
+        QCOMPARE(form->txtValue[6]->text(), QString("#ff3333"));
+        QCOMPARE(form->picColor->backColor(), 0x3333FF);
+        form->RefreshChannels(7);
+        QCOMPARE(form->txtValue[0]->text(), QString("255"));
+    }
+
+    void emptyingRedSetsZeroAndLeavesTheBoxEmpty() {
+        form->txtValue[0]->setFocus();
+        form->txtValue[0]->selectAll();
+        QTest::keyClick(form->txtValue[0], Qt::Key_Backspace);
+        QCOMPARE(form->txtValue[0]->text(), QString());
+        QCOMPARE(form->CurRGB.red, int16_t(0));
+        QCOMPARE(form->txtValue[6]->text(), QString("#003333"));
+    }
+
+    void typingIntoHueRewritesRgbButNotHsl() {
+        Type(form->txtValue[4], "240");
+        Type(form->txtValue[5], "120");
+        Type(form->txtValue[3], "250");
+        QCOMPARE(form->CurHSL.hue, int16_t(240));
+        QCOMPARE(form->txtValue[3]->text(), QString("250"));
+        QCOMPARE(Boxes(*form).mid(0, 3), QStringList({"255", "0", "0"}));
+        QCOMPARE(form->txtValue[6]->text(), QString("#ff0000"));
+    }
+
+    void hueBoxesKeepTypedValuesWhenWebSafeMovesTheColour() {
+        form->chkWebSafe->click();
+        Type(form->txtValue[3], "13");
+        Type(form->txtValue[4], "144");
+        Type(form->txtValue[5], "118");
+        QCOMPARE(Boxes(*form), QStringList({"204", "102", "51", "13", "144", "118", "#cc6633"}));
+        QCOMPARE(form->CurHSL, (HSLColor{13, 144, 118}));
+    }
+
+    void typingHexColourPassesThroughEveryPrefix() {
+        form->txtValue[6]->setFocus();
+        form->txtValue[6]->selectAll();
+        QTest::keyClicks(form->txtValue[6], "#f");
+        QCOMPARE(form->CurRGB, Rgb(15, 0, 0));
+        QTest::keyClicks(form->txtValue[6], "f");
+        QCOMPARE(form->CurRGB, Rgb(255, 0, 0));
+        QTest::keyClicks(form->txtValue[6], "8");
+        QCOMPARE(form->CurRGB, Rgb(255, 8, 0));
+        QTest::keyClicks(form->txtValue[6], "000");
+        QCOMPARE(form->CurRGB, Rgb(255, 128, 0));
+        QCOMPARE(Boxes(*form), QStringList({"255", "128", "0", "20", "240", "120", "#ff8000"}));
+    }
+
+    void partialHexTextStaysAsTyped() {
+        Type(form->txtValue[6], "#ab");
+        QCOMPARE(form->txtValue[6]->text(), QString("#ab"));
+        QCOMPARE(Boxes(*form).mid(0, 3), QStringList({"171", "0", "0"}));
+    }
+
+    void keyFilterOfTheBoxes_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letters dropped in decimal red") << 0 << false << "1a2" << "12";
+        QTest::newRow("hex red shows upper case") << 0 << true << "af" << "AF";
+        QTest::newRow("hex red drops g") << 0 << true << "g" << "33";
+        QTest::newRow("hex mode limits typing to two") << 1 << true << "123" << "12";
+        QTest::newRow("decimal limits typing to three") << 2 << false << "1234" << "123";
+        QTest::newRow("hue drops letters in hex mode") << 3 << true << "a1" << "1";
+        QTest::newRow("hex box lower case and #") << 6 << false << "#AB#c" << "#ab#c";
+        QTest::newRow("hex box drops x and minus") << 6 << false << "x-1" << "1";
+        QTest::newRow("hex box limit seven") << 6 << false << "#1234567" << "#123456";
+    }
+    void keyFilterOfTheBoxes() {
+        QFETCH(int, index);
+        QFETCH(bool, hex);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        if (hex) {
+            form->chkShowHexvalues->click();
+        }
+        Type(form->txtValue[index], typed);
+        QCOMPARE(form->txtValue[index]->text(), shown);
+    }
+
+    void enterIsCancelledAndEditingShortcutsWork() {
+        TextBox* red = form->txtValue[0];
+        red->setFocus();
+        red->setCursorPosition(2);
+        QTest::keyClick(red, Qt::Key_Return);
+        QCOMPARE(red->text(), QString("51"));
+        QTest::keyClick(red, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(red->selectedText(), QString("51"));
+        QTest::keyClick(red, Qt::Key_Home);
+        QTest::keyClick(red, Qt::Key_Delete);
+        QCOMPARE(red->text(), QString("1"));
+        QCOMPARE(form->CurRGB.red, int16_t(1));
+    }
+
+    void focusSelectsTheWholeText() {
+        form->txtValue[4]->setFocus(Qt::TabFocusReason);
+        QCOMPARE(form->txtValue[4]->selectedText(), QString("0"));
+        QTest::mouseClick(form->txtValue[6], Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(form->txtValue[6]->selectedText(), QString("#333333"));
+    }
+
+    void hexModeShowsTwoDigitsAndKeepsRed255() {
+        SetColour(*form, 255, 128, 0);
+        form->chkShowHexvalues->click();
+        QCOMPARE(Boxes(*form).mid(0, 3), QStringList({"FF", "80", "00"}));
+        QCOMPARE(form->CurRGB, Rgb(255, 128, 0));
+        QCOMPARE(form->txtValue[6]->text(), QString("#ff8000"));
+        form->chkShowHexvalues->click();
+        QCOMPARE(Boxes(*form).mid(0, 3), QStringList({"255", "128", "0"}));
+    }
+
+    void webSafeModeSnapsTheColourButNotTheTypedBox() {
+        form->chkWebSafe->click();
+        Type(form->txtValue[0], "100");
+        QCOMPARE(form->txtValue[0]->text(), QString("100"));
+        QCOMPARE(form->CurRGB.red, int16_t(102));
+        QVERIFY(form->txtValue[6]->text().startsWith("#66"));
+        form->RefreshChannels(7);
+        QCOMPARE(form->txtValue[0]->text(), QString("102"));
+    }
+
+    void switchingWebSafeOnSnapsAndOffKeeps() {
+        SetColour(*form, 100, 150, 200);
+        QVERIFY(!form->lblCaution->isHidden());
+        QCOMPARE(form->picWSColor->backColor(), PackColor(102, 153, 204));
+        form->chkWebSafe->click();
+        QCOMPARE(form->CurRGB, Rgb(102, 153, 204));
+        QVERIFY(form->lblCaution->isHidden());
+        form->chkWebSafe->click();
+        QCOMPARE(form->CurRGB, Rgb(102, 153, 204));
+    }
+
+    void blackAfterBlueKeepsHue160() {
+        SetColour(*form, 0, 0, 255);
+        Type(form->txtValue[2], "0");
+        QCOMPARE(Boxes(*form).mid(3, 3), QStringList({"160", "0", "0"}));
+    }
+
+    void invertTwiceRestores() {
+        form->cmdInvert->click();
+        QCOMPARE(form->CurRGB, Rgb(204, 204, 204));
+        QCOMPARE(form->picInvert->backColor(), 0x333333);
+        form->cmdInvert->click();
+        QCOMPARE(form->CurRGB, Rgb(51, 51, 51));
+    }
+
+    void invertWorksOnTheSnappedColour() {
+        form->chkWebSafe->click();
+        Type(form->txtValue[0], "100");
+        form->cmdInvert->click();
+        QCOMPARE(form->CurRGB, Rgb(153, 204, 204));
+    }
+
+    void randomGivesDifferentColoursAndWebSafeOnes() {
+        form->cmdRandom->click();
+        const RGBColor first = form->CurRGB;
+        form->cmdRandom->click();
+        QVERIFY(!(form->CurRGB == first));
+        form->chkWebSafe->click();
+        for (int i = 0; i < 20; ++i) {
+            form->cmdRandom->click();
+            QVERIFY(IsWebSafe(PackColor(form->CurRGB)));
+            QCOMPARE(form->txtValue[6]->text().toStdString(),
+                     "#" + HexByte(form->CurRGB.red, 0) + HexByte(form->CurRGB.green, 0) +
+                         HexByte(form->CurRGB.blue, 0));
+        }
+    }
+
+    void cautionMarkHasTheContrastColour() {
+        SetColour(*form, 255, 255, 0);
+        QCOMPARE(form->lblCaution->foreColor(), kBlack);
+        SetColour(*form, 0, 0, 200);
+        QCOMPARE(form->lblCaution->foreColor(), kWhite);
+    }
+
+    void pickerMarkerFollowsTheChannelWhenUnlinked() {
+        form->chkLinkChannels->click();
+        form->PickerChannel = 3;
+        SetColour(*form, 255, 255, 0); // hue 40: light
+        QCOMPARE(form->Picker().ChoosingLine().BorderColor, kBlack);
+        SetColour(*form, 0, 0, 255); // hue 160: dark
+        QCOMPARE(form->Picker().ChoosingLine().BorderColor, kWhite);
+        form->PickerChannel = 1;
+        SetColour(*form, 250, 200, 250);
+        QCOMPARE(form->Picker().ChoosingLine().BorderColor, kWhite);
+        form->chkLinkChannels->click();
+        QCOMPARE(form->Picker().ChoosingLine().BorderColor, kBlack);
+        QVERIFY(!form->Picker().isVisible());
+    }
+
+    void theRefreshNeverRewritesTheBoxItCameFrom() {
+        // A programmatic write by anything but the refresh changes the colour.
+        form->txtValue[1]->setText("200");
+        QCOMPARE(form->CurRGB.green, int16_t(200));
+        form->txtValue[1]->Tag = "noRefresh";
+        form->txtValue[1]->setText("10");
+        form->txtValue[1]->Tag.clear();
+        QCOMPARE(form->CurRGB.green, int16_t(200));
+    }
+};
+
+QTEST_MAIN(TestEditorWindow)
+#include "test_editor_window.moc"
