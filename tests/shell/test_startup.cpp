@@ -1,0 +1,132 @@
+// Start-up, the web panel toggle and shutdown of the real main window.
+#include "app_style.h"
+#include "caption.h"
+#include "fake_desktop.h"
+#include "frm_main.h"
+#include "frm_picker.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QTest>
+
+using namespace tinctora;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+    FakeDesktop desktop;
+
+private slots:
+    void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
+    void init() {
+        desktop.messages.clear();
+        desktop.answers.clear();
+        desktop.topmostCalls.clear();
+        desktop.depth = 24;
+    }
+
+    void caption_data() {
+        QTest::addColumn<int>("revision");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("revision 9") << 9 << "Tinctora Version 0.9.9";
+        QTest::newRow("revision 0 left out") << 0 << "Tinctora Version 0.9";
+    }
+    void caption() {
+        QFETCH(int, revision);
+        QFETCH(QString, caption);
+        QCOMPARE(QString::fromStdString(WindowCaption("Tinctora", 0, 9, revision)), caption);
+    }
+
+    void colourDepthWarning_data() {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("started");
+        QTest::newRow("16 bits: no question") << 16 << int(MessageAnswer::Cancel) << false << true;
+        QTest::newRow("8 bits, OK goes on") << 8 << int(MessageAnswer::Ok) << true << true;
+        QTest::newRow("8 bits, cancel ends") << 8 << int(MessageAnswer::Cancel) << true << false;
+    }
+    void colourDepthWarning() {
+        QFETCH(int, depth);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, started);
+        desktop.depth = depth;
+        desktop.answers.push_back(static_cast<MessageAnswer>(answer));
+        frmMain form(desktop);
+        QCOMPARE(form.Form_Load(), started);
+        QCOMPARE(form.isVisible(), started);
+        QCOMPARE(desktop.messages.size(), std::size_t(asked ? 1 : 0));
+        if (asked) {
+            QCOMPARE(desktop.messages[0].kind, MessageKind::OkCancelWarning);
+            QCOMPARE(desktop.messages[0].text,
+                     QString::fromUtf8("Die Farbauflösung ist zu niedrig eingestellt. Es kann zu "
+                                       "Farbverfälschungen kommen.\r\nEmpfohlen ist mindestens "
+                                       "High Color (16 Bit).\r\nTrotzdem fortfahren?"));
+        }
+    }
+
+    void startUpPlacesCaptionsAndRaisesTheWindow() {
+        desktop.screen = QSize(1024, 768);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.windowTitle(), QString("Tinctora Version 0.9.9"));
+        QCOMPARE(form.width(), 244);
+        QCOMPARE(form.height(), 196);
+        // Centred as the wide window: 1024 / 2 - 478 / 2.
+        QCOMPARE(form.x(), 273);
+        QVERIFY(desktop.topmost(&form));
+        QCOMPARE(QApplication::focusWidget(), form.cmdExit);
+        for (auto* button : form.findChildren<QPushButton*>()) {
+            QVERIFY(!button->isDefault());
+            QVERIFY(!button->autoDefault());
+        }
+    }
+
+    void webPanelToggles() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        const QPoint position = form.pos();
+        form.cmdShowWebFeatures->click();
+        QCOMPARE(form.width(), 473);
+        QCOMPARE(form.cmdShowWebFeatures->text(), QString("<< &Web"));
+        form.cmdShowWebFeatures->click();
+        QCOMPARE(form.width(), 244);
+        QCOMPARE(form.cmdShowWebFeatures->text(), QString("&Web >>"));
+        QCOMPARE(form.pos(), position);
+        // The narrow window ends exactly at the web panel's left edge.
+        QCOMPARE(form.frameHPTheme->x(), 244);
+    }
+
+    void closingTheWindowClosesThePicker() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(form.pickerExists());
+        form.Picker().show();
+        form.close();
+        QVERIFY(!form.isVisible());
+        QVERIFY(!form.pickerExists() || !form.Picker().isVisible());
+    }
+
+    void exitButtonEndsTheProgram() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        form.cmdExit->click();
+        QVERIFY(!form.isVisible());
+    }
+
+    void labelAccessKeysReachTheBoxes() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        QTest::keyClick(&form, Qt::Key_G, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), form.txtValue[1]);
+        QCOMPARE(form.txtValue[1]->selectedText(), QString("51"));
+        QTest::keyClick(&form, Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), form.txtValue[6]);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
