@@ -19,7 +19,7 @@ void ApplyApplicationStyle(QApplication& app, Desktop& desktop) {
 
     // A small sans-serif face with the metrics the compact layout was made for.
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
+    font.setPixelSize(10);
     app.setFont(font);
 
     // The toolkit's own texts (context menus of the text boxes) in German,
