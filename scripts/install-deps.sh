@@ -12,6 +12,8 @@ packages=(
   qt6-translations-l10n
   # fonts for the captions (Times New Roman and Tahoma stand-ins)
   fonts-liberation fonts-dejavu-core
+  # fuzzing with libFuzzer
+  clang-14 libclang-rt-14-dev
   # running and testing on a virtual X server
   xvfb xauth x11-xserver-utils xdotool xclip imagemagick openbox
 )

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tinctora with warnings as errors and runs
-# every test: once in the normal build, and the unit and widget tests once
-# more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# every test: the normal build's, the fuzzers for a bounded time, and the unit
+# and widget tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -9,6 +9,11 @@ scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINCTORA_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure --no-tests=error
+
+# Fuzzing, bounded in time, of what a person types or pastes.
+cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14
+cmake --build build-fuzz
+ctest --test-dir build-fuzz --output-on-failure --no-tests=error
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINCTORA_WERROR=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
