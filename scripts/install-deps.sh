@@ -15,7 +15,7 @@ packages=(
   # fuzzing with libFuzzer
   clang-14 libclang-rt-14-dev
   # running and testing on a virtual X server
-  xvfb xauth x11-xserver-utils xdotool xclip imagemagick openbox
+  xvfb xauth x11-xserver-utils x11-utils xdotool xclip imagemagick openbox python3
 )
 
 missing=()
