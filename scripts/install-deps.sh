@@ -14,6 +14,8 @@ packages=(
   fonts-liberation fonts-dejavu-core
   # fuzzing with libFuzzer
   clang-14 libclang-rt-14-dev
+  # checking and packing the desktop integration
+  desktop-file-utils appstream dpkg-dev file
   # running and testing on a virtual X server
   xvfb xauth x11-xserver-utils x11-utils xdotool xclip imagemagick openbox python3
 )
