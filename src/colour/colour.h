@@ -49,7 +49,9 @@ int16_t RedOf(PackedColor value);
 int16_t GreenOf(PackedColor value);
 int16_t BlueOf(PackedColor value);
 RGBColor UnpackColor(PackedColor value);
-inline PackedColor PackColor(const RGBColor& c) { return PackColor(c.red, c.green, c.blue); }
+inline PackedColor PackColor(const RGBColor& c) {
+    return PackColor(c.red, c.green, c.blue);
+}
 
 // Two hex digits (an even number of digits); upperCase non-zero for A..F.
 std::string HexByte(int16_t value, int upperCase);
@@ -60,7 +62,9 @@ PackedColor ContrastColor(PackedColor value);
 int32_t ClampValue(int32_t value, int32_t minimum, int32_t maximum);
 
 // Rounds to the nearest integer with halves to the even neighbour.
-inline double RoundHalfEven(double value) { return std::nearbyint(value); }
+inline double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 HSLColor RGBToHSL(PackedColor value);
 PackedColor HSLToRGB(HSLColor hsl);

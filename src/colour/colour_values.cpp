@@ -19,7 +19,9 @@ static PackedColor Resolve(PackedColor value) {
     return value;
 }
 
-int16_t RedOf(PackedColor value) { return static_cast<int16_t>(Resolve(value) & 0xFF); }
+int16_t RedOf(PackedColor value) {
+    return static_cast<int16_t>(Resolve(value) & 0xFF);
+}
 int16_t GreenOf(PackedColor value) {
     return static_cast<int16_t>((Resolve(value) & 0xFF00) / 256);
 }

@@ -100,6 +100,8 @@ void UpdateHSL(const RGBColor& rgb, HSLColor& hsl) {
     hsl = t;
 }
 
-void UpdateRGB(const HSLColor& hsl, RGBColor& rgb) { rgb = UnpackColor(HSLToRGB(hsl)); }
+void UpdateRGB(const HSLColor& hsl, RGBColor& rgb) {
+    rgb = UnpackColor(HSLToRGB(hsl));
+}
 
 } // namespace tinctora

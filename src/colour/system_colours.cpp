@@ -58,7 +58,9 @@ PackedColor DefaultSystemColour(int32_t index) {
     return kDefaultTable[static_cast<std::size_t>(index)];
 }
 
-void SetSystemColourLookup(SystemColourLookup lookup) { InstalledLookup() = std::move(lookup); }
+void SetSystemColourLookup(SystemColourLookup lookup) {
+    InstalledLookup() = std::move(lookup);
+}
 
 PackedColor SystemColour(int32_t index) {
     const auto& lookup = InstalledLookup();

@@ -7,10 +7,18 @@ namespace {
 
 constexpr int kBackspace = 8;
 
-bool IsDigit(int code) { return code >= '0' && code <= '9'; }
-bool IsHexLetter(int code) { return code >= 'A' && code <= 'F'; }
-int UpperCase(int code) { return code >= 'a' && code <= 'z' ? code - 'a' + 'A' : code; }
-int LowerCase(int code) { return code >= 'A' && code <= 'Z' ? code - 'A' + 'a' : code; }
+bool IsDigit(int code) {
+    return code >= '0' && code <= '9';
+}
+bool IsHexLetter(int code) {
+    return code >= 'A' && code <= 'F';
+}
+int UpperCase(int code) {
+    return code >= 'a' && code <= 'z' ? code - 'a' + 'A' : code;
+}
+int LowerCase(int code) {
+    return code >= 'A' && code <= 'Z' ? code - 'A' + 'a' : code;
+}
 
 int DigitValue(char ch, int base) {
     int value = -1;
@@ -64,7 +72,8 @@ int32_t ReadLeadingNumber(std::string_view text, int base) {
 
 int16_t ReadChannelText(int index, std::string_view text, bool hexMode) {
     const int base = index <= 2 && hexMode ? 16 : 10;
-    return static_cast<int16_t>(ClampValue(ReadLeadingNumber(text, base), 0, ChannelMaximum(index)));
+    return static_cast<int16_t>(
+        ClampValue(ReadLeadingNumber(text, base), 0, ChannelMaximum(index)));
 }
 
 std::string RgbChannelText(int16_t value, bool hexMode) {
@@ -75,7 +84,9 @@ std::string HexColourText(const RGBColor& color) {
     return "#" + HexByte(color.red, 0) + HexByte(color.green, 0) + HexByte(color.blue, 0);
 }
 
-std::string DecimalText(int32_t value) { return std::to_string(value); }
+std::string DecimalText(int32_t value) {
+    return std::to_string(value);
+}
 
 int16_t WebSafeValue(int32_t value) {
     RGBColor color;

@@ -14,7 +14,9 @@ constexpr int kHexBoxIndex = 6;
 constexpr int kAllChannels = 7;
 
 // The largest value of a channel: 255 for red, green and blue, 240 for HSL.
-constexpr int ChannelMaximum(int index) { return index <= 2 ? 255 : 240; }
+constexpr int ChannelMaximum(int index) {
+    return index <= 2 ? 255 : 240;
+}
 
 // The character a channel box receives for a typed character code, or 0 when
 // the character is dropped. Backspace (8) always passes.

@@ -8,7 +8,9 @@
 
 namespace tinctora {
 
-void frmMain::chkWebSafe_Click() { RefreshChannels(7); }
+void frmMain::chkWebSafe_Click() {
+    RefreshChannels(7);
+}
 
 void frmMain::chkShowHexvalues_Click() {
     const int limit = HexMode(*this) ? 2 : 3;
@@ -18,7 +20,9 @@ void frmMain::chkShowHexvalues_Click() {
     RefreshChannels(7);
 }
 
-void frmMain::chkLinkChannels_Click() { RefreshChannels(7); }
+void frmMain::chkLinkChannels_Click() {
+    RefreshChannels(7);
+}
 
 void frmMain::cmdInvert_Click() {
     CurRGB.red = static_cast<int16_t>(255 - CurRGB.red);

@@ -9,9 +9,15 @@
 
 namespace tinctora {
 
-bool WebSafeMode(const frmMain& form) { return form.chkWebSafe->isChecked(); }
-bool HexMode(const frmMain& form) { return form.chkShowHexvalues->isChecked(); }
-bool LinkedMode(const frmMain& form) { return form.chkLinkChannels->isChecked(); }
+bool WebSafeMode(const frmMain& form) {
+    return form.chkWebSafe->isChecked();
+}
+bool HexMode(const frmMain& form) {
+    return form.chkShowHexvalues->isChecked();
+}
+bool LinkedMode(const frmMain& form) {
+    return form.chkLinkChannels->isChecked();
+}
 
 namespace {
 
@@ -77,18 +83,29 @@ void frmMain::RefreshChannels(int32_t ChannelIndex) {
         picker.setChoosingLineColor(lblCaution->foreColor());
     } else {
         switch (PickerChannel) {
-        case 0: picker.setChoosingLineColor(ContrastColor(PackColor(CurRGB.red, 0, 0))); break;
-        case 1: picker.setChoosingLineColor(ContrastColor(PackColor(0, CurRGB.green, 0))); break;
-        case 2: picker.setChoosingLineColor(ContrastColor(PackColor(0, 0, CurRGB.blue))); break;
-        case 3: picker.setChoosingLineColor(HslContrast({CurHSL.hue, 240, 120})); break;
+        case 0:
+            picker.setChoosingLineColor(ContrastColor(PackColor(CurRGB.red, 0, 0)));
+            break;
+        case 1:
+            picker.setChoosingLineColor(ContrastColor(PackColor(0, CurRGB.green, 0)));
+            break;
+        case 2:
+            picker.setChoosingLineColor(ContrastColor(PackColor(0, 0, CurRGB.blue)));
+            break;
+        case 3:
+            picker.setChoosingLineColor(HslContrast({CurHSL.hue, 240, 120}));
+            break;
         case 4:
             picker.setChoosingLineColor(HslContrast({CurHSL.hue, CurHSL.saturation, 120}));
             break;
         case 5:
             picker.setChoosingLineColor(HslContrast({CurHSL.hue, 240, CurHSL.luminance}));
             break;
-        case 7: picker.setChoosingLineColor(lblCaution->foreColor()); break;
-        default: break;
+        case 7:
+            picker.setChoosingLineColor(lblCaution->foreColor());
+            break;
+        default:
+            break;
         }
     }
 

@@ -20,18 +20,34 @@ void frmMain::txtValue_Change(int Index) {
     const bool hex = HexMode(*this);
     const std::string text = box->text().toStdString();
     switch (Index) {
-    case 0: CurRGB.red = ReadChannelText(Index, text, hex); break;
-    case 1: CurRGB.green = ReadChannelText(Index, text, hex); break;
-    case 2: CurRGB.blue = ReadChannelText(Index, text, hex); break;
-    case 3: CurHSL.hue = ReadChannelText(Index, text, hex); break;
-    case 4: CurHSL.saturation = ReadChannelText(Index, text, hex); break;
-    case 5: CurHSL.luminance = ReadChannelText(Index, text, hex); break;
-    default: CurRGB = ParseHexColor(text); break;
+    case 0:
+        CurRGB.red = ReadChannelText(Index, text, hex);
+        break;
+    case 1:
+        CurRGB.green = ReadChannelText(Index, text, hex);
+        break;
+    case 2:
+        CurRGB.blue = ReadChannelText(Index, text, hex);
+        break;
+    case 3:
+        CurHSL.hue = ReadChannelText(Index, text, hex);
+        break;
+    case 4:
+        CurHSL.saturation = ReadChannelText(Index, text, hex);
+        break;
+    case 5:
+        CurHSL.luminance = ReadChannelText(Index, text, hex);
+        break;
+    default:
+        CurRGB = ParseHexColor(text);
+        break;
     }
     RefreshChannels(Index);
 }
 
-void frmMain::txtValue_GotFocus(int Index) { SelectAllText(txtValue[Index]); }
+void frmMain::txtValue_GotFocus(int Index) {
+    SelectAllText(txtValue[Index]);
+}
 
 void frmMain::SelectAllText(TextBox* box) {
     desktop.releaseCapture();

@@ -12,7 +12,9 @@ namespace tinctora {
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
 
-void TextBox::setTypingLimit(int length) { typingLimit_ = length; }
+void TextBox::setTypingLimit(int length) {
+    typingLimit_ = length;
+}
 
 static bool IsEditingShortcut(const QKeyEvent* event) {
     static const QKeySequence::StandardKey kKept[] = {

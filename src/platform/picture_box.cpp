@@ -53,7 +53,9 @@ QImage& PictureBox::image() {
     return image_;
 }
 
-void PictureBox::refresh() { client_->update(); }
+void PictureBox::refresh() {
+    client_->update();
+}
 
 void PictureBox::setOverlay(std::function<void(QPainter&)> paint) {
     overlay_ = std::move(paint);

@@ -7,7 +7,9 @@ namespace tinctora {
 
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int TwipsToPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),

@@ -18,11 +18,11 @@ frmMain::frmMain(Desktop& desktopLayer, QWidget* parent) : QWidget(parent), desk
 
     // The tab order of the design: "Beenden" first, so it has the focus at start.
     const std::initializer_list<QWidget*> order = {
-        cmdExit,        txtValue[0],           txtValue[1],         txtValue[2],
-        txtValue[6],    txtValue[3],           txtValue[4],         txtValue[5],
-        chkWebSafe,     chkShowHexvalues,      chkLinkChannels,     cmdRandom,
-        cmdInvert,      optScreencolorMode[0], optScreencolorMode[1], cmdShowWebFeatures,
-        optHPColormode[0], cmdWebsafeHP,       cmdCopyHPCode,       optHPDMode[0],
+        cmdExit,           txtValue[0],           txtValue[1],           txtValue[2],
+        txtValue[6],       txtValue[3],           txtValue[4],           txtValue[5],
+        chkWebSafe,        chkShowHexvalues,      chkLinkChannels,       cmdRandom,
+        cmdInvert,         optScreencolorMode[0], optScreencolorMode[1], cmdShowWebFeatures,
+        optHPColormode[0], cmdWebsafeHP,          cmdCopyHPCode,         optHPDMode[0],
         txtSiteTitle};
     QWidget* previous = nullptr;
     for (QWidget* widget : order) {
@@ -43,7 +43,9 @@ frmMain::frmMain(Desktop& desktopLayer, QWidget* parent) : QWidget(parent), desk
     connect(cmdShowWebFeatures, &QPushButton::clicked, this, &frmMain::cmdShowWebFeatures_Click);
 }
 
-frmMain::~frmMain() { delete picker_.data(); }
+frmMain::~frmMain() {
+    delete picker_.data();
+}
 
 void frmMain::closeEvent(QCloseEvent* event) {
     // Every close request the window gets (the window manager's, Alt+F4)

@@ -84,17 +84,16 @@ void frmMain::buildLayout() {
     // Channel editors: a sunken border box holding the text, the arrow and the strip.
     FrameRGB = MakeGroup(this, QStringLiteral("RGB"), 60, 0, 1515, 1635);
     FrameHSL = MakeGroup(this, QStringLiteral("HSL"), 1620, 0, 1965, 1275);
-    static const char* const kCaptions[7] = {"&Rot:",          "&Grün:",          "&Blau:",
-                                             "Farbton(&H):",   "Sättigung(&S):", "Helligkeit(&L):",
-                                             "He&x:"};
+    static const char* const kCaptions[7] = {
+        "&Rot:", "&Grün:", "&Blau:", "Farbton(&H):", "Sättigung(&S):", "Helligkeit(&L):", "He&x:"};
     for (int i = 0; i < 6; ++i) {
         const bool rgb = i < 3;
         QGroupBox* group = rgb ? FrameRGB : FrameHSL;
         const int top = 180 + 360 * (i % 3);
         lblChannel[i] = MakeLabel(group, QString::fromUtf8(kCaptions[i]),
                                   QRect(60, top + 60, rgb ? 435 : 915, 195), Qt::AlignRight);
-        picTxtBorder[i] = MakeBox(group, BoxBorder::Sunken, rgb ? 540 : 1020, top, 855, 315,
-                                  kSysWindow);
+        picTxtBorder[i] =
+            MakeBox(group, BoxBorder::Sunken, rgb ? 540 : 1020, top, 855, 315, kSysWindow);
         pictxtBack[i] = MakeBox(picTxtBorder[i], BoxBorder::None, 0, 0, 495, 255, kSysWindow);
         txtValue[i] = Place(new TextBox(pictxtBack[i]->client()), 0, 30, 435, 195);
         txtValue[i]->setFrame(false);
@@ -106,12 +105,24 @@ void frmMain::buildLayout() {
         picTxtBorder[i]->setFocusPolicy(Qt::ClickFocus);
         lblChannel[i]->setBuddy(picTxtBorder[i]);
     }
-    lblChannel[6] = MakeLabel(FrameRGB, QString::fromUtf8(kCaptions[6]),
-                              QRect(60, 1320, 375, 195), Qt::AlignRight);
+    lblChannel[6] = MakeLabel(FrameRGB, QString::fromUtf8(kCaptions[6]), QRect(60, 1320, 375, 195),
+                              Qt::AlignRight);
     txtValue[6] = Place(new TextBox(FrameRGB), 540, 1260, 855, 285);
     txtValue[6]->setText(QStringLiteral("#000000"));
     txtValue[6]->setTypingLimit(7);
     lblChannel[6]->setBuddy(txtValue[6]);
+
+    // Names for screen readers: the channel names, and what each swatch shows.
+    static const char* const kChannelNames[7] = {"Rot",       "Grün",       "Blau", "Farbton",
+                                                 "Sättigung", "Helligkeit", "Hex"};
+    for (int i = 0; i < 7; ++i) {
+        const QString name = QString::fromUtf8(kChannelNames[i]);
+        txtValue[i]->setAccessibleName(name);
+        if (i < 6) {
+            cmdValpick[i]->setAccessibleName(QStringLiteral("Werteleiste %1").arg(name));
+            picMiniScroll[i]->setAccessibleName(QStringLiteral("Verlauf %1").arg(name));
+        }
+    }
 
     chkWebSafe = MakeCheck(this, QStringLiteral("Alles WebSafe"), 2100, 1320, 1455, 195, false);
     chkShowHexvalues = MakeCheck(this, QStringLiteral("RGB in Hex"), 2100, 1530, 1335, 195, false);
@@ -124,6 +135,9 @@ void frmMain::buildLayout() {
     lblCaution = Place(new ColourLabel(QStringLiteral("!"), picWSColor->client()), 60, 0, 255, 375);
     lblCaution->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblCaution->setForeColor(kWhite);
+    picColor->setAccessibleName(QStringLiteral("Aktuelle Farbe"));
+    picWSColor->setAccessibleName(QStringLiteral("Nächste WebSafe-Farbe"));
+    lblCaution->setAccessibleName(QStringLiteral("Nicht WebSafe"));
     QFont caution(QStringLiteral("Times New Roman"));
     caution.setPointSize(18);
     caution.setBold(true);
@@ -133,6 +147,7 @@ void frmMain::buildLayout() {
     frameScreencolor = MakeGroup(this, QStringLiteral("Bildfarbe"), 60, 1680, 1155, 795);
     picScreencolor =
         MakeBox(frameScreencolor, BoxBorder::Sunken, 60, 240, 435, 435, kSysButtonFace);
+    picScreencolor->setAccessibleName(QStringLiteral("Pipette"));
     picScreencolor->setToolTip(
         QStringLiteral("Mit dem Fadenkreuz eine Farbe vom Bildschirm nehmen"));
     optScreencolorMode[0] =
@@ -151,6 +166,7 @@ void frmMain::buildLayout() {
     cmdRandom = MakeButton(picRandom, QStringLiteral("Zufall"), 0, 0, 735, 315);
     picInvert = MakeBox(this, BoxBorder::Sunken, 1260, 2100, 795, 375, kBlack);
     cmdInvert = MakeButton(picInvert, QStringLiteral("Invers"), 0, 0, 615, 315);
+    picInvert->setAccessibleName(QStringLiteral("Inverse Farbe"));
 
     cmdExit = MakeButton(this, QStringLiteral("Beenden"), 60, 2520, 1755, 375);
     cmdShowWebFeatures = MakeButton(this, QStringLiteral("&Web >>"), 1860, 2520, 1755, 375);
@@ -158,6 +174,7 @@ void frmMain::buildLayout() {
     // The web panel, cut off by the narrow window at its frame's left edge.
     frameHPTheme = MakeGroup(this, QStringLiteral("Homepage Farbschema"), 3660, 0, 3375, 2895);
     picHomepageView = MakeBox(frameHPTheme, BoxBorder::Sunken, 120, 240, 1815, 1695, 0x333333);
+    picHomepageView->setAccessibleName(QStringLiteral("Vorschau der Webseite"));
     lblHPCaption = MakePreviewLabel(picHomepageView, QString::fromUtf8("Überschrift"), 60, 315,
                                     0xFFFFFF, 12, true, false);
     lblHPText = MakePreviewLabel(picHomepageView, QStringLiteral("Normaler Text"), 420, 255,
@@ -182,9 +199,9 @@ void frmMain::buildLayout() {
                                    {"Aktiver Link", 720, 240, 0x00FFFF},
                                    {"Besuchter Link", 960, 435, 0x669999}};
     for (int i = 0; i < 5; ++i) {
-        optHPColormode[i] = Place(
-            new ColourRadioButton(QString::fromUtf8(kRoles[i].caption), Picture1->client()), 0,
-            kRoles[i].top, 1155, kRoles[i].height);
+        optHPColormode[i] =
+            Place(new ColourRadioButton(QString::fromUtf8(kRoles[i].caption), Picture1->client()),
+                  0, kRoles[i].top, 1155, kRoles[i].height);
         optHPColormode[i]->setBackColor(kRoles[i].back);
     }
     optHPColormode[0]->setForeColor(kWhite);

@@ -115,8 +115,8 @@ private slots:
     void snapWebSafe_data() {
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("snapped");
-        const int cases[][2] = {{25, 0},    {26, 51},   {76, 51},  {77, 102}, {127, 102},
-                                {128, 153}, {229, 204}, {230, 255}, {0, 0},   {51, 51},
+        const int cases[][2] = {{25, 0},    {26, 51},   {76, 51},   {77, 102}, {127, 102},
+                                {128, 153}, {229, 204}, {230, 255}, {0, 0},    {51, 51},
                                 {102, 102}, {153, 153}, {204, 204}, {255, 255}};
         for (const auto& c : cases) {
             QTest::addRow("%d", c[0]) << c[0] << c[1];

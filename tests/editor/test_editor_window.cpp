@@ -128,15 +128,24 @@ private slots:
         QTest::addColumn<bool>("hex");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letters dropped in decimal red") << 0 << false << "1a2" << "12";
-        QTest::newRow("hex red shows upper case") << 0 << true << "af" << "AF";
-        QTest::newRow("hex red drops g") << 0 << true << "g" << "33";
-        QTest::newRow("hex mode limits typing to two") << 1 << true << "123" << "12";
-        QTest::newRow("decimal limits typing to three") << 2 << false << "1234" << "123";
-        QTest::newRow("hue drops letters in hex mode") << 3 << true << "a1" << "1";
-        QTest::newRow("hex box lower case and #") << 6 << false << "#AB#c" << "#ab#c";
-        QTest::newRow("hex box drops x and minus") << 6 << false << "x-1" << "1";
-        QTest::newRow("hex box limit seven") << 6 << false << "#1234567" << "#123456";
+        QTest::newRow("letters dropped in decimal red") << 0 << false << "1a2"
+                                                        << "12";
+        QTest::newRow("hex red shows upper case") << 0 << true << "af"
+                                                  << "AF";
+        QTest::newRow("hex red drops g") << 0 << true << "g"
+                                         << "33";
+        QTest::newRow("hex mode limits typing to two") << 1 << true << "123"
+                                                       << "12";
+        QTest::newRow("decimal limits typing to three") << 2 << false << "1234"
+                                                        << "123";
+        QTest::newRow("hue drops letters in hex mode") << 3 << true << "a1"
+                                                       << "1";
+        QTest::newRow("hex box lower case and #") << 6 << false << "#AB#c"
+                                                  << "#ab#c";
+        QTest::newRow("hex box drops x and minus") << 6 << false << "x-1"
+                                                   << "1";
+        QTest::newRow("hex box limit seven") << 6 << false << "#1234567"
+                                             << "#123456";
     }
     void keyFilterOfTheBoxes() {
         QFETCH(int, index);
@@ -232,9 +241,9 @@ private slots:
         for (int i = 0; i < 20; ++i) {
             form->cmdRandom->click();
             QVERIFY(IsWebSafe(PackColor(form->CurRGB)));
-            QCOMPARE(form->txtValue[6]->text().toStdString(),
-                     "#" + HexByte(form->CurRGB.red, 0) + HexByte(form->CurRGB.green, 0) +
-                         HexByte(form->CurRGB.blue, 0));
+            QCOMPARE(form->txtValue[6]->text().toStdString(), "#" + HexByte(form->CurRGB.red, 0) +
+                                                                  HexByte(form->CurRGB.green, 0) +
+                                                                  HexByte(form->CurRGB.blue, 0));
         }
     }
 
