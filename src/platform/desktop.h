@@ -45,6 +45,9 @@ public:
     virtual PackedColor systemColour(int32_t index) = 0;
     // Shows a modal message box titled with the application title.
     virtual MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) = 0;
+    // Empties the clipboard, then puts the text on it as plain text; false
+    // when the clipboard does not hold the text afterwards.
+    virtual bool setClipboardText(const QString& text) = 0;
 };
 
 } // namespace tinctora

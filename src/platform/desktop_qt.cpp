@@ -4,6 +4,7 @@
 #include "palette_colours.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -122,6 +123,16 @@ MessageAnswer QtDesktop::showMessage(QWidget* parent, MessageKind kind, const QS
         return MessageAnswer::No;
     }
     return MessageAnswer::Cancel;
+}
+
+bool QtDesktop::setClipboardText(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        return false;
+    }
+    clipboard->clear();
+    clipboard->setText(text);
+    return clipboard->text() == text;
 }
 
 } // namespace tinctora

@@ -18,6 +18,7 @@ public:
     void releaseCapture() override;
     PackedColor systemColour(int32_t index) override;
     MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) override;
+    bool setClipboardText(const QString& text) override;
 };
 
 } // namespace tinctora

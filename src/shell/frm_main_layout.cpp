@@ -6,6 +6,7 @@
 #include "twips.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
@@ -215,6 +216,12 @@ void frmMain::buildLayout() {
         Place(new QRadioButton(QStringLiteral("Body Tag"), frameHPTheme), 120, 2340, 1155, 255);
     optHPDMode[1] =
         Place(new QRadioButton(QStringLiteral("CSS Styles"), frameHPTheme), 120, 2580, 1155, 255);
+    // Qt counts every option button below the frame as one group, the role
+    // buttons inside Picture1 included: choosing a code style would deselect
+    // the role. An explicit group keeps the two choices apart.
+    auto* codeStyles = new QButtonGroup(frameHPTheme);
+    codeStyles->addButton(optHPDMode[0]);
+    codeStyles->addButton(optHPDMode[1]);
     optHPDMode[0]->setChecked(true);
     lblSiteTitle = MakeLabel(frameHPTheme, QStringLiteral("Seitentitel:"),
                              QRect(1980, 2370, 1275, 195), Qt::AlignLeft);

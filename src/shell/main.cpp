@@ -1,5 +1,6 @@
 // Starts Tinctora: the platform choice, the application and the main window.
 #include "app_style.h"
+#include "clipboard_keeper.h"
 #include "desktop_qt.h"
 #include "frm_main.h"
 
@@ -21,5 +22,8 @@ int main(int argc, char* argv[]) {
     if (!form.Form_Load()) {
         return EXIT_SUCCESS;
     }
-    return app.exec();
+    const int status = app.exec();
+    // The windows are gone; the copied code must not go with them.
+    tinctora::KeepServingClipboard(app);
+    return status;
 }

@@ -47,6 +47,16 @@ MessageAnswer FakeDesktop::showMessage(QWidget*, MessageKind kind, const QString
     return answer;
 }
 
+bool FakeDesktop::setClipboardText(const QString& text) {
+    clipboard.reset();
+    ++clipboardClears;
+    if (clipboardFails) {
+        return false;
+    }
+    clipboard = text;
+    return true;
+}
+
 bool FakeDesktop::topmost(const QWidget* window) const {
     for (auto it = topmostCalls.rbegin(); it != topmostCalls.rend(); ++it) {
         if (it->first == window) {

@@ -32,6 +32,10 @@ public:
     std::vector<Message> messages;
     // Answers for the next message boxes; an empty queue answers Cancel.
     std::deque<MessageAnswer> answers;
+    // The clipboard: its text, how often it was emptied, and a refusal to take text.
+    std::optional<QString> clipboard;
+    int clipboardClears = 0;
+    bool clipboardFails = false;
 
     int colourDepth() override { return depth; }
     QSize screenSize() override { return screen; }
@@ -43,6 +47,7 @@ public:
     void releaseCapture() override;
     PackedColor systemColour(int32_t index) override { return DefaultSystemColour(index); }
     MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) override;
+    bool setClipboardText(const QString& text) override;
 
     bool topmost(const QWidget* window) const;
 };

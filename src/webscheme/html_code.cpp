@@ -1,0 +1,66 @@
+// The HTML page skeleton built from the template lines.
+#include "html_code.h"
+
+#include <span>
+
+namespace tinctora {
+
+namespace {
+
+std::string JoinLines(std::span<const std::string_view> lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i != 0) {
+            text += kLineBreak;
+        }
+        text += lines[i];
+    }
+    return text;
+}
+
+} // namespace
+
+std::string HtmlColourText(PackedColor colour) {
+    return "#" + HexByte(RedOf(colour), 0) + HexByte(GreenOf(colour), 0) +
+           HexByte(BlueOf(colour), 0);
+}
+
+std::string ReplaceAll(std::string text, std::string_view placeholder,
+                       std::string_view replacement) {
+    std::size_t at = text.find(placeholder);
+    while (at != std::string::npos) {
+        text.replace(at, placeholder.size(), replacement);
+        at = text.find(placeholder, at + replacement.size());
+    }
+    return text;
+}
+
+std::string BuildHtmlCode(const SchemeColours& colours, CodeStyle style, std::string_view title) {
+    const std::string frame = JoinLines(kFrameLines);
+    std::string middle =
+        style == CodeStyle::BodyTag ? JoinLines(kBodyTagLines) : JoinLines(kCssStyleLines);
+
+    middle = ReplaceAll(middle, "%bg", HtmlColourText(colours.background));
+    middle = ReplaceAll(middle, "%tx", HtmlColourText(colours.text));
+    middle = ReplaceAll(middle, "%lnk", HtmlColourText(colours.link));
+    middle = ReplaceAll(middle, "%alnk", HtmlColourText(colours.activeLink));
+    middle = ReplaceAll(middle, "%vlnk", HtmlColourText(colours.visitedLink));
+
+    // The title comes last, so whatever it holds stays as typed.
+    return ReplaceAll(ReplaceAll(frame, "%BB", middle), "%t", title);
+}
+
+std::string WebSafeQuestionText() {
+    return "Einige Farben sind nicht WebSafe! "
+           "Dies kann zu unschönen Rasterungen führen.\r\n"
+           "Sollen sie vorher umgewandelt werden?";
+}
+
+std::string CodeConfirmationText(std::string_view code) {
+    std::string text = "HTML Code: \r\r";
+    text += code;
+    text += "\r\rProgramm nach Kopieren beenden?";
+    return text;
+}
+
+} // namespace tinctora

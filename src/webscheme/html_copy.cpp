@@ -1,0 +1,49 @@
+// "Kopieren": offers to make the scheme web-safe, shows the page code, copies
+// it and, when asked to, ends the program.
+#include "frm_main.h"
+#include "html_code.h"
+#include "scheme_roles.h"
+
+#include <QCoreApplication>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace tinctora {
+
+void frmMain::cmdCopyHPCode_Click() {
+    const std::array<PackedColor, 6> preview = PreviewColours(*this);
+    if (!std::all_of(preview.begin(), preview.end(), IsWebSafe)) {
+        const MessageAnswer answer = desktop.showMessage(
+            this, MessageKind::YesNoCancelQuestion, QString::fromStdString(WebSafeQuestionText()));
+        if (answer == MessageAnswer::Cancel) {
+            return;
+        }
+        if (answer == MessageAnswer::Yes) {
+            cmdWebsafeHP->click();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    // Read only now, so that the code carries the snapped colours.
+    const SchemeColours colours{RoleColour(*this, 0), RoleColour(*this, 1), RoleColour(*this, 2),
+                                RoleColour(*this, 3), RoleColour(*this, 4)};
+    const CodeStyle style = optHPDMode[0]->isChecked() ? CodeStyle::BodyTag : CodeStyle::CssStyles;
+    const QString code =
+        QString::fromStdString(BuildHtmlCode(colours, style, txtSiteTitle->text().toStdString()));
+
+    const MessageAnswer answer =
+        desktop.showMessage(this, MessageKind::YesNoCancelQuestion,
+                            QString::fromStdString(CodeConfirmationText(code.toStdString())));
+    if (answer == MessageAnswer::Cancel) {
+        return;
+    }
+    // Ending the program when the clipboard refused the code would lose the
+    // very text the user asked to keep: the window then stays open.
+    const bool copied = desktop.setClipboardText(code);
+    if (answer == MessageAnswer::Yes && copied) {
+        ShutdownApp();
+    }
+}
+
+} // namespace tinctora
