@@ -29,7 +29,12 @@ void WriteMarked(const std::array<TextBox*, N>& boxes, const std::array<std::str
         box->Tag = QStringLiteral("noRefresh");
     }
     for (std::size_t i = 0; i < N; ++i) {
-        boxes[i]->setText(QString::fromStdString(texts[i]));
+        // Writing the text a box already shows changes nothing a person sees,
+        // but costs a relayout of the box.
+        const QString text = QString::fromStdString(texts[i]);
+        if (boxes[i]->text() != text) {
+            boxes[i]->setText(text);
+        }
     }
     for (auto* box : boxes) {
         box->Tag.clear();

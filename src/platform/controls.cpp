@@ -102,10 +102,19 @@ ColourLabel::ColourLabel(const QString& text, QWidget* parent) : QLabel(text, pa
 }
 
 void ColourLabel::setForeColor(PackedColor color) {
-    foreColor_ = color;
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, ToQColor(color));
-    setPalette(pal);
+    // Painted by the label itself: a palette change would re-polish it on
+    // every refresh.
+    if (foreColor_ != color) {
+        foreColor_ = color;
+        update();
+    }
+}
+
+void ColourLabel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setPen(ToQColor(foreColor_));
+    painter.setFont(font());
+    painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
 }
 
 void ColourLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -121,6 +130,10 @@ ColourRadioButton::ColourRadioButton(const QString& text, QWidget* parent)
 }
 
 void ColourRadioButton::setBackColor(PackedColor color) {
+    if (hasBackColor_ && backColor_ == color) {
+        return;
+    }
+    hasBackColor_ = true;
     backColor_ = color;
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(color));
@@ -129,6 +142,11 @@ void ColourRadioButton::setBackColor(PackedColor color) {
 }
 
 void ColourRadioButton::setForeColor(PackedColor color) {
+    if (hasForeColor_ && foreColor_ == color) {
+        return;
+    }
+    hasForeColor_ = true;
+    foreColor_ = color;
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, ToQColor(color));
     pal.setColor(QPalette::ButtonText, ToQColor(color));

@@ -59,6 +59,7 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     PackedColor foreColor_ = kBlack;
@@ -75,6 +76,10 @@ public:
 
 private:
     PackedColor backColor_ = kWhite;
+    PackedColor foreColor_ = kBlack;
+    // Until the colours are set the button uses the style's own.
+    bool hasBackColor_ = false;
+    bool hasForeColor_ = false;
 };
 
 // The small arrow button of a channel editor; it reports presses and releases

@@ -4,6 +4,7 @@
 #include "packed_qcolor.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace tinctora {
@@ -24,18 +25,18 @@ PictureBox::PictureBox(QWidget* parent, BoxBorder border)
         setLineWidth(1);
         break;
     }
-    setAutoFillBackground(true);
-    client_->setAutoFillBackground(true);
+    client_->setAttribute(Qt::WA_OpaquePaintEvent);
     client_->installEventFilter(this);
     installEventFilter(this);
-    setBackColor(kBlack);
 }
 
 void PictureBox::setBackColor(PackedColor color) {
-    backColor_ = color;
-    QPalette pal = client_->palette();
-    pal.setColor(QPalette::Window, ToQColor(color));
-    client_->setPalette(pal);
+    // The box paints its own background: a palette change would re-polish
+    // the box and its children on every refresh.
+    if (backColor_ != color) {
+        backColor_ = color;
+        client_->update();
+    }
 }
 
 void PictureBox::setPicture(const QPixmap& picture) {
@@ -72,12 +73,11 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
     client_->setGeometry(contentsRect());
 }
 
-void PictureBox::paintClient(QPaintEvent* /*event*/) {
-    if (image_.isNull() && picture_.isNull() && !overlay_) {
-        return;
-    }
+void PictureBox::paintClient(QPaintEvent* event) {
     QPainter painter(client_);
-    if (!image_.isNull()) {
+    if (image_.isNull()) {
+        painter.fillRect(event->rect(), ToQColor(backColor_));
+    } else {
         painter.drawImage(0, 0, image_);
     }
     if (!picture_.isNull()) {
@@ -101,7 +101,8 @@ bool PictureBox::forwardMouse(QWidget* from, QEvent* event) {
         emit mouseMove(mouse->buttons(), position);
         return true;
     case QEvent::MouseButtonRelease: {
-        const bool inside = rect().contains(mapFrom(from, mouse->position().toPoint()));
+        // from is the box or its client area: map upwards, never down.
+        const bool inside = rect().contains(from->mapTo(this, mouse->position().toPoint()));
         const bool click = pressedInside_ && inside && mouse->button() == Qt::LeftButton;
         if (mouse->buttons() == Qt::NoButton) {
             pressedInside_ = false;

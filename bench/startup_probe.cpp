@@ -1,0 +1,160 @@
+// Starts a program on the X server and measures, over repeated runs, the time
+// from exec to its window mapped and painted, its peak memory after one
+// second idle, and (once) what it does in ten seconds of idling.
+#include "bench_stats.h"
+
+#include <xcb/xcb.h>
+
+#include <csignal>
+#include <filesystem>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace tinctora::bench;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+struct Run {
+    double millisecondsToPainted = 0;
+    double peakRssMegabytes = 0;
+    pid_t pid = 0;
+};
+
+long StatusField(pid_t pid, const std::string& task, const std::string& field) {
+    std::ifstream status("/proc/" + std::to_string(pid) + task + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field + ":", 0) == 0) {
+            return std::stol(line.substr(field.size() + 1));
+        }
+    }
+    return 0;
+}
+
+// CPU time in clock ticks and context switches of every thread of a process.
+std::pair<long, long> CpuAndSwitches(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    long utime = 0;
+    long stime = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14) {
+            utime = std::stol(field);
+        } else if (i == 15) {
+            stime = std::stol(field);
+        }
+    }
+    long switches = 0;
+    for (const auto& entry :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
+        const std::string task = "/task/" + entry.path().filename().string();
+        switches += StatusField(pid, task, "voluntary_ctxt_switches") +
+                    StatusField(pid, task, "nonvoluntary_ctxt_switches");
+    }
+    return {utime + stime, switches};
+}
+
+uint32_t PixelAt(xcb_connection_t* c, xcb_window_t window, int16_t x, int16_t y) {
+    auto cookie = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, x, y, 1, 1, ~0u);
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(c, cookie, nullptr);
+    if (reply == nullptr) {
+        return 0;
+    }
+    uint32_t pixel = 0;
+    std::memcpy(&pixel, xcb_get_image_data(reply), std::min<int>(4, xcb_get_image_data_length(reply)));
+    std::free(reply);
+    return pixel & 0xFFFFFF;
+}
+
+Run StartOnce(char* const* command, bool keep) {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+
+    Run run;
+    const auto start = Clock::now();
+    run.pid = fork();
+    if (run.pid == 0) {
+        execvp(command[0], command);
+        _exit(127);
+    }
+    xcb_window_t mapped = 0;
+    while (mapped == 0) {
+        xcb_generic_event_t* event = xcb_wait_for_event(c);
+        if (event == nullptr) {
+            break;
+        }
+        if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY) {
+            auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
+            auto geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, map->window), nullptr);
+            // Qt maps a few 1-px helper windows; the program's window is the large one.
+            if (geometry != nullptr && geometry->width > 100) {
+                mapped = map->window;
+            }
+            std::free(geometry);
+        }
+        std::free(event);
+    }
+    // Painted: the middle of the window no longer shows the unpainted black.
+    while (PixelAt(c, mapped, 122, 98) == 0 &&
+           Clock::now() - start < std::chrono::seconds(10)) {
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    run.millisecondsToPainted = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    xcb_disconnect(c);
+
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    run.peakRssMegabytes = static_cast<double>(StatusField(run.pid, "", "VmHWM")) / 1024.0;
+    if (!keep) {
+        kill(run.pid, SIGTERM);
+        waitpid(run.pid, nullptr, 0);
+    }
+    return run;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: startup_probe RUNS PROGRAM FLOOR_PROGRAM\n");
+        return 2;
+    }
+    const int runs = std::atoi(argv[1]);
+    std::vector<double> times[2];
+    std::vector<double> memory[2];
+    char* programs[2][2] = {{argv[2], nullptr}, {argv[3], nullptr}};
+    for (int i = 0; i < runs; ++i) {
+        for (int p = 0; p < 2; ++p) {
+            const Run run = StartOnce(programs[p], false);
+            times[p].push_back(run.millisecondsToPainted);
+            memory[p].push_back(run.peakRssMegabytes);
+        }
+    }
+    const Figure floorTime = Summarise(times[1]);
+    const Figure floorMemory = Summarise(memory[1]);
+    Print("start-up to painted window, floor", floorTime, "ms");
+    Print("start-up to painted window", Summarise(times[0]), "ms", "floor", floorTime.median);
+    Print("peak RSS after 1 s idle, floor", floorMemory, "MB");
+    Print("peak RSS after 1 s idle", Summarise(memory[0]), "MB", "floor", floorMemory.median);
+
+    const Run idle = StartOnce(programs[0], true);
+    const auto before = CpuAndSwitches(idle.pid);
+    std::this_thread::sleep_for(std::chrono::seconds(10));
+    const auto after = CpuAndSwitches(idle.pid);
+    kill(idle.pid, SIGTERM);
+    waitpid(idle.pid, nullptr, 0);
+    const double tickMs = 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+    std::printf("idle 10 s: CPU %.0f ms, wake-ups (context switches) %ld\n",
+                static_cast<double>(after.first - before.first) * tickMs,
+                after.second - before.second);
+    return 0;
+}
