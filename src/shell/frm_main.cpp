@@ -31,11 +31,14 @@ frmMain::frmMain(Desktop& desktopLayer, QWidget* parent) : QWidget(parent), desk
         }
         previous = widget;
     }
+    // Arrows and strips stay out of the tab chain but take the focus of their
+    // own click: passed up to the border box, it would reach the text box,
+    // whose focus handler releases the capture the picker or strip drag holds.
     for (auto* button : cmdValpick) {
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::ClickFocus);
     }
     for (auto* strip : picMiniScroll) {
-        strip->setFocusPolicy(Qt::NoFocus);
+        strip->setFocusPolicy(Qt::ClickFocus);
     }
     cmdExit->setFocus();
 

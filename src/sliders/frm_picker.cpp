@@ -3,9 +3,12 @@
 
 #include "frm_main.h"
 #include "packed_qcolor.h"
+#include "pointer_values.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 namespace tinctora {
 
@@ -21,7 +24,7 @@ void frmPicker::Form_Load() {
     line_.X1 = 0;
     line_.X2 = 0;
     line_.Y1 = 0;
-    line_.Y2 = ScaleHeight();
+    line_.Y2 = static_cast<float>(ScaleHeight());
 }
 
 void frmPicker::setChoosingLineColor(PackedColor color) {
@@ -31,7 +34,7 @@ void frmPicker::setChoosingLineColor(PackedColor color) {
     }
 }
 
-void frmPicker::setChoosingLineX(double x) {
+void frmPicker::setChoosingLineX(float x) {
     line_.X1 = x;
     line_.X2 = x;
     update();
@@ -53,12 +56,44 @@ void frmPicker::paintEvent(QPaintEvent* /*event*/) {
     painter.drawLine(x, static_cast<int>(line_.Y1), x, static_cast<int>(line_.Y2));
 }
 
-void frmPicker::mousePressEvent(QMouseEvent* event) { Form_MouseDown(event->buttons(), event->position()); }
-void frmPicker::mouseMoveEvent(QMouseEvent* event) { Form_MouseMove(event->buttons(), event->position()); }
-void frmPicker::mouseReleaseEvent(QMouseEvent* event) { Form_MouseUp(event->buttons(), event->position()); }
+// A press or release reports the button concerned, a move the buttons held.
+void frmPicker::mousePressEvent(QMouseEvent* event) {
+    Form_MouseDown(event->button(), event->position());
+}
+void frmPicker::mouseMoveEvent(QMouseEvent* event) {
+    Form_MouseMove(event->buttons(), event->position());
+}
+void frmPicker::mouseReleaseEvent(QMouseEvent* event) {
+    Form_MouseUp(event->button(), event->position());
+}
 
-void frmPicker::Form_MouseDown(Qt::MouseButtons, QPointF) {}
-void frmPicker::Form_MouseMove(Qt::MouseButtons, QPointF) {}
-void frmPicker::Form_MouseUp(Qt::MouseButtons, QPointF) {}
+void frmPicker::Form_MouseDown(Qt::MouseButtons Button, QPointF position) {
+    owner_.desktop.setCapture(this);
+    Form_MouseMove(Button, position);
+}
+
+void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
+    const int channel = owner_.PickerChannel;
+    if (Button != Qt::LeftButton || channel < 0 || channel > 5) {
+        return;
+    }
+    const float x = PickerColumn(static_cast<float>(position.x()), ScaleWidth());
+    setChoosingLineX(x);
+    const float value = PickerValueAt(x, ScaleWidth(), owner_.PickerMaxValue);
+    const auto floored = static_cast<int32_t>(std::floor(value));
+    owner_.txtValue[channel]->setText(QString::fromStdString(
+        ChannelValueText(channel, floored, HexMode(owner_), WebSafeMode(owner_))));
+}
+
+void frmPicker::Form_MouseUp(Qt::MouseButtons Button, QPointF /*position*/) {
+    const int channel = owner_.PickerChannel;
+    owner_.PickerChannel = 7;
+    close();
+    // The end of the drag does what the arrow's own release would have done:
+    // the main window is topmost again and the channel's box has the focus.
+    if (channel >= 0 && channel <= 5) {
+        owner_.cmdValpick_MouseUp(channel, Button);
+    }
+}
 
 } // namespace tinctora

@@ -13,10 +13,10 @@ class frmMain;
 
 // A vertical marker line in the picker's pixel coordinates.
 struct MarkerLine {
-    double X1 = 0;
-    double Y1 = 0;
-    double X2 = 0;
-    double Y2 = 0;
+    float X1 = 0;
+    float Y1 = 0;
+    float X2 = 0;
+    float Y2 = 0;
     PackedColor BorderColor = kBlack;
 };
 
@@ -30,7 +30,7 @@ public:
 
     const MarkerLine& ChoosingLine() const { return line_; }
     void setChoosingLineColor(PackedColor color);
-    void setChoosingLineX(double x);
+    void setChoosingLineX(float x);
 
     int ScaleWidth() const { return width(); }
     int ScaleHeight() const { return height(); }
@@ -38,6 +38,8 @@ public:
     // The persistent drawing of the window: the gradient goes into it.
     QImage& image();
 
+    // A press takes the capture back and picks at once; a move with the left
+    // button alone picks the value under the pointer; any release closes.
     void Form_MouseDown(Qt::MouseButtons Button, QPointF position);
     void Form_MouseMove(Qt::MouseButtons Button, QPointF position);
     void Form_MouseUp(Qt::MouseButtons Button, QPointF position);

@@ -1,0 +1,36 @@
+// From a pointer position to a channel value and its text.
+#include "pointer_values.h"
+
+#include "channel_text.h"
+#include "colour.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tinctora {
+
+int32_t StripValueAt(float y, double hp, int32_t scale) {
+    const double t = y / (hp - 1) * scale;
+    // Clamped before the conversion: a pointer far off the strip must not overflow.
+    const double floored = std::clamp(std::floor(t), 0.0, static_cast<double>(scale));
+    return scale - static_cast<int32_t>(floored);
+}
+
+float PickerColumn(float x, int scaleWidth) {
+    const double last = RoundHalfEven(scaleWidth - 1);
+    return static_cast<float>(std::clamp(RoundHalfEven(x), 0.0, last));
+}
+
+float PickerValueAt(float column, int scaleWidth, int16_t maxValue) {
+    return column / static_cast<float>(scaleWidth - 1) * static_cast<float>(maxValue);
+}
+
+std::string ChannelValueText(int index, int32_t value, bool hexMode, bool webSafe) {
+    if (index > 2) {
+        return DecimalText(value);
+    }
+    const int16_t shown = webSafe ? WebSafeValue(value) : static_cast<int16_t>(value);
+    return RgbChannelText(shown, hexMode);
+}
+
+} // namespace tinctora

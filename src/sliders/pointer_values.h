@@ -1,0 +1,25 @@
+// From a pointer position on a strip or on the picker to a channel value, and
+// the text that value is written into the channel's box as.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tinctora {
+
+// The value under row y of a strip hp pixels high: the scale at row 0, 0 at
+// the bottom row, clamped beyond the strip.
+int32_t StripValueAt(float y, double hp, int32_t scale);
+
+// The picker column under x: x rounded and kept within the strip's columns,
+// however far outside the window the pointer is.
+float PickerColumn(float x, int scaleWidth);
+// The value of a picker column: 0 at the left column, the maximum at the right.
+float PickerValueAt(float column, int scaleWidth, int16_t maxValue);
+
+// The text a strip or the picker writes for a value: red, green and blue
+// (0..2) snapped in web-safe mode and as two hex digits in hex mode; hue,
+// saturation and luminance always plain decimal.
+std::string ChannelValueText(int index, int32_t value, bool hexMode, bool webSafe);
+
+} // namespace tinctora

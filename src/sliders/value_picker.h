@@ -1,0 +1,12 @@
+// Opening the popup value picker for a channel, under the current-colour swatch.
+#pragma once
+
+namespace tinctora {
+
+class frmMain;
+
+// Shows the picker with the channel's gradient, its marker column under the
+// pointer, and hands it the topmost state and the mouse capture.
+void OpenValuePicker(frmMain& form, int Index);
+
+} // namespace tinctora
