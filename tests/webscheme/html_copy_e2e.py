@@ -1,7 +1,9 @@
-""""Kopieren" on a real X server with no clipboard manager: the answers are
-given with the keyboard, the code is read back with xclip byte for byte, and
-after "Ja" the program serves the clipboard without windows until another
-program takes it over."""
+""""Kopieren" on a real X server: the answers are given with the keyboard, the
+code is read back with xclip byte for byte. With no clipboard manager the
+program serves the clipboard without windows after "Ja" until another program
+takes it over; with one it hands the code over and ends at once.
+
+Arguments: the tinctora binary and the clipboard manager stub."""
 
 import os
 import subprocess
@@ -120,6 +122,25 @@ def cancel_copies_nothing(binary):
         s.close()
 
 
+def a_clipboard_manager_takes_the_code_and_the_program_ends(binary):
+    s = Session(binary, "copy-manager")
+    manager = subprocess.Popen([MANAGER_STUB], env=s.env, stdout=subprocess.PIPE,
+                               stderr=subprocess.DEVNULL)
+    try:
+        expect(s, "manager stub", b"ready\n", manager.stdout.readline())
+        s.start()
+        s.click(*WEB)
+        s.click(*COPY)
+        answer(s, "alt+j")
+        expect(s, "program ended without waiting for a takeover", True, s.ended(timeout=3.0))
+        expect(s, "exit status", 0, s.program.returncode)
+        expect(s, "clipboard kept by the manager", BODY_START, s.clipboard())
+    finally:
+        manager.terminate()
+        manager.wait(timeout=5)
+        s.close()
+
+
 def web_safe_button_snaps_the_preview(binary):
     s = Session(binary, "websafe-hp").start()
     try:
@@ -142,8 +163,13 @@ CASES = [
     yes_snaps_copies_ends_and_serves_until_taken_over,
     no_keeps_the_colour_and_the_window,
     cancel_copies_nothing,
+    a_clipboard_manager_takes_the_code_and_the_program_ends,
     web_safe_button_snaps_the_preview,
 ]
 
 if __name__ == "__main__":
+    if len(sys.argv) < 3:
+        print("usage: html_copy_e2e.py path/to/tinctora path/to/clipboard_manager_stub")
+        sys.exit(2)
+    MANAGER_STUB = sys.argv.pop(2)
     sys.exit(main(CASES))
