@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class QWidget;
@@ -23,6 +24,22 @@ enum class MessageKind {
 
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// The 5 x 5 screen pixels centred on a point, row by row from the top left:
+// the pixel at (x + dx, y + dy) is block[(dy + 2) * 5 + (dx + 2)]. A pixel
+// that no screen shows is -1.
+using PixelBlock = std::array<PackedColor, 25>;
+constexpr int PixelBlockIndex(int dx, int dy) {
+    return (dy + 2) * 5 + (dx + 2);
+}
+
+// The pointer in logical screen pixels together with the block of physical
+// pixels under its hot spot: at a scale factor of 2 the block still covers
+// 5 x 5 pixels of the screen, not 10 x 10.
+struct PointerSample {
+    QPoint position;
+    PixelBlock block;
+};
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -34,6 +51,9 @@ public:
     // Pointer position in logical screen pixels; empty when it cannot be read.
     virtual std::optional<QPoint> pointerPosition() = 0;
     virtual bool setPointerPosition(QPoint position) = 0;
+    // Reads the pointer and the pixels under it in one request to the screen;
+    // empty when the pointer or the screen cannot be read.
+    virtual std::optional<PointerSample> samplePointer() = 0;
     // Outer rectangle of a window (its frame included) or of a control, in
     // logical screen pixels; empty when it cannot be read.
     virtual std::optional<QRect> windowRect(const QWidget* widget) = 0;

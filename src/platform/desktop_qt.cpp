@@ -2,6 +2,7 @@
 #include "desktop_qt.h"
 
 #include "palette_colours.h"
+#include "x11_screen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -38,6 +39,25 @@ bool QtDesktop::setPointerPosition(QPoint position) {
     }
     QCursor::setPos(position);
     return true;
+}
+
+std::optional<PointerSample> QtDesktop::samplePointer() {
+    if (QGuiApplication::primaryScreen() == nullptr) {
+        return std::nullopt;
+    }
+    // Qt keeps a screen's origin in native pixels and divides only its size
+    // by the scale factor.
+    std::vector<QRect> nativeScreens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect logical = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        nativeScreens.emplace_back(logical.topLeft(), (QSizeF(logical.size()) * ratio).toSize());
+    }
+    const std::optional<NativePointerBlock> native = ReadX11PointerBlock(nativeScreens);
+    if (!native) {
+        return std::nullopt;
+    }
+    return PointerSample{QCursor::pos(), native->block};
 }
 
 std::optional<QRect> QtDesktop::windowRect(const QWidget* widget) {

@@ -12,6 +12,7 @@ public:
     QSize screenSize() override;
     std::optional<QPoint> pointerPosition() override;
     bool setPointerPosition(QPoint position) override;
+    std::optional<PointerSample> samplePointer() override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
     bool setTopmost(QWidget* window, bool topmost) override;
     void setCapture(QWidget* widget) override;

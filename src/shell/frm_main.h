@@ -78,6 +78,8 @@ public:
 
     // --- sampler: the eyedropper (sampler/eyedropper.cpp) ---
     PackedColor LastSampledColor = 0;
+    // False from a press until the drag's first sample, which always refreshes.
+    bool DragHasSampled = false;
     void picScreencolor_MouseDown();
     void tmrScreencolor_Timer();
     void picScreencolor_MouseUp();

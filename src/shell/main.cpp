@@ -3,6 +3,7 @@
 #include "clipboard_keeper.h"
 #include "desktop_qt.h"
 #include "frm_main.h"
+#include "resources.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(tinctora::WindowIconResource());
     tinctora::QtDesktop desktop;
     tinctora::ApplyApplicationStyle(app, desktop);
 

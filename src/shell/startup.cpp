@@ -3,6 +3,7 @@
 
 #include "caption.h"
 #include "frm_picker.h"
+#include "resources.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -67,10 +68,12 @@ bool frmMain::Form_Load() {
     move(static_cast<int>(std::nearbyint(screen.width() / 2.0 - outerWidth / 2.0)),
          static_cast<int>(std::nearbyint(screen.height() / 2.0 - outerHeight / 2.0)));
     setOuterWidthTwips(kNarrowWidthTwips);
+    setWindowIcon(WindowIconResource());
 
     setWindowTitle(QString::fromStdString(
         WindowCaption(kAppTitle, kVersionMajor, kVersionMinor, kVersionRevision)));
     show();
+    picScreencolor->setPicture(IconResource(101));
     RestyleButtons();
     RefreshChannels(7);
     desktop.setTopmost(this, true);

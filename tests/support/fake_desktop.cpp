@@ -1,6 +1,8 @@
 // A scripted desktop for the tests.
 #include "fake_desktop.h"
 
+#include "packed_qcolor.h"
+
 #include <QWidget>
 
 namespace tinctora {
@@ -9,6 +11,22 @@ bool FakeDesktop::setPointerPosition(QPoint position) {
     pointer = position;
     pointerMoves.push_back(position);
     return true;
+}
+
+std::optional<PointerSample> FakeDesktop::samplePointer() {
+    if (!pointer) {
+        return std::nullopt;
+    }
+    ++sampleCount;
+    PointerSample sample{*pointer, {}};
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            const QPoint at = *pointer + QPoint(dx, dy);
+            sample.block[static_cast<std::size_t>(PixelBlockIndex(dx, dy))] =
+                screenPixels.valid(at) ? ToPacked(screenPixels.pixelColor(at)) : -1;
+        }
+    }
+    return sample;
 }
 
 std::optional<QRect> FakeDesktop::windowRect(const QWidget* widget) {

@@ -4,6 +4,7 @@
 
 #include "desktop.h"
 
+#include <QImage>
 #include <QStringList>
 
 #include <deque>
@@ -19,6 +20,10 @@ public:
     std::optional<QRect> forcedWindowRect; // overrides the widgets' own geometry
     bool windowRectFails = false;
     bool topmostFails = false;
+    // The scripted screen the pointer samples, one image pixel per screen
+    // pixel; pixels outside it cannot be read.
+    QImage screenPixels;
+    int sampleCount = 0;
 
     // What the program did.
     std::vector<std::pair<const QWidget*, bool>> topmostCalls;
@@ -41,6 +46,7 @@ public:
     QSize screenSize() override { return screen; }
     std::optional<QPoint> pointerPosition() override { return pointer; }
     bool setPointerPosition(QPoint position) override;
+    std::optional<PointerSample> samplePointer() override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
     bool setTopmost(QWidget* window, bool topmost) override;
     void setCapture(QWidget* widget) override { captured = widget; }

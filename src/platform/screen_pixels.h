@@ -1,0 +1,43 @@
+// Turning the native pixels of an X screen into packed colours, and fitting a
+// 5 x 5 block around a point into the screens that exist.
+#pragma once
+
+#include "colour.h"
+#include "desktop.h"
+
+#include <QRect>
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace tinctora {
+
+// How a Z-pixmap image of the screen stores its pixels.
+struct PixelFormat {
+    int bitsPerPixel = 32; // 8, 16, 24 or 32
+    int scanlinePad = 32;  // rows are padded to a multiple of this many bits
+    bool msbFirst = false; // byte order of a pixel
+    uint32_t redMask = 0xFF0000;
+    uint32_t greenMask = 0x00FF00;
+    uint32_t blueMask = 0x0000FF;
+};
+
+// Bytes from the start of one row to the next.
+int RowStride(int width, const PixelFormat& format);
+// One channel scaled from its mask's width to 0..255.
+int16_t ChannelFromMask(uint32_t pixel, uint32_t mask);
+PackedColor DecodePixel(uint32_t pixel, const PixelFormat& format);
+// The whole image row by row; -1 for pixels the data is too short to hold.
+std::vector<PackedColor> DecodeImage(std::span<const uint8_t> data, int width, int height,
+                                     const PixelFormat& format);
+
+// The part of the 5 x 5 block around centre that lies on the root window,
+// which is the only part the server will hand out; empty when none does.
+QRect BlockReadRect(QPoint centre, QRect root);
+// Places the pixels read from readRect (row by row) into the block around
+// centre; every pixel outside readRect or outside all screens is -1.
+PixelBlock AssembleBlock(QPoint centre, QRect readRect, const std::vector<PackedColor>& pixels,
+                         const std::vector<QRect>& screens);
+
+} // namespace tinctora

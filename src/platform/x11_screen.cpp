@@ -1,0 +1,125 @@
+// The pointer and the pixels under it, straight from the X server.
+#include "x11_screen.h"
+
+#include "screen_pixels.h"
+
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace tinctora {
+
+namespace {
+
+struct FreeDeleter {
+    void operator()(void* reply) const { std::free(reply); }
+};
+template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
+
+const xcb_screen_t* ScreenOfRoot(const xcb_setup_t* setup, xcb_window_t root) {
+    for (auto it = xcb_setup_roots_iterator(setup); it.rem > 0; xcb_screen_next(&it)) {
+        if (it.data->root == root) {
+            return it.data;
+        }
+    }
+    return nullptr;
+}
+
+const xcb_visualtype_t* FindVisual(const xcb_screen_t* screen, xcb_visualid_t id) {
+    for (auto depths = xcb_screen_allowed_depths_iterator(screen); depths.rem > 0;
+         xcb_depth_next(&depths)) {
+        for (auto visuals = xcb_depth_visuals_iterator(depths.data); visuals.rem > 0;
+             xcb_visualtype_next(&visuals)) {
+            if (visuals.data->visual_id == id) {
+                return visuals.data;
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::optional<PixelFormat> FormatOf(const xcb_setup_t* setup, const xcb_screen_t* screen,
+                                    uint8_t depth, xcb_visualid_t visualId) {
+    const xcb_visualtype_t* visual = FindVisual(screen, visualId);
+    if (visual == nullptr || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR) {
+        return std::nullopt;
+    }
+    for (auto it = xcb_setup_pixmap_formats_iterator(setup); it.rem > 0; xcb_format_next(&it)) {
+        if (it.data->depth == depth) {
+            PixelFormat format;
+            format.bitsPerPixel = it.data->bits_per_pixel;
+            format.scanlinePad = it.data->scanline_pad;
+            format.msbFirst = setup->image_byte_order == XCB_IMAGE_ORDER_MSB_FIRST;
+            format.redMask = visual->red_mask;
+            format.greenMask = visual->green_mask;
+            format.blueMask = visual->blue_mask;
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<NativePointerBlock> ReadX11PointerBlock(const std::vector<QRect>& screens) {
+    auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                                   : nullptr;
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return std::nullopt;
+    }
+    xcb_connection_t* connection = x11->connection();
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    const auto roots = xcb_setup_roots_iterator(setup);
+    if (roots.rem == 0) {
+        return std::nullopt;
+    }
+
+    const Reply<xcb_query_pointer_reply_t> pointer(xcb_query_pointer_reply(
+        connection, xcb_query_pointer(connection, roots.data->root), nullptr));
+    if (!pointer) {
+        return std::nullopt;
+    }
+    const xcb_screen_t* screen = ScreenOfRoot(setup, pointer->root);
+    if (screen == nullptr) {
+        return std::nullopt;
+    }
+    NativePointerBlock result;
+    result.nativePosition = QPoint(pointer->root_x, pointer->root_y);
+    result.block.fill(-1);
+
+    const QRect root(0, 0, screen->width_in_pixels, screen->height_in_pixels);
+    const QRect readRect = BlockReadRect(result.nativePosition, root);
+    if (readRect.isEmpty()) {
+        return result;
+    }
+    // One request for the whole block; a block reaching past the root window
+    // would make the server refuse it, so only the part on it is asked for.
+    const Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
+        connection,
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
+                      static_cast<int16_t>(readRect.x()), static_cast<int16_t>(readRect.y()),
+                      static_cast<uint16_t>(readRect.width()),
+                      static_cast<uint16_t>(readRect.height()), ~0U),
+        nullptr));
+    if (!image) {
+        return result;
+    }
+    const std::optional<PixelFormat> format = FormatOf(
+        setup, screen, image->depth, image->visual != 0 ? image->visual : screen->root_visual);
+    if (!format) {
+        return result;
+    }
+    const std::span<const uint8_t> data(
+        xcb_get_image_data(image.get()),
+        static_cast<std::size_t>(xcb_get_image_data_length(image.get())));
+    const std::vector<PackedColor> pixels =
+        DecodeImage(data, readRect.width(), readRect.height(), *format);
+    const std::vector<QRect> monitors = screens.empty() ? std::vector<QRect>{root} : screens;
+    result.block = AssembleBlock(result.nativePosition, readRect, pixels, monitors);
+    return result;
+}
+
+} // namespace tinctora

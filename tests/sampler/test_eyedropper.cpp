@@ -1,0 +1,325 @@
+// The eyedropper in the real main window, sampling the fake desktop's
+// scripted screen: press, sampling steps and release.
+#include "app_style.h"
+#include "fake_desktop.h"
+#include "frm_main.h"
+#include "packed_qcolor.h"
+#include "resources.h"
+#include "sampling.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTest>
+#include <QTimer>
+
+using namespace tinctora;
+
+namespace {
+
+QImage UniformScreen(QColor colour) {
+    QImage screen(1024, 768, QImage::Format_RGB32);
+    screen.fill(colour);
+    return screen;
+}
+
+QStringList RgbTexts(const frmMain& form) {
+    return {form.txtValue[0]->text(), form.txtValue[1]->text(), form.txtValue[2]->text()};
+}
+
+QColor MagnifierPixel(const frmMain& form, int x, int y) {
+    return form.picScreencolor->client()->grab().toImage().pixelColor(x, y);
+}
+
+} // namespace
+
+class TestEyedropper : public QObject {
+    Q_OBJECT
+    FakeDesktop desktop;
+
+    void press(frmMain& form) {
+        QTest::mousePress(form.picScreencolor->client(), Qt::LeftButton, {}, QPoint(12, 12));
+    }
+    void release(frmMain& form) {
+        QTest::mouseRelease(form.picScreencolor->client(), Qt::LeftButton, {}, QPoint(12, 12));
+    }
+
+private slots:
+    void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
+    void init() {
+        desktop = FakeDesktop();
+        desktop.screenPixels = UniformScreen(Qt::black);
+        desktop.pointer = QPoint(500, 400);
+    }
+    // Every drag gives its pointer back; a failed test's leftover must not
+    // fail the next ones too.
+    void cleanup() {
+        const bool leftOver = QApplication::overrideCursor() != nullptr;
+        while (QApplication::overrideCursor() != nullptr) {
+            QApplication::restoreOverrideCursor();
+        }
+        QVERIFY(!leftOver);
+    }
+
+    void startUpShowsTheWindowIconAndTheSingleModeIcon() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(!form.windowIcon().isNull());
+        QVERIFY(!form.picScreencolor->picture().isNull());
+        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(101).toImage());
+    }
+
+    void pressJumpsToTheCornerAndStartsSampling() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        desktop.topmostCalls.clear();
+        press(form);
+        QCOMPARE(form.pos(), QPoint(0, 0));
+        QCOMPARE(desktop.topmostCalls.size(), std::size_t(1));
+        QVERIFY(desktop.topmost(&form));
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QCOMPARE(QApplication::overrideCursor()->hotSpot(), QPoint(13, 13));
+        QVERIFY(form.picScreencolor->picture().isNull());
+        QVERIFY(form.tmrScreencolor->isActive());
+        QCOMPARE(form.tmrScreencolor->interval(), 5);
+        release(form);
+        QVERIFY(!form.tmrScreencolor->isActive());
+    }
+
+    void pressClosesTheWebPanelForGood() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        const int narrow = form.width();
+        form.cmdShowWebFeatures->click();
+        QCOMPARE(form.cmdShowWebFeatures->text(), QString("<< &Web"));
+        QVERIFY(form.width() > narrow);
+        press(form);
+        QCOMPARE(form.cmdShowWebFeatures->text(), QString("&Web >>"));
+        QCOMPARE(form.width(), narrow);
+        QCOMPARE(form.cmdShowWebFeatures->x(), 124);
+        form.tmrScreencolor_Timer();
+        release(form);
+        QCOMPARE(form.cmdShowWebFeatures->text(), QString("&Web >>"));
+        QCOMPARE(form.width(), narrow);
+    }
+
+    void singlePixelIsTakenAndRinged() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        desktop.screenPixels.setPixelColor(500, 400, Qt::red);
+        press(form);
+        form.tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(form), QStringList({"255", "0", "0"}));
+        QCOMPARE(form.txtValue[6]->text(), QString("#ff0000"));
+        QCOMPARE(form.LastSampledColor, PackColor(255, 0, 0));
+        QCOMPARE(MagnifierPixel(form, 12, 12), QColor(Qt::red));
+        QCOMPARE(MagnifierPixel(form, 10, 14), QColor(Qt::red));
+        // The ring inverts the black around the centre cell, once.
+        QCOMPARE(MagnifierPixel(form, 9, 9), QColor(Qt::white));
+        QCOMPARE(MagnifierPixel(form, 15, 12), QColor(Qt::white));
+        QCOMPARE(MagnifierPixel(form, 8, 8), QColor(Qt::black));
+        // A second step repaints the cells first: the ring stays as it is.
+        form.tmrScreencolor_Timer();
+        QCOMPARE(MagnifierPixel(form, 9, 9), QColor(Qt::white));
+        release(form);
+    }
+
+    void uniformAreaRefreshesOnce() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        desktop.screenPixels = UniformScreen(QColor(10, 20, 30));
+        press(form);
+        form.tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(form), QStringList({"10", "20", "30"}));
+        // A refresh would rewrite the hue box; a marker in it shows there was none.
+        {
+            const QSignalBlocker blocker(form.txtValue[3]);
+            form.txtValue[3]->setText("999");
+        }
+        form.tmrScreencolor_Timer();
+        form.tmrScreencolor_Timer();
+        QCOMPARE(form.txtValue[3]->text(), QString("999"));
+        desktop.screenPixels = UniformScreen(QColor(40, 20, 30));
+        form.tmrScreencolor_Timer();
+        QVERIFY(form.txtValue[3]->text() != QString("999"));
+        QCOMPARE(RgbTexts(form), QStringList({"40", "20", "30"}));
+        release(form);
+    }
+
+    void firstSampleOfEveryDragRefreshes_data() {
+        QTest::addColumn<QColor>("screen");
+        QTest::addColumn<bool>("sampledBefore");
+        QTest::newRow("very first drag over black") << QColor(Qt::black) << false;
+        QTest::newRow("drag starting on the last drag's colour") << QColor(0, 128, 255) << true;
+    }
+    void firstSampleOfEveryDragRefreshes() {
+        QFETCH(QColor, screen);
+        QFETCH(bool, sampledBefore);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        desktop.screenPixels = UniformScreen(screen);
+        if (sampledBefore) {
+            press(form);
+            form.tmrScreencolor_Timer();
+            release(form);
+            form.txtValue[6]->setText("#123456");
+            QCOMPARE(RgbTexts(form), QStringList({"18", "52", "86"}));
+        }
+        QVERIFY(RgbTexts(form) !=
+                QStringList({QString::number(screen.red()), QString::number(screen.green()),
+                             QString::number(screen.blue())}));
+        press(form);
+        form.tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(form),
+                 QStringList({QString::number(screen.red()), QString::number(screen.green()),
+                              QString::number(screen.blue())}));
+        QCOMPARE(form.picColor->backColor(), ToPacked(screen));
+        release(form);
+    }
+
+    void blockModeTakesTheMeanWithoutRing() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        form.optScreencolorMode[1]->click();
+        // 13 of the 25 pixels white, row by row from the block's top left.
+        int whites = 0;
+        for (int y = 398; y <= 402; ++y) {
+            for (int x = 498; x <= 502; ++x) {
+                desktop.screenPixels.setPixelColor(x, y, whites++ < 13 ? Qt::white : Qt::black);
+            }
+        }
+        press(form);
+        QCOMPARE(QApplication::overrideCursor()->hotSpot(), QPoint(12, 12));
+        form.tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(form), QStringList({"133", "133", "133"}));
+        QCOMPARE(form.LastSampledColor, PackColor(133, 133, 133));
+        // Cell (dx 1, dy 0) is the 14th pixel: black, and not inverted.
+        QCOMPARE(MagnifierPixel(form, 15, 12), QColor(Qt::black));
+        QCOMPARE(MagnifierPixel(form, 9, 12), QColor(Qt::white));
+        release(form);
+        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(102).toImage());
+    }
+
+    void unreadableSampleChangesNothing_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::newRow("1x1, pointer beside the screen") << 0 << QPoint(-1, 300);
+        QTest::newRow("5x5, no pixel of the block on the screen") << 1 << QPoint(-3, -3);
+    }
+    void unreadableSampleChangesNothing() {
+        QFETCH(int, mode);
+        QFETCH(QPoint, pointer);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
+        desktop.screenPixels = UniformScreen(Qt::white);
+        desktop.pointer = pointer;
+        press(form);
+        form.tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(form), QStringList({"51", "51", "51"}));
+        QCOMPARE(form.CurRGB.red, 51);
+        QCOMPARE(form.LastSampledColor, 0);
+        // The cell of an unreadable pixel shows the box's own background.
+        QCOMPARE(MagnifierPixel(form, 12, 12), ToQColor(form.picScreencolor->backColor()));
+        release(form);
+    }
+
+    void stepMovesTheWindowOutOfThePointersWay() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        press(form);
+        QCOMPARE(form.pos(), QPoint(0, 0));
+        // Level with the window but far below it: only the horizontal jump.
+        desktop.pointer = QPoint(form.frameGeometry().width() / 2, 700);
+        form.tmrScreencolor_Timer();
+        QCOMPARE(form.pos(), QPoint(1024 - form.frameGeometry().width(), 0));
+        desktop.pointer = QPoint(1000, 10);
+        form.tmrScreencolor_Timer();
+        QCOMPARE(form.pos(), QPoint(0, 768 - form.frameGeometry().height()));
+        release(form);
+    }
+
+    void releaseCentresAndShowsTheIconAgain() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        desktop.screenPixels = UniformScreen(Qt::red);
+        press(form);
+        form.tmrScreencolor_Timer();
+        QCOMPARE(MagnifierPixel(form, 2, 2), QColor(Qt::red));
+        release(form);
+        QCOMPARE(form.pos(), CentredPosition(QSize(1024, 768), form.frameGeometry().size()));
+        QVERIFY(!form.tmrScreencolor->isActive());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(101).toImage());
+        // The magnifier went with the repaint; the sampled colour stays.
+        QVERIFY(MagnifierPixel(form, 2, 2) != QColor(Qt::red));
+        QCOMPARE(RgbTexts(form), QStringList({"255", "0", "0"}));
+    }
+
+    void secondButtonDuringADragLeavesNoPointerBehind() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        press(form);
+        QTest::mousePress(form.picScreencolor->client(), Qt::RightButton, {}, QPoint(12, 12));
+        QTest::mouseRelease(form.picScreencolor->client(), Qt::RightButton, {}, QPoint(12, 12));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(!form.tmrScreencolor->isActive());
+        release(form);
+    }
+
+    void modeChangeSwapsTheIdlePicture_data() {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("5x5") << 1;
+        QTest::newRow("back to 1x1") << 0;
+    }
+    void modeChangeSwapsTheIdlePicture() {
+        QFETCH(int, mode);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        form.optScreencolorMode[1]->click();
+        form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
+        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(101 + mode).toImage());
+        QCOMPARE(RgbTexts(form), QStringList({"51", "51", "51"}));
+    }
+
+    void timerSamplesOnlyDuringTheDrag() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        desktop.screenPixels = UniformScreen(QColor(0, 255, 0));
+        QTest::qWait(20);
+        QCOMPARE(desktop.sampleCount, 0);
+        press(form);
+        QTRY_VERIFY(desktop.sampleCount >= 2);
+        QCOMPARE(RgbTexts(form), QStringList({"0", "255", "0"}));
+        release(form);
+        const int afterRelease = desktop.sampleCount;
+        QTest::qWait(20);
+        QCOMPARE(desktop.sampleCount, afterRelease);
+    }
+
+    void resourcesHaveTheirSizesAndHotSpots_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QPoint>("hotSpot");
+        QTest::newRow("101") << 101 << QPoint(13, 13);
+        QTest::newRow("102") << 102 << QPoint(12, 12);
+    }
+    void resourcesHaveTheirSizesAndHotSpots() {
+        QFETCH(int, number);
+        QFETCH(QPoint, hotSpot);
+        QCOMPARE(IconResource(number).size(), QSize(32, 32));
+        const QCursor cursor = CursorResource(number);
+        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+        QCOMPARE(cursor.hotSpot(), hotSpot);
+        QCOMPARE(cursor.bitmap().size(), QSize(32, 32));
+        QCOMPARE(cursor.mask().size(), QSize(32, 32));
+        QVERIFY(!WindowIconResource().pixmap(32, 32).isNull());
+        QVERIFY(IconResource(number).toImage() != IconResource(203 - number).toImage());
+    }
+};
+
+QTEST_MAIN(TestEyedropper)
+#include "test_eyedropper.moc"
