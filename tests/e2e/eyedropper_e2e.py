@@ -1,0 +1,117 @@
+"""The eyedropper driven on a real X server: a press on the eyedropper box, a
+drag over a painted root window, the magnifier and the swatch during the drag,
+and what stays after the release."""
+
+import os
+import sys
+import tempfile
+import time
+
+from harness import Failure, Session, expect, expect_near, main
+
+# Points of the client area (logical pixels).
+EYEDROPPER = (22, 142)            # the centre of the eyedropper box
+MAGNIFIER = (10, 130)             # top left of the box's client area
+BLOCK_MODE = (46, 150)            # the option button "5x5"
+CURRENT_SWATCH = (160, 150)
+
+
+def paint_root(s, *arguments):
+    s._run(["xsetroot", *arguments])
+
+
+def dot_pattern():
+    """An 8 x 8 tile whose only set pixel is its top left."""
+    path = os.path.join(tempfile.mkdtemp(), "dot.xbm")
+    with open(path, "w") as out:
+        out.write("#define dot_width 8\n#define dot_height 8\n"
+                  "static unsigned char dot_bits[] = {\n   0x01, 0, 0, 0, 0, 0, 0, 0 };\n")
+    return path
+
+
+def checker_pattern():
+    path = os.path.join(tempfile.mkdtemp(), "checker.xbm")
+    with open(path, "w") as out:
+        out.write("#define checker_width 2\n#define checker_height 2\n"
+                  "static unsigned char checker_bits[] = {\n   0x01, 0x02 };\n")
+    return path
+
+
+def press_on_eyedropper(s, scale=1):
+    s.move(EYEDROPPER[0] * scale, EYEDROPPER[1] * scale)
+    s.down()
+
+
+def single_pixel_drag_follows_the_pointer(binary):
+    s = Session(binary, "eyedropper-single").start()
+    try:
+        paint_root(s, "-solid", "#3366cc")
+        press_on_eyedropper(s)
+        s.move_screen(600, 500)
+        time.sleep(0.4)
+        expect(s, "window at the top left while dragging", (0, 0), s.geometry()[:2])
+        shot = s.screenshot("dragging")
+        mx, my = MAGNIFIER
+        expect_near(s, "magnifier centre cell", (51, 102, 204), s.pixel(mx + 12, my + 12, shot))
+        expect_near(s, "magnifier outer cell", (51, 102, 204), s.pixel(mx + 2, my + 2, shot))
+        expect_near(s, "inverted ring", (204, 153, 51), s.pixel(mx + 9, my + 9, shot))
+        expect_near(s, "live swatch", (51, 102, 204), s.pixel(*CURRENT_SWATCH, shot))
+        # Level with the window, far below it: the window jumps to the right.
+        s.move_screen(100, 700)
+        time.sleep(0.3)
+        x, y, width, _ = s.geometry()
+        expect(s, "window evaded to the right edge", (1024 - width, 0), (x, y))
+        s.up()
+        x, y, width, height = s.geometry()
+        expect(s, "window centred after the release", (512 - width // 2, 384 - height // 2), (x, y))
+        shot = s.screenshot("released")
+        expect_near(s, "swatch keeps the colour", (51, 102, 204), s.pixel(*CURRENT_SWATCH, shot))
+        if s.pixel(mx + 2, my + 2, shot) == (51, 102, 204):
+            raise Failure(f"the magnifier stayed after the release (screenshot {shot})")
+    finally:
+        s.close()
+
+
+def block_mode_takes_the_mean(binary):
+    s = Session(binary, "eyedropper-block").start()
+    try:
+        paint_root(s, "-bitmap", checker_pattern(), "-fg", "#ffffff", "-bg", "#000000")
+        s.click(*BLOCK_MODE)
+        press_on_eyedropper(s)
+        # x + y even: the centre and 12 others are white, 12 black.
+        s.move_screen(600, 500)
+        time.sleep(0.4)
+        shot = s.screenshot("dragging")
+        expect_near(s, "swatch shows the mean 133", (133, 133, 133),
+                    s.pixel(*CURRENT_SWATCH, shot), tolerance=0)
+        s.up()
+    finally:
+        s.close()
+
+
+def scaled_display_takes_one_physical_pixel(binary):
+    s = Session(binary, "eyedropper-scaled", scale=2).start()
+    try:
+        paint_root(s, "-bitmap", dot_pattern(), "-fg", "#ff0000", "-bg", "#0000ff")
+        press_on_eyedropper(s, scale=2)
+        s.move_screen(600, 504)
+        time.sleep(0.4)
+        expect_near(s, "red physical pixel", (255, 0, 0),
+                    s.pixel(CURRENT_SWATCH[0] * 2, CURRENT_SWATCH[1] * 2), tolerance=0)
+        s.move_screen(601, 504)
+        time.sleep(0.4)
+        expect_near(s, "its blue neighbour", (0, 0, 255),
+                    s.pixel(CURRENT_SWATCH[0] * 2, CURRENT_SWATCH[1] * 2), tolerance=0)
+        s.up()
+    finally:
+        s.close()
+
+
+CASES = [
+    single_pixel_drag_follows_the_pointer,
+    block_mode_takes_the_mean,
+    scaled_display_takes_one_physical_pixel,
+]
+
+if __name__ == "__main__":
+    sys.exit(main(CASES))
