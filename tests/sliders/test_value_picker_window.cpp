@@ -1,0 +1,421 @@
+// The arrow buttons on the real main window: the popup value picker (opening,
+// picking, closing), the web-safe value menu, and the focus forwards of the
+// channel editors.
+#include "app_style.h"
+#include "fake_desktop.h"
+#include "frm_main.h"
+#include "frm_picker.h"
+#include "window_driver.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace tinctora;
+using namespace tinctora::testing;
+
+namespace {
+
+QPointF Centre(const QWidget* widget) {
+    return QRectF(widget->rect()).center();
+}
+
+QPointF Column(float x) {
+    return QPointF(x, 7);
+}
+
+// The captions of the menu's items and the items that carry a check mark.
+QString Captions(const frmMain& form) {
+    QStringList captions;
+    for (const QAction* item : form.WSValues) {
+        captions << item->text() + (item->isChecked() ? "*" : "");
+    }
+    return captions.join(' ');
+}
+
+} // namespace
+
+class TestValuePickerWindow : public QObject {
+    Q_OBJECT
+    FakeDesktop desktop;
+    std::unique_ptr<frmMain> form;
+
+    frmPicker& picker() { return form->Picker(); }
+    void openPicker(int index, QPoint pointer) {
+        desktop.pointer = pointer;
+        Press(form->cmdValpick[index], Centre(form->cmdValpick[index]));
+    }
+    // Opens the web-safe menu by the right button; while it is open, runs
+    // `inside` on it. Returns whether a menu opened.
+    bool openMenu(int index, const std::function<void(QMenu*)>& inside) {
+        bool opened = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            opened = menu != nullptr;
+            if (menu != nullptr) {
+                inside(menu);
+                if (menu->isVisible()) {
+                    menu->close();
+                }
+            }
+        });
+        Press(form->cmdValpick[index], Centre(form->cmdValpick[index]), Qt::RightButton);
+        QCoreApplication::processEvents();
+        return opened;
+    }
+
+private slots:
+    void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
+    void init() {
+        desktop = FakeDesktop();
+        form = std::make_unique<frmMain>(desktop);
+        QVERIFY(form->Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void opensUnderTheSwatchWithTheMarkerUnderThePointer() {
+        SetColour(*form, 0, 51, 51);
+        desktop.topmostCalls.clear();
+        openPicker(0, QPoint(500, 300));
+        QCOMPARE(form->PickerChannel, 0);
+        QCOMPARE(form->PickerMaxValue, int16_t(255));
+        QVERIFY(picker().isVisible());
+        QCOMPARE(picker().size(), QSize(256, 15));
+        QCOMPARE(picker().ChoosingLine().X1, 0.0f);
+        QCOMPARE(picker().ChoosingLine().Y2, 15.0f);
+        // Red 0 puts the strip's left edge at the pointer's column.
+        const QPoint swatch = form->picColor->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(picker().pos(), QPoint(500, swatch.y() + form->picColor->height()));
+        QVERIFY(desktop.pointerMoves.empty());
+        // The main window gives up the topmost state, then the picker takes it and the capture.
+        QCOMPARE(desktop.topmostCalls.size(), std::size_t(2));
+        QCOMPARE(desktop.topmostCalls[0].first, form.get());
+        QCOMPARE(desktop.topmostCalls[0].second, false);
+        QCOMPARE(desktop.topmostCalls[1].first, &picker());
+        QCOMPARE(desktop.topmostCalls[1].second, true);
+        QCOMPARE(desktop.captured, &picker());
+    }
+
+    void opensUnderTheSwatchFromTheLuminanceArrowToo() {
+        openPicker(5, QPoint(400, 200));
+        const QPoint swatch = form->picColor->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(picker().y(), swatch.y() + form->picColor->height());
+        QCOMPARE(form->PickerMaxValue, int16_t(240));
+    }
+
+    void markerStartsInTheWebSafeSwatchsContrast() {
+        // Green 217 sums to 128.03 and is light; its web-safe neighbour 204 is dark.
+        SetColour(*form, 0, 217, 0);
+        QCOMPARE(picker().ChoosingLine().BorderColor, kBlack);
+        openPicker(2, QPoint(300, 300));
+        QCOMPARE(picker().ChoosingLine().BorderColor, kWhite);
+    }
+
+    void markerStartsAtTheBoxsValue_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<float>("x");
+        QTest::newRow("red 255 just right of the strip") << 0 << false << "255" << 256.0f;
+        QTest::newRow("hue 120 at 128") << 3 << false << "120" << 128.0f;
+        QTest::newRow("green CC at 204.8") << 1 << true << "CC" << 204.8f;
+        QTest::newRow("empty text at 0") << 2 << false << "" << 0.0f;
+        QTest::newRow("hue 250 right of the strip")
+            << 3 << false << "250" << float(250.0 / 240 * 256);
+    }
+    void markerStartsAtTheBoxsValue() {
+        QFETCH(int, index);
+        QFETCH(bool, hex);
+        QFETCH(QString, text);
+        QFETCH(float, x);
+        SetMode(form->chkShowHexvalues, hex);
+        form->txtValue[index]->setText(text);
+        openPicker(index, QPoint(600, 300));
+        QCOMPARE(picker().ChoosingLine().X1, x);
+        QCOMPARE(picker().ChoosingLine().X2, x);
+    }
+
+    void keptOnTheScreenByMovingThePointer_data() {
+        QTest::addColumn<int>("red");
+        QTest::addColumn<int>("pointerX");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("movedTo");
+        // Red 255 is at column 256: the strip would start 206 px off screen.
+        QTest::newRow("left edge") << 255 << 50 << 0 << 256;
+        // Red 10 is at 10.04: the strip would end 222 px past 1024, less one.
+        QTest::newRow("right edge") << 10 << 1000 << 768 << 779;
+    }
+    void keptOnTheScreenByMovingThePointer() {
+        QFETCH(int, red);
+        QFETCH(int, pointerX);
+        QFETCH(int, left);
+        QFETCH(int, movedTo);
+        SetColour(*form, red, 0, 0);
+        openPicker(0, QPoint(pointerX, 333));
+        QCOMPARE(picker().x(), left);
+        QCOMPARE(desktop.pointerMoves, std::vector<QPoint>{QPoint(movedTo, 333)});
+    }
+
+    void drawsTheChannelsGradient_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("linked");
+        QTest::addColumn<bool>("webSafe");
+        QTest::addColumn<QList<int>>("columns");
+        QTest::addColumn<QList<PackedColor>>("colours");
+        const QList<int> columns{0, 1, 128, 255};
+        QTest::newRow("unlinked red")
+            << 0 << false << false << columns
+            << QList<PackedColor>{kBlack, PackColor(1, 0, 0), PackColor(128, 0, 0),
+                                  PackColor(254, 0, 0)};
+        QTest::newRow("linked blue keeps red and green")
+            << 2 << true << false << columns
+            << QList<PackedColor>{PackColor(10, 200, 0), PackColor(10, 200, 1),
+                                  PackColor(10, 200, 128), PackColor(10, 200, 254)};
+        QTest::newRow("unlinked hue")
+            << 3 << false << false << QList<int>{0, 64, 128}
+            << QList<PackedColor>{PackColor(255, 0, 0), HSLToRGB({60, 240, 120}),
+                                  PackColor(0, 255, 255)};
+        QTest::newRow("web-safe red")
+            << 0 << false << true << QList<int>{0, 25, 26, 255}
+            << QList<PackedColor>{kBlack, kBlack, PackColor(51, 0, 0), PackColor(255, 0, 0)};
+    }
+    void drawsTheChannelsGradient() {
+        QFETCH(int, index);
+        QFETCH(bool, linked);
+        QFETCH(bool, webSafe);
+        QFETCH(QList<int>, columns);
+        QFETCH(QList<PackedColor>, colours);
+        SetMode(form->chkLinkChannels, linked);
+        SetColour(*form, 10, 200, 30);
+        SetMode(form->chkWebSafe, webSafe);
+        openPicker(index, QPoint(500, 300));
+        for (int k = 0; k < columns.size(); ++k) {
+            QCOMPARE(PixelOf(picker().image(), columns[k], 0), colours[k]);
+            QCOMPARE(PixelOf(picker().image(), columns[k], 14), colours[k]);
+        }
+    }
+
+    void dragWritesTheValueUnderTheMarker_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<bool>("webSafe");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("hue column 128: 120.47") << 3 << false << false << 128.0f << "120";
+        QTest::newRow("green column 200 in hex") << 1 << true << false << 200.0f << "C8";
+        QTest::newRow("red at the last column") << 0 << false << false << 255.0f << "255";
+        QTest::newRow("red far right of the strip") << 0 << false << false << 4000.0f << "255";
+        QTest::newRow("blue far left of the strip") << 2 << false << false << -900.0f << "0";
+        QTest::newRow("web-safe red: 120 snaps to 102") << 0 << false << true << 120.0f << "102";
+        QTest::newRow("web-safe hex green: 180 to CC") << 1 << true << true << 180.0f << "CC";
+        QTest::newRow("web-safe leaves saturation") << 4 << false << true << 120.0f << "112";
+        QTest::newRow("half a column rounds to even") << 0 << false << false << 10.5f << "10";
+    }
+    void dragWritesTheValueUnderTheMarker() {
+        QFETCH(int, index);
+        QFETCH(bool, hex);
+        QFETCH(bool, webSafe);
+        QFETCH(float, x);
+        QFETCH(QString, text);
+        SetMode(form->chkShowHexvalues, hex);
+        SetMode(form->chkWebSafe, webSafe);
+        openPicker(index, QPoint(600, 300));
+        Move(&picker(), Column(x));
+        QCOMPARE(form->txtValue[index]->text(), text);
+        const float column = std::clamp(std::nearbyint(x), 0.0f, 255.0f);
+        QCOMPARE(picker().ChoosingLine().X1, column);
+    }
+
+    void dragChangesTheColourLive() {
+        SetColour(*form, 255, 0, 0);
+        openPicker(1, QPoint(600, 300));
+        Move(&picker(), Column(51));
+        QCOMPARE(form->CurRGB.green, int16_t(51));
+        QCOMPARE(form->picColor->backColor(), PackColor(255, 51, 0));
+        QCOMPARE(form->txtValue[6]->text(), QString("#ff3300"));
+        Move(&picker(), Column(100));
+        QCOMPARE(form->picColor->backColor(), PackColor(255, 100, 0));
+        // Linked, the marker contrasts with the light orange; unlinked, with
+        // the dark green the picker shows under it.
+        QCOMPARE(picker().ChoosingLine().BorderColor, kBlack);
+        SetMode(form->chkLinkChannels, false);
+        QCOMPARE(picker().ChoosingLine().BorderColor, kWhite);
+        Move(&picker(), Column(250));
+        QCOMPARE(picker().ChoosingLine().BorderColor, kBlack);
+    }
+
+    void onlyTheLeftButtonAlonePicks() {
+        openPicker(0, QPoint(600, 300));
+        Move(&picker(), Column(100), Qt::LeftButton | Qt::RightButton);
+        Move(&picker(), Column(100), Qt::RightButton);
+        QCOMPARE(form->txtValue[0]->text(), QString("51"));
+        // A press on the strip takes the capture back and picks at once.
+        desktop.captured = nullptr;
+        Press(&picker(), Column(100));
+        QCOMPARE(desktop.captured, &picker());
+        QCOMPARE(form->txtValue[0]->text(), QString("100"));
+    }
+
+    void releaseOnThePickerEndsTheDragLikeTheArrowsRelease() {
+        openPicker(4, QPoint(600, 300));
+        Move(&picker(), Column(17));
+        QVERIFY(form->cmdValpick[4]->isDown());
+        desktop.topmostCalls.clear();
+        Release(&picker(), Column(17));
+        QCOMPARE(form->PickerChannel, 7);
+        QTRY_VERIFY(!form->pickerExists());
+        QVERIFY(desktop.topmost(form.get()));
+        QCOMPARE(form->focusWidget(), form->txtValue[4]);
+        QCOMPARE(form->txtValue[4]->selectedText(), QString("16"));
+        QVERIFY(!form->cmdValpick[4]->isDown());
+    }
+
+    void releaseOnTheArrowKeepsTheChannel() {
+        openPicker(2, QPoint(600, 300));
+        desktop.topmostCalls.clear();
+        Release(form->cmdValpick[2], Centre(form->cmdValpick[2]));
+        QCOMPARE(form->PickerChannel, 2);
+        QTRY_VERIFY(!form->pickerExists());
+        QVERIFY(desktop.topmost(form.get()));
+        QCOMPARE(form->focusWidget(), form->txtValue[2]);
+    }
+
+    void theNextRefreshCreatesTheClosedPickerHidden() {
+        openPicker(0, QPoint(600, 300));
+        Release(&picker(), Column(0));
+        QTRY_VERIFY(!form->pickerExists());
+        form->txtValue[1]->setText("9");
+        QVERIFY(form->pickerExists());
+        QVERIFY(!picker().isVisible());
+        QCOMPARE(picker().size(), QSize(256, 15));
+        QCOMPARE(picker().ChoosingLine().X1, 0.0f);
+        // Channel 7: the marker takes the contrast of the current colour.
+        QCOMPARE(picker().ChoosingLine().BorderColor, kWhite);
+    }
+
+    void menuListsTheSixValuesWithTheCurrentChecked_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<int>("r");
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<QString>("captions");
+        QTest::newRow("red 102") << 0 << false << 102 << 0 << 0 << "&0 &51 &102* &153 &204 &255";
+        QTest::newRow("red 100: none checked")
+            << 0 << false << 100 << 0 << 0 << "&0 &51 &102 &153 &204 &255";
+        QTest::newRow("green 255 in hex")
+            << 1 << true << 0 << 255 << 0 << "&00 &33 &66 &99 &CC &FF*";
+        QTest::newRow("blue 153 whatever red and green")
+            << 2 << false << 7 << 250 << 153 << "&0 &51 &102 &153* &204 &255";
+    }
+    void menuListsTheSixValuesWithTheCurrentChecked() {
+        QFETCH(int, index);
+        QFETCH(bool, hex);
+        QFETCH(int, r);
+        QFETCH(int, g);
+        QFETCH(int, b);
+        QFETCH(QString, captions);
+        SetMode(form->chkShowHexvalues, hex);
+        SetColour(*form, r, g, b);
+        desktop.pointer = QPoint(120, 90);
+        QString seen;
+        QPoint shownAt;
+        QVERIFY(openMenu(index, [&](QMenu* menu) {
+            seen = Captions(*form);
+            shownAt = menu->pos();
+        }));
+        QCOMPARE(seen, captions);
+        QCOMPARE(form->WSMnuTag, QString::number(index));
+        QCOMPARE(shownAt, QPoint(120, 90));
+    }
+
+    void choosingAnItemWritesItsValue_data() {
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("left button, decimal") << false << Qt::LeftButton << "204";
+        QTest::newRow("right button, hex") << true << Qt::RightButton << "CC";
+    }
+    void choosingAnItemWritesItsValue() {
+        QFETCH(bool, hex);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QString, text);
+        SetMode(form->chkShowHexvalues, hex);
+        SetColour(*form, 0, 255, 0);
+        QVERIFY(openMenu(1, [&](QMenu* menu) {
+            const QPoint item = menu->actionGeometry(form->WSValues[4]).center();
+            QTest::mouseMove(menu, item);
+            QTest::mouseClick(menu, button, {}, item);
+        }));
+        QCOMPARE(form->txtValue[1]->text(), text);
+        QCOMPARE(form->CurRGB.green, int16_t(204));
+    }
+
+    void accessKeysChooseItems_data() {
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("F in hex") << true << QList<int>{Qt::Key_F} << "FF";
+        QTest::newRow("5 in decimal") << false << QList<int>{Qt::Key_5} << "51";
+        // 1 is shared by 102 and 153: it moves between them, Return chooses.
+        QTest::newRow("shared 1 twice")
+            << false << QList<int>{Qt::Key_1, Qt::Key_1, Qt::Key_Return} << "153";
+    }
+    void accessKeysChooseItems() {
+        QFETCH(bool, hex);
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, text);
+        SetMode(form->chkShowHexvalues, hex);
+        QVERIFY(openMenu(0, [&](QMenu* menu) {
+            for (int key : keys) {
+                QTest::keyClick(menu, Qt::Key(key));
+            }
+        }));
+        QCOMPARE(form->txtValue[0]->text(), text);
+    }
+
+    void closingTheMenuChangesNothing() {
+        QVERIFY(openMenu(2, [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_Escape); }));
+        QCOMPARE(form->txtValue[2]->text(), QString("51"));
+        QCOMPARE(form->CurRGB.blue, int16_t(51));
+    }
+
+    void hslArrowsHaveNoMenu() {
+        for (int index : {3, 4, 5}) {
+            QVERIFY(!openMenu(index, [](QMenu*) {}));
+        }
+    }
+
+    void theRightReleaseOnAnArrowFocusesItsBox() {
+        Release(form->cmdValpick[1], Centre(form->cmdValpick[1]), Qt::RightButton);
+        QCOMPARE(QApplication::focusWidget(), form->txtValue[1]);
+        QVERIFY(desktop.topmost(form.get()));
+    }
+
+    void clickingAnArrowDoesNotFocusItsBoxBeforeTheEnd() {
+        // Were the focus passed on to the text box at the press, its focus
+        // handler would release the picker's capture.
+        openPicker(0, QPoint(600, 300));
+        QVERIFY(form->focusWidget() != form->txtValue[0]);
+        QCOMPARE(desktop.captured, &picker());
+    }
+
+    void marginsAndBorderHandTheFocusToTheTextBox() {
+        Press(form->pictxtBack[3]->client(), QPointF(30, 1));
+        QCOMPARE(QApplication::focusWidget(), form->txtValue[3]);
+        form->picTxtBorder[1]->setFocus(Qt::ShortcutFocusReason);
+        QCOMPARE(QApplication::focusWidget(), form->txtValue[1]);
+        QCOMPARE(form->txtValue[1]->selectedText(), QString("51"));
+        QTest::keyClick(form.get(), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), form->txtValue[5]);
+    }
+};
+
+QTEST_MAIN(TestValuePickerWindow)
+#include "test_value_picker_window.moc"
