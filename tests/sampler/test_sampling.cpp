@@ -75,11 +75,6 @@ private slots:
 
     void noReadablePixelHasNoMean() { QVERIFY(!BlockMean(Block(0, 0, 0, 0)).has_value()); }
 
-    void onePixelFromTheLeftEdgeReadsTwenty() {
-        const PixelBlock block = OnScreen(1, 300, kWhite);
-        QCOMPARE(std::count(block.begin(), block.end(), kWhite), 20);
-    }
-
     void evasion_data() {
         QTest::addColumn<QPoint>("pointer");
         QTest::addColumn<QRect>("outer");
