@@ -1,16 +1,14 @@
 // The drawing routines of the strips and the picker.
 #include "draw_gradient.h"
 
-#include "packed_qcolor.h"
+#include <QImage>
 
-#include <QPaintDevice>
-#include <QPainter>
-
+#include <algorithm>
 #include <cstdlib>
 
 namespace tinctora {
 
-void DrawLine(QPainter& dc, int X1, int Y1, int X2, int Y2, PackedColor color) {
+void DrawLine(QImage& dc, int X1, int Y1, int X2, int Y2, PackedColor color) {
     QRect covered;
     if (Y1 == Y2 && X1 != X2) {
         // Leftwards the pixels run from just right of the end up to the start.
@@ -22,16 +20,24 @@ void DrawLine(QPainter& dc, int X1, int Y1, int X2, int Y2, PackedColor color) {
     } else {
         return;
     }
-    dc.fillRect(covered, ToQColor(color));
-}
-
-void DrawGradient(QPainter& target, const GradientEnds& ends, bool Horizontal, bool WebSafe) {
-    const QPaintDevice* device = target.device();
-    if (device == nullptr) {
+    covered = covered.intersected(dc.rect());
+    if (covered.isEmpty()) {
         return;
     }
-    const int width = device->width();
-    const int height = device->height();
+    // The pixels are written as 32-bit words: any other image is converted first.
+    if (dc.depth() != 32) {
+        dc.convertTo(QImage::Format_RGB32);
+    }
+    const QRgb pixel = qRgb(RedOf(color), GreenOf(color), BlueOf(color));
+    for (int y = covered.top(); y <= covered.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(dc.scanLine(y));
+        std::fill(row + covered.left(), row + covered.right() + 1, pixel);
+    }
+}
+
+void DrawGradient(QImage& target, const GradientEnds& ends, bool Horizontal, bool WebSafe) {
+    const int width = target.width();
+    const int height = target.height();
     const auto extent = static_cast<int16_t>(Horizontal ? width : height);
     ForEachGradientLine(ends, extent, WebSafe, [&](int16_t i, PackedColor color) {
         if (Horizontal) {

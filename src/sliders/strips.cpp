@@ -6,8 +6,6 @@
 #include "gradient.h"
 #include "pointer_values.h"
 
-#include <QPainter>
-
 namespace tinctora {
 
 void frmMain::UpdateMiniScrolls() {
@@ -16,12 +14,11 @@ void frmMain::UpdateMiniScrolls() {
     for (int i = 0; i < 6; ++i) {
         PictureBox* strip = picMiniScroll[i];
         QImage& image = strip->image();
-        QPainter dc(&image);
-        DrawGradient(dc, StripGradient(i, linked, CurRGB, CurHSL), false, webSafe);
+        DrawGradient(image, StripGradient(i, linked, CurRGB, CurHSL), false, webSafe);
         const PackedColor marker = ContrastColor(StripMarkerBasis(i, linked, CurRGB, CurHSL));
         const int16_t row =
             MarkerRow(ChannelValue(i, CurRGB, CurHSL), ChannelMaximum(i), image.height());
-        DrawLine(dc, 0, row, strip->width(), row, marker);
+        DrawLine(image, 0, row, strip->width(), row, marker);
     }
     // The new images show only now, all six at once.
     for (PictureBox* strip : picMiniScroll) {

@@ -8,8 +8,6 @@
 #include "picker_placement.h"
 #include "twips.h"
 
-#include <QPainter>
-
 namespace tinctora {
 
 void OpenValuePicker(frmMain& form, int Index) {
@@ -47,11 +45,8 @@ void OpenValuePicker(frmMain& form, int Index) {
     picker.move(static_cast<int>(RoundHalfEven(place.leftTwips / tpp)),
                 static_cast<int>(RoundHalfEven(place.topTwips / tpp)));
 
-    {
-        QPainter dc(&picker.image());
-        DrawGradient(dc, PickerGradient(Index, LinkedMode(form), form.CurRGB, form.CurHSL), true,
-                     webSafe);
-    }
+    DrawGradient(picker.image(), PickerGradient(Index, LinkedMode(form), form.CurRGB, form.CurHSL),
+                 true, webSafe);
     picker.update();
     picker.show();
     form.desktop.setTopmost(&form, false);
