@@ -73,6 +73,7 @@ void frmPicker::Form_MouseDown(Qt::MouseButtons Button, QPointF position) {
 }
 
 void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
+    // After its own release the picker serves no channel (7) until it opens again.
     const int channel = owner_.PickerChannel;
     if (Button != Qt::LeftButton || channel < 0 || channel > 5) {
         return;
