@@ -98,8 +98,15 @@ class Session:
 
     # --- what a person does ---
     def client_origin(self):
-        x, y, _, _ = self.geometry()
-        return x, y
+        # xwininfo gives the client's absolute position also inside a window
+        # manager's frame, where xdotool's geometry is off by the frame.
+        out = self._run(["xwininfo", "-id", self.window]).stdout.decode()
+        values = {}
+        for line in out.splitlines():
+            if ":" in line:
+                key, _, value = line.strip().partition(":")
+                values[key] = value.strip()
+        return int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"])
 
     def move(self, x, y):
         """Moves the pointer to a point of the main window's client area."""

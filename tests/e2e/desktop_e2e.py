@@ -1,0 +1,108 @@
+"""The program as a desktop program: the web-safe menu chosen with the mouse,
+a scheme role recolouring the preview, a window manager's frame, and a
+scaled display."""
+
+import sys
+import time
+
+from harness import Session, expect, expect_near, main
+
+RED_BOX, RED_ARROW, CURRENT_SWATCH, WEB = (56, 22), (80, 22), (160, 150), (182, 180)
+ROLE_TEXT = (400, 42)
+PREVIEW_BACKGROUND = (258, 125)
+RED_STRIP_COLUMN, RED_STRIP_TOP = 90, 14
+
+
+def popup_menu(s):
+    """The geometry of the open popup menu: the visible window that is not the main one."""
+    windows = s._run(["xdotool", "search", "--onlyvisible", "--classname", "tinctora"], check=False)
+    for window in windows.stdout.decode().split():
+        if window != s.window:
+            return s.geometry(window)
+    return None
+
+
+def web_safe_menu_chosen_with_the_mouse(binary):
+    s = Session(binary, "menu-mouse").start()
+    try:
+        s.click(*RED_ARROW, button=3)
+        time.sleep(0.3)
+        menu = popup_menu(s)
+        if menu is None:
+            expect(s, "an open menu", "menu", None)
+        x, y, width, height = menu
+        item = height / 6
+        # The fifth item is 204; choose it with the right button, as the menu allows.
+        s.move_screen(x + width // 2, int(y + 4.5 * item))
+        time.sleep(0.1)
+        s._run(["xdotool", "click", "3"])
+        time.sleep(0.3)
+        expect_near(s, "red 204 from the menu", (204, 51, 51), s.pixel(*CURRENT_SWATCH))
+        expect(s, "menu closed", None, popup_menu(s))
+    finally:
+        s.close()
+
+
+def role_change_recolours_the_preview(binary):
+    s = Session(binary, "roles").start()
+    try:
+        s.click(*WEB)
+        s.click(*RED_BOX)
+        s.key("ctrl+a")
+        s.type("255")
+        expect_near(s, "preview background follows", (255, 51, 51), s.pixel(*PREVIEW_BACKGROUND))
+        s.click(*ROLE_TEXT)
+        expect_near(s, "the text role loads white", (255, 255, 255), s.pixel(*CURRENT_SWATCH))
+        s.click(*RED_BOX)
+        s.key("ctrl+a")
+        s.type("0")
+        shot = s.screenshot("roles")
+        expect_near(s, "the text role's button", (0, 255, 255), s.pixel(ROLE_TEXT[0] + 30, ROLE_TEXT[1], shot))
+        expect_near(s, "background kept", (255, 51, 51), s.pixel(*PREVIEW_BACKGROUND, shot))
+    finally:
+        s.close()
+
+
+def window_manager_frame_keeps_everything_working(binary):
+    s = Session(binary, "openbox", window_manager=True).start(settle=1.0)
+    try:
+        expect(s, "caption", "Tinctora Version 0.9.9", s.title())
+        _, _, width, height = s.geometry()
+        expect(s, "client size under a frame", (244, 196), (width, height))
+        s._run(["xdotool", "windowactivate", "--sync", s.window], check=False)
+        s.click(*RED_BOX)
+        s.key("ctrl+a")
+        s.type("204")
+        expect_near(s, "swatch after typing", (204, 51, 51), s.pixel(*CURRENT_SWATCH))
+    finally:
+        s.close()
+
+
+def scaled_window_is_twice_as_large_with_17_strip_rows(binary):
+    s = Session(binary, "scale2", scale=2).start()
+    try:
+        _, _, width, height = s.geometry()
+        expect(s, "window size at scale 2", (488, 392), (width, height))
+        shot = s.screenshot("scale2")
+        column = 2 * RED_STRIP_COLUMN
+        rows = [s.pixel(column, 2 * RED_STRIP_TOP + physical, shot) for physical in range(34)]
+        for row in range(17):
+            expect(s, f"strip row {row} is two physical rows", rows[2 * row], rows[2 * row + 1])
+        # The linked red strip of 51, 51, 51 runs from red 255 down by 15 a row;
+        # row 13 carries the marker.
+        for row in range(17):
+            if row != 13:
+                expect_near(s, f"red of strip row {row}", (255 - 15 * row, 51, 51), rows[2 * row])
+    finally:
+        s.close()
+
+
+CASES = [
+    web_safe_menu_chosen_with_the_mouse,
+    role_change_recolours_the_preview,
+    window_manager_frame_keeps_everything_working,
+    scaled_window_is_twice_as_large_with_17_strip_rows,
+]
+
+if __name__ == "__main__":
+    sys.exit(main(CASES))
