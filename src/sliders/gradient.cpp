@@ -1,6 +1,8 @@
 // The ends of the strips' and the picker's gradients and the strips' markers.
 #include "gradient.h"
 
+#include <utility>
+
 namespace tinctora {
 
 namespace {
@@ -113,42 +115,11 @@ int16_t MarkerRow(int32_t value, int32_t scale, int32_t height) {
 }
 
 GradientEnds PickerGradient(int index, bool linked, const RGBColor& rgb, const HSLColor& hsl) {
-    const int16_t r = rgb.red;
-    const int16_t g = rgb.green;
-    const int16_t b = rgb.blue;
-    const int16_t h = hsl.hue;
-    const int16_t s = hsl.saturation;
-    const int16_t l = hsl.luminance;
-    if (linked) {
-        switch (index) {
-        case 0:
-            return RgbEnds(PackColor(0, g, b), PackColor(255, g, b));
-        case 1:
-            return RgbEnds(PackColor(r, 0, b), PackColor(r, 255, b));
-        case 2:
-            return RgbEnds(PackColor(r, g, 0), PackColor(r, g, 255));
-        case 3:
-            return HslEnds({0, s, l}, {kFull, s, l});
-        case 4:
-            return HslEnds({h, 0, l}, {h, kFull, l});
-        default:
-            return HslEnds({h, s, 0}, {h, s, kFull});
-        }
-    }
-    switch (index) {
-    case 0:
-        return RgbEnds(kBlack, PackColor(255, 0, 0));
-    case 1:
-        return RgbEnds(kBlack, PackColor(0, 255, 0));
-    case 2:
-        return RgbEnds(kBlack, PackColor(0, 0, 255));
-    case 3:
-        return HslEnds({0, kFull, kHalf}, {kFull, kFull, kHalf});
-    case 4:
-        return HslEnds({h, 0, kHalf}, {h, kFull, kHalf});
-    default:
-        return HslEnds({h, kFull, 0}, {h, kFull, kFull});
-    }
+    // The picker runs left to right from 0 to the maximum: the strip's ends swapped.
+    GradientEnds ends = StripGradient(index, linked, rgb, hsl);
+    std::swap(ends.startColor, ends.endColor);
+    std::swap(ends.startHsl, ends.endHsl);
+    return ends;
 }
 
 } // namespace tinctora
