@@ -68,26 +68,29 @@ void frmMain::tmrScreencolor_Timer() {
 
     // An unreadable pixel under the pointer, or a block with none readable,
     // has no colour to take: the current colour stays.
-    std::optional<PackedColor> sampled;
+    std::optional<RGBColor> sampled;
     if (single) {
         const PackedColor centre = sample->block[static_cast<std::size_t>(PixelBlockIndex(0, 0))];
         if (centre != -1) {
-            CurRGB = UnpackColor(centre);
-            sampled = centre;
+            sampled = UnpackColor(centre);
         }
-    } else if (const std::optional<RGBColor> mean = BlockMean(sample->block)) {
-        CurRGB = *mean;
-        sampled = PackColor(*mean);
+    } else {
+        sampled = BlockMean(sample->block);
     }
     if (!sampled) {
         return;
     }
     // The drag's first sample always refreshes: the displays may show a
     // colour typed in since the last drag, even if it matches the last sample.
-    if (*sampled != LastSampledColor || !DragHasSampled) {
+    // A repeated sample leaves CurRGB alone: in web-safe mode the refresh has
+    // snapped it, and setting the raw sample again would put an unsnapped
+    // colour behind displays that no refresh brings back in step.
+    const PackedColor packed = PackColor(*sampled);
+    if (packed != LastSampledColor || !DragHasSampled) {
+        CurRGB = *sampled;
         RefreshChannels(7);
     }
-    LastSampledColor = *sampled;
+    LastSampledColor = packed;
     DragHasSampled = true;
 }
 
