@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace tinctora {
 
@@ -151,6 +153,29 @@ void ColourRadioButton::setForeColor(PackedColor color) {
     pal.setColor(QPalette::WindowText, ToQColor(color));
     pal.setColor(QPalette::ButtonText, ToQColor(color));
     setPalette(pal);
+}
+
+void ColourRadioButton::paintEvent(QPaintEvent* /*event*/) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QStyleOptionButton indicator = option;
+    indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
+    const QRect textRect = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(textRect,
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                     text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect =
+            painter
+                .boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text())
+                .adjusted(-1, 0, 1, 0);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 ArrowButton::ArrowButton(QWidget* parent) : QPushButton(parent) {

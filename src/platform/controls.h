@@ -74,6 +74,10 @@ public:
     void setBackColor(PackedColor color);
     void setForeColor(PackedColor color);
 
+protected:
+    // Long captions wrap onto a second line where the button is tall enough.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     PackedColor backColor_ = kWhite;
     PackedColor foreColor_ = kBlack;

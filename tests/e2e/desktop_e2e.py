@@ -97,11 +97,31 @@ def scaled_window_is_twice_as_large_with_17_strip_rows(binary):
         s.close()
 
 
+def scaled_picker_opens_under_the_swatch(binary):
+    s = Session(binary, "scale2-picker", scale=2).start()
+    try:
+        ox, oy = s.client_origin()
+        s.move(2 * RED_ARROW[0], 2 * RED_ARROW[1])
+        s.down()
+        time.sleep(0.3)
+        picker = popup_menu(s)
+        s.up()
+        if picker is None:
+            expect(s, "an open picker", "picker", None)
+        _, y, width, height = picker
+        expect(s, "picker size in physical pixels", (512, 30), (width, height))
+        # Its top lies on the bottom edge of the current-colour swatch (132 + 33).
+        expect(s, "picker top", oy + 2 * 165, y)
+    finally:
+        s.close()
+
+
 CASES = [
     web_safe_menu_chosen_with_the_mouse,
     role_change_recolours_the_preview,
     window_manager_frame_keeps_everything_working,
     scaled_window_is_twice_as_large_with_17_strip_rows,
+    scaled_picker_opens_under_the_swatch,
 ]
 
 if __name__ == "__main__":
