@@ -25,14 +25,22 @@ inline Figure Summarise(std::vector<double> samples) {
     return Figure{at(0.5), at(0.01), at(0.99)};
 }
 
-// Times each call of step in microseconds, after a few warm-up calls.
-inline Figure TimeMicroseconds(int runs, const std::function<void(int)>& step) {
+// Times each call of step in microseconds, after a few warm-up calls; prepare
+// runs untimed before each step.
+inline Figure TimeMicroseconds(int runs, const std::function<void(int)>& step,
+                               const std::function<void(int)>& prepare = {}) {
     for (int i = 0; i < 20; ++i) {
+        if (prepare) {
+            prepare(i);
+        }
         step(i);
     }
     std::vector<double> samples;
     samples.reserve(static_cast<std::size_t>(runs));
     for (int i = 0; i < runs; ++i) {
+        if (prepare) {
+            prepare(i);
+        }
         const auto start = std::chrono::steady_clock::now();
         step(i);
         const auto end = std::chrono::steady_clock::now();

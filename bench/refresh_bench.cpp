@@ -1,17 +1,37 @@
 // Costs of the steps a person feels on the offscreen platform: a full
-// refresh cycle, a strip drag step and a picker move step.
+// refresh cycle, a strip drag step and a picker move step. The two steps
+// include the painting of every display they change, as the event loop would
+// do it right after the mouse move.
 #include "app_style.h"
 #include "bench_stats.h"
 #include "fake_desktop.h"
 #include "frm_main.h"
+#include "frm_picker.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace tinctora;
 
+namespace {
+
+void SendMouse(QWidget* target, QEvent::Type type, QPointF position, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent event(type, position, target->mapToGlobal(position), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// The mouse move, then the paint events it caused.
+void MoveAndPaint(QWidget* target, QPointF position) {
+    SendMouse(target, QEvent::MouseMove, position, Qt::NoButton, Qt::LeftButton);
+    QApplication::processEvents();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -24,9 +44,31 @@ int main(int argc, char* argv[]) {
 
     const int runs = argc > 1 ? std::atoi(argv[1]) : 5000;
     const auto refresh = bench::TimeMicroseconds(runs, [&form](int i) {
-        form.CurRGB = UnpackColor((i * 2654435761u) & 0xFFFFFF);
+        form.CurRGB = UnpackColor((static_cast<uint32_t>(i) * 2654435761u) & 0xFFFFFF);
         form.RefreshChannels(7);
     });
     bench::Print("refresh cycle (RefreshChannels 7)", refresh, "us");
+
+    // Dragging on the green strip: every step lands on another row, so the
+    // value and every display change each time.
+    QWidget* strip = form.picMiniScroll[1]->client();
+    const int rows = strip->height();
+    SendMouse(strip, QEvent::MouseButtonPress, QPointF(5, 0), Qt::LeftButton, Qt::LeftButton);
+    QApplication::processEvents();
+    const auto drag = bench::TimeMicroseconds(
+        runs, [strip, rows](int i) { MoveAndPaint(strip, QPointF(5, (i * 7) % rows + 0.5)); });
+    SendMouse(strip, QEvent::MouseButtonRelease, QPointF(5, 0), Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+    bench::Print("strip drag step, painted", drag, "us", "refresh cycle", refresh.median);
+
+    // The picker open on the blue channel, the pointer moving along it.
+    form.cmdValpick_MouseDown(2, Qt::LeftButton);
+    QApplication::processEvents();
+    frmPicker& picker = form.Picker();
+    const int columns = picker.width();
+    const auto pick = bench::TimeMicroseconds(runs, [&picker, columns](int i) {
+        MoveAndPaint(&picker, QPointF((i * 37) % columns + 0.5, 7));
+    });
+    bench::Print("picker move step, painted", pick, "us", "refresh cycle", refresh.median);
     return 0;
 }

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-cmake --build "$build" --target tinctora refresh_bench floor_app startup_probe >/dev/null
+cmake --build "$build" --target tinctora refresh_bench eyedropper_bench floor_app startup_probe >/dev/null
 
 "$build"/bench/refresh_bench 2>/dev/null
 
@@ -13,4 +13,5 @@ xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -s /tmp/tinctora-bench-display ] && break; sleep 0.1; done
 export DISPLAY=:$(cat /tmp/tinctora-bench-display)
+"$build"/bench/eyedropper_bench 2>/dev/null
 "$build"/bench/startup_probe 15 "$build"/src/shell/tinctora "$build"/bench/floor_app 2>/dev/null

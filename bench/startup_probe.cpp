@@ -6,9 +6,10 @@
 #include <xcb/xcb.h>
 
 #include <csignal>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
@@ -23,6 +24,12 @@ struct Run {
     double millisecondsToPainted = 0;
     double peakRssMegabytes = 0;
     pid_t pid = 0;
+    bool painted = false;
+};
+
+struct QPointInRoot {
+    int16_t x = 0;
+    int16_t y = 0;
 };
 
 long StatusField(pid_t pid, const std::string& task, const std::string& field) {
@@ -61,55 +68,99 @@ std::pair<long, long> CpuAndSwitches(pid_t pid) {
     return {utime + stime, switches};
 }
 
-uint32_t PixelAt(xcb_connection_t* c, xcb_window_t window, int16_t x, int16_t y) {
-    auto cookie = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, x, y, 1, 1, ~0u);
+// What the root window shows where no window has painted yet: a colour
+// neither program paints, so that a black or white control is not mistaken
+// for an unpainted window, nor the old contents of the screen for a painted one.
+constexpr uint32_t kUnpainted = 0x123456;
+
+// One pixel of the screen, read from the root window: a window that is
+// unmapped or restacked meanwhile makes no read fail.
+std::optional<uint32_t> ScreenPixel(xcb_connection_t* c, xcb_window_t root, int16_t x, int16_t y) {
+    auto cookie = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, x, y, 1, 1, ~0u);
     xcb_get_image_reply_t* reply = xcb_get_image_reply(c, cookie, nullptr);
     if (reply == nullptr) {
-        return 0;
+        return std::nullopt;
     }
     uint32_t pixel = 0;
-    std::memcpy(&pixel, xcb_get_image_data(reply), std::min<int>(4, xcb_get_image_data_length(reply)));
+    std::memcpy(&pixel, xcb_get_image_data(reply),
+                std::min<int>(4, xcb_get_image_data_length(reply)));
     std::free(reply);
     return pixel & 0xFFFFFF;
+}
+
+// The middle of a newly mapped large window in root coordinates; Qt also
+// maps a few 1-px helper windows.
+std::optional<QPointInRoot> MiddleOfLargeWindow(xcb_connection_t* c, xcb_window_t root,
+                                                xcb_window_t window) {
+    auto* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+    std::optional<QPointInRoot> middle;
+    if (geometry != nullptr && geometry->width > 100 && geometry->height > 100) {
+        auto* origin = xcb_translate_coordinates_reply(
+            c, xcb_translate_coordinates(c, window, root, 0, 0), nullptr);
+        if (origin != nullptr) {
+            middle = QPointInRoot{static_cast<int16_t>(origin->dst_x + geometry->width / 2),
+                                  static_cast<int16_t>(origin->dst_y + geometry->height / 2)};
+        }
+        std::free(origin);
+    }
+    std::free(geometry);
+    return middle;
 }
 
 Run StartOnce(char* const* command, bool keep) {
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const xcb_window_t root = screen->root;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(c);
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+    xcb_change_window_attributes(c, root, XCB_CW_BACK_PIXEL, &kUnpainted);
+    xcb_clear_area(c, 0, root, 0, 0, 0, 0);
+    // A blanked screen reads black everywhere: no saver during the runs.
+    xcb_set_screen_saver(c, 0, 0, XCB_BLANKING_NOT_PREFERRED, XCB_EXPOSURES_DEFAULT);
+    xcb_force_screen_saver(c, XCB_SCREEN_SAVER_RESET);
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 
     Run run;
     const auto start = Clock::now();
+    const auto deadline = start + std::chrono::seconds(10);
     run.pid = fork();
     if (run.pid == 0) {
         execvp(command[0], command);
         _exit(127);
     }
-    xcb_window_t mapped = 0;
-    while (mapped == 0) {
-        xcb_generic_event_t* event = xcb_wait_for_event(c);
-        if (event == nullptr) {
+    // Waits for the window to be mapped and its middle painted; a window
+    // unmapped again before that is forgotten and the next one waited for.
+    xcb_window_t window = 0;
+    std::optional<QPointInRoot> middle;
+    while (Clock::now() < deadline) {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
+            const auto type = event->response_type & 0x7F;
+            if (type == XCB_MAP_NOTIFY && !middle) {
+                const xcb_window_t mapped =
+                    reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+                middle = MiddleOfLargeWindow(c, root, mapped);
+                window = middle ? mapped : 0;
+            } else if (type == XCB_UNMAP_NOTIFY &&
+                       reinterpret_cast<xcb_unmap_notify_event_t*>(event)->window == window) {
+                middle.reset();
+                window = 0;
+            }
+            std::free(event);
+        }
+        if (middle) {
+            const std::optional<uint32_t> pixel = ScreenPixel(c, root, middle->x, middle->y);
+            if (pixel && *pixel != kUnpainted) {
+                run.painted = true;
+                break;
+            }
+        }
+        if (xcb_connection_has_error(c) != 0) {
             break;
         }
-        if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY) {
-            auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
-            auto geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, map->window), nullptr);
-            // Qt maps a few 1-px helper windows; the program's window is the large one.
-            if (geometry != nullptr && geometry->width > 100) {
-                mapped = map->window;
-            }
-            std::free(geometry);
-        }
-        std::free(event);
-    }
-    // Painted: the middle of the window no longer shows the unpainted black.
-    while (PixelAt(c, mapped, 122, 98) == 0 &&
-           Clock::now() - start < std::chrono::seconds(10)) {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    run.millisecondsToPainted = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    run.millisecondsToPainted =
+        std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     xcb_disconnect(c);
 
     std::this_thread::sleep_for(std::chrono::seconds(1));
@@ -131,13 +182,26 @@ int main(int argc, char* argv[]) {
     const int runs = std::atoi(argv[1]);
     std::vector<double> times[2];
     std::vector<double> memory[2];
+    int failed[2] = {0, 0};
     char* programs[2][2] = {{argv[2], nullptr}, {argv[3], nullptr}};
     for (int i = 0; i < runs; ++i) {
         for (int p = 0; p < 2; ++p) {
             const Run run = StartOnce(programs[p], false);
+            if (!run.painted) {
+                // A run that never showed its window has no time to report.
+                std::fprintf(stderr, "%s: no painted window within 10 s\n", programs[p][0]);
+                ++failed[p];
+                continue;
+            }
             times[p].push_back(run.millisecondsToPainted);
             memory[p].push_back(run.peakRssMegabytes);
         }
+    }
+    if (failed[0] + failed[1] > 0) {
+        std::printf("runs without a painted window: tinctora %d, floor %d\n", failed[0], failed[1]);
+    }
+    if (times[0].empty() || times[1].empty()) {
+        return 1;
     }
     const Figure floorTime = Summarise(times[1]);
     const Figure floorMemory = Summarise(memory[1]);
