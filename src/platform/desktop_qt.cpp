@@ -2,6 +2,7 @@
 #include "desktop_qt.h"
 
 #include "palette_colours.h"
+#include "screen_pixels.h"
 #include "x11_screen.h"
 
 #include <QApplication>
@@ -48,16 +49,21 @@ std::optional<PointerSample> QtDesktop::samplePointer() {
     // Qt keeps a screen's origin in native pixels and divides only its size
     // by the scale factor.
     std::vector<QRect> nativeScreens;
+    std::vector<ScaledScreen> scaledScreens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect logical = screen->geometry();
         const qreal ratio = screen->devicePixelRatio();
         nativeScreens.emplace_back(logical.topLeft(), (QSizeF(logical.size()) * ratio).toSize());
+        scaledScreens.push_back({nativeScreens.back(), ratio});
     }
     const std::optional<NativePointerBlock> native = ReadX11PointerBlock(nativeScreens);
     if (!native) {
         return std::nullopt;
     }
-    return PointerSample{QCursor::pos(), native->block};
+    // The read already holds the pointer: asking Qt for it again would cost
+    // every tick another round trip to the X server.
+    return PointerSample{LogicalPointerPosition(native->nativePosition, scaledScreens),
+                         native->block};
 }
 
 std::optional<QRect> QtDesktop::windowRect(const QWidget* widget) {

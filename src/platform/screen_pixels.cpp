@@ -110,4 +110,19 @@ PixelBlock AssembleBlock(QPoint centre, QRect readRect, const std::vector<Packed
     return block;
 }
 
+QPoint LogicalPointerPosition(QPoint native, const std::vector<ScaledScreen>& screens) {
+    if (screens.empty()) {
+        return native;
+    }
+    const ScaledScreen* on = &screens.front();
+    for (const ScaledScreen& screen : screens) {
+        if (screen.native.contains(native)) {
+            on = &screen;
+            break;
+        }
+    }
+    const QPoint origin = on->native.topLeft();
+    return (native - origin) * (1.0 / on->ratio) + origin;
+}
+
 } // namespace tinctora

@@ -40,4 +40,15 @@ QRect BlockReadRect(QPoint centre, QRect root);
 PixelBlock AssembleBlock(QPoint centre, QRect readRect, const std::vector<PackedColor>& pixels,
                          const std::vector<QRect>& screens);
 
+// A monitor as Qt places it: its rectangle in native pixels, whose origin is
+// also its logical origin, and its scale factor.
+struct ScaledScreen {
+    QRect native;
+    double ratio = 1;
+};
+// The logical position of a native pointer position, rounded the way Qt's
+// own cursor position is: scaled about the origin of the monitor it is on,
+// or of the first (primary) monitor when it is on none.
+QPoint LogicalPointerPosition(QPoint native, const std::vector<ScaledScreen>& screens);
+
 } // namespace tinctora

@@ -39,9 +39,16 @@ void frmMain::picMiniScroll_MouseMove(int Index, Qt::MouseButtons Button, QPoint
     }
     const double hp = picMiniScroll[Index]->height();
     const int32_t value = StripValueAt(static_cast<float>(position.y()), hp, ChannelMaximum(Index));
-    txtValue[Index]->setText(
-        QString::fromStdString(ChannelValueText(Index, value, HexMode(*this), WebSafeMode(*this))));
-    UpdateMiniScrolls();
+    const QString text =
+        QString::fromStdString(ChannelValueText(Index, value, HexMode(*this), WebSafeMode(*this)));
+    // A changed text refreshes every display, the strips included; only an
+    // unchanged one leaves the strips to be drawn here.
+    TextBox* box = txtValue[Index];
+    const QString before = box->text();
+    box->setText(text);
+    if (box->text() == before) {
+        UpdateMiniScrolls();
+    }
 }
 
 void frmMain::picMiniScroll_MouseUp(int /*Index*/, Qt::MouseButtons /*Button*/,

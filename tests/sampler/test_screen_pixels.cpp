@@ -208,6 +208,34 @@ private slots:
             }
         }
     }
+
+    void logicalPointerPosition_data() {
+        QTest::addColumn<QPoint>("native");
+        QTest::addColumn<QPoint>("logical");
+        // A 2048 x 1536 monitor at scale 2 and, right of it, one of
+        // 1280 x 1024 at scale 1 whose origin stays in native pixels.
+        QTest::newRow("scale 2, even") << QPoint(400, 300) << QPoint(200, 150);
+        QTest::newRow("scale 2, halves round up") << QPoint(401, 3) << QPoint(201, 2);
+        QTest::newRow("scale 2, last pixel") << QPoint(2047, 1535) << QPoint(1024, 768);
+        QTest::newRow("second monitor keeps its origin") << QPoint(2048, 10) << QPoint(2048, 10);
+        QTest::newRow("second monitor at scale 1") << QPoint(2100, 1000) << QPoint(2100, 1000);
+        QTest::newRow("below the second monitor, scaled on the first")
+            << QPoint(2100, 1100) << QPoint(1050, 550);
+    }
+    void logicalPointerPosition() {
+        QFETCH(QPoint, native);
+        QFETCH(QPoint, logical);
+        const std::vector<ScaledScreen> screens{{QRect(0, 0, 2048, 1536), 2.0},
+                                                {QRect(2048, 0, 1280, 1024), 1.0}};
+        QCOMPARE(LogicalPointerPosition(native, screens), logical);
+    }
+
+    void logicalPointerPositionAtOneAndAHalf() {
+        // 1 / 1.5 is not exact: 3 native pixels are 2 logical ones all the same.
+        const std::vector<ScaledScreen> screens{{QRect(100, 0, 1500, 900), 1.5}};
+        QCOMPARE(LogicalPointerPosition(QPoint(103, 0), screens), QPoint(102, 0));
+        QCOMPARE(LogicalPointerPosition(QPoint(100 + 1499, 899), screens), QPoint(1099, 599));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestScreenPixels)
