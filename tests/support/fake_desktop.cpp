@@ -8,13 +8,16 @@
 namespace tinctora {
 
 bool FakeDesktop::setPointerPosition(QPoint position) {
+    if (pointerMoveFails) {
+        return false;
+    }
     pointer = position;
     pointerMoves.push_back(position);
     return true;
 }
 
 std::optional<PointerSample> FakeDesktop::samplePointer() {
-    if (!pointer) {
+    if (!pointer || screenFails) {
         return std::nullopt;
     }
     ++sampleCount;

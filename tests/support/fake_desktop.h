@@ -20,6 +20,9 @@ public:
     std::optional<QRect> forcedWindowRect; // overrides the widgets' own geometry
     bool windowRectFails = false;
     bool topmostFails = false;
+    bool pointerMoveFails = false;
+    // A screen that gives nothing back, while the pointer itself can be read.
+    bool screenFails = false;
     // The scripted screen the pointer samples, one image pixel per screen
     // pixel; pixels outside it cannot be read.
     QImage screenPixels;
