@@ -41,7 +41,7 @@ void PictureBox::setBackColor(PackedColor color) {
 
 void PictureBox::setPicture(const QPixmap& picture) {
     picture_ = picture;
-    overlay_ = nullptr;
+    overlay_ = QImage();
     client_->update();
 }
 
@@ -58,13 +58,18 @@ void PictureBox::refresh() {
     client_->update();
 }
 
-void PictureBox::setOverlay(std::function<void(QPainter&)> paint) {
-    overlay_ = std::move(paint);
+void PictureBox::setOverlay(const QImage& overlay) {
+    // The overlay already shown changes no pixel when set again: the
+    // eyedropper sets one every tick while the pointer rests on one colour.
+    if (!overlay_.isNull() && overlay_ == overlay) {
+        return;
+    }
+    overlay_ = overlay;
     client_->update();
 }
 
 void PictureBox::clearOverlay() {
-    overlay_ = nullptr;
+    overlay_ = QImage();
     client_->update();
 }
 
@@ -83,8 +88,8 @@ void PictureBox::paintClient(QPaintEvent* event) {
     if (!picture_.isNull()) {
         painter.drawPixmap(0, 0, picture_);
     }
-    if (overlay_) {
-        overlay_(painter);
+    if (!overlay_.isNull()) {
+        painter.drawImage(0, 0, overlay_);
     }
 }
 

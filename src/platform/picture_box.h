@@ -9,8 +9,6 @@
 #include <QImage>
 #include <QPixmap>
 
-#include <functional>
-
 namespace tinctora {
 
 enum class BoxBorder { None, Sunken, Flat };
@@ -37,9 +35,9 @@ public:
     // Shows the persistent image's new content.
     void refresh();
 
-    // Drawing that is not kept: painted after the image and picture until the
-    // next setPicture() or clearOverlay().
-    void setOverlay(std::function<void(QPainter&)> paint);
+    // An image that is not kept: painted at the top left, after the image and
+    // picture, until the next setPicture() or clearOverlay().
+    void setOverlay(const QImage& overlay);
     void clearOverlay();
 
 signals:
@@ -60,7 +58,7 @@ private:
     PackedColor backColor_ = kBlack;
     QPixmap picture_;
     QImage image_;
-    std::function<void(QPainter&)> overlay_;
+    QImage overlay_;
     bool pressedInside_ = false;
 };
 

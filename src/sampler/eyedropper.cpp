@@ -7,7 +7,6 @@
 #include "twips.h"
 
 #include <QApplication>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -63,8 +62,7 @@ void frmMain::tmrScreencolor_Timer() {
     const bool single = SelectedMode(*this) == 0;
     const QImage magnified =
         MagnifierImage(sample->block, single, ToQColor(picScreencolor->backColor()));
-    picScreencolor->setOverlay(
-        [magnified](QPainter& painter) { painter.drawImage(0, 0, magnified); });
+    picScreencolor->setOverlay(magnified);
 
     // An unreadable pixel under the pointer, or a block with none readable,
     // has no colour to take: the current colour stays.

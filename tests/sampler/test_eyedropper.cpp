@@ -32,6 +32,21 @@ QColor MagnifierPixel(const frmMain& form, int x, int y) {
     return form.picScreencolor->client()->grab().toImage().pixelColor(x, y);
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++count;
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class TestEyedropper : public QObject {
@@ -258,6 +273,45 @@ private slots:
         // The magnifier went with the repaint; the sampled colour stays.
         QVERIFY(MagnifierPixel(form, 2, 2) != QColor(Qt::red));
         QCOMPARE(RgbTexts(form), QStringList({"255", "0", "0"}));
+    }
+
+    // A tick that would paint the magnifier as it already is paints nothing;
+    // whatever took the magnifier away or changed it has it painted again.
+    void magnifierRepaintsOnlyWhenItChanges_data() {
+        QTest::addColumn<QString>("between");
+        QTest::addColumn<bool>("repaints");
+        QTest::newRow("nothing") << "nothing" << false;
+        QTest::newRow("another colour under the pointer") << "colour" << true;
+        QTest::newRow("a new drag on the same pixels") << "drag" << true;
+        QTest::newRow("the other mode") << "mode" << true;
+    }
+    void magnifierRepaintsOnlyWhenItChanges() {
+        QFETCH(QString, between);
+        QFETCH(bool, repaints);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        desktop.screenPixels = UniformScreen(Qt::red);
+        press(form);
+        form.tmrScreencolor_Timer();
+        QApplication::processEvents();
+        QColor expected = Qt::red;
+        if (between == "colour") {
+            desktop.screenPixels = UniformScreen(Qt::blue);
+            expected = Qt::blue;
+        } else if (between == "drag") {
+            release(form);
+            press(form);
+        } else if (between == "mode") {
+            form.optScreencolorMode[1]->click();
+        }
+        QApplication::processEvents();
+        PaintCounter paints(form.picScreencolor->client());
+        form.tmrScreencolor_Timer();
+        QApplication::processEvents();
+        QCOMPARE(paints.count > 0, repaints);
+        QCOMPARE(MagnifierPixel(form, 2, 2), expected);
+        release(form);
     }
 
     void secondButtonDuringADragLeavesNoPointerBehind() {
