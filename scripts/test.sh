@@ -11,7 +11,7 @@ cmake --build build
 ctest --test-dir build --output-on-failure --no-tests=error
 
 # Fuzzing, bounded in time, of what a person types or pastes.
-cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14
+cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DTINCTORA_FUZZ_SECONDS=60
 cmake --build build-fuzz
 ctest --test-dir build-fuzz --output-on-failure --no-tests=error
 
