@@ -25,6 +25,7 @@ struct Run {
     double peakRssMegabytes = 0;
     pid_t pid = 0;
     bool painted = false;
+    const char* failure = "no window mapped within 10 s";
 };
 
 struct QPointInRoot {
@@ -154,7 +155,11 @@ Run StartOnce(char* const* command, bool keep) {
                 break;
             }
         }
+        if (middle) {
+            run.failure = "window not painted within 10 s";
+        }
         if (xcb_connection_has_error(c) != 0) {
+            run.failure = "lost the connection to the X server";
             break;
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200));
@@ -189,7 +194,7 @@ int main(int argc, char* argv[]) {
             const Run run = StartOnce(programs[p], false);
             if (!run.painted) {
                 // A run that never showed its window has no time to report.
-                std::fprintf(stderr, "%s: no painted window within 10 s\n", programs[p][0]);
+                std::printf("run %d of %s: %s\n", i + 1, programs[p][0], run.failure);
                 ++failed[p];
                 continue;
             }
