@@ -68,11 +68,6 @@ void PictureBox::setOverlay(const QImage& overlay) {
     client_->update();
 }
 
-void PictureBox::clearOverlay() {
-    overlay_ = QImage();
-    client_->update();
-}
-
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     client_->setGeometry(contentsRect());

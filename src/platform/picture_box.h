@@ -36,9 +36,8 @@ public:
     void refresh();
 
     // An image that is not kept: painted at the top left, after the image and
-    // picture, until the next setPicture() or clearOverlay().
+    // picture, until the next setPicture().
     void setOverlay(const QImage& overlay);
-    void clearOverlay();
 
 signals:
     void mouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPointF position);

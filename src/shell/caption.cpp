@@ -5,9 +5,10 @@ namespace tinctora {
 
 std::string WindowCaption(std::string_view title, int major, int minor, int revision) {
     std::string caption(title);
-    caption += " Version " + std::to_string(major) + "." + std::to_string(minor);
+    caption.append(" Version ").append(std::to_string(major)).append(".");
+    caption.append(std::to_string(minor));
     if (revision != 0) {
-        caption += "." + std::to_string(revision);
+        caption.append(".").append(std::to_string(revision));
     }
     return caption;
 }

@@ -112,9 +112,13 @@ def exit_button_ends_the_program(binary):
 def window_manager_close_ends_the_program(binary):
     s = Session(binary, "wmclose", window_manager=True).start(settle=1.0)
     try:
-        s._run(["xdotool", "windowactivate", "--sync", s.window], check=False)
+        # Alt+F4 goes to the active window: wait until the window manager has
+        # given it the focus, as a person would see before pressing the keys.
+        s._wait(lambda: s._run(["xdotool", "windowactivate", "--sync", s.window], check=False) and
+                s._run(["xdotool", "getactivewindow"], check=False).stdout.decode().strip() == s.window,
+                "the window to become active")
         s.key("alt+F4")
-        expect(s, "program ended", True, s.ended())
+        expect(s, "program ended", True, s.ended(timeout=10.0))
         expect(s, "exit status", 0, s.program.returncode)
     finally:
         s.close()
