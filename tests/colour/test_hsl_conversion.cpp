@@ -2,25 +2,11 @@
 // the whole domains.
 #include "colour.h"
 
+#include "test_colours.h"
+
 #include <QTest>
 
 using namespace tinctora;
-
-namespace {
-
-RGBColor Rgb(int r, int g, int b) {
-    RGBColor c;
-    c.red = static_cast<int16_t>(r);
-    c.green = static_cast<int16_t>(g);
-    c.blue = static_cast<int16_t>(b);
-    return c;
-}
-
-HSLColor Hsl(int h, int s, int l) {
-    return HSLColor{static_cast<int16_t>(h), static_cast<int16_t>(s), static_cast<int16_t>(l)};
-}
-
-} // namespace
 
 class TestHslConversion : public QObject {
     Q_OBJECT

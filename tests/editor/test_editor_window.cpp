@@ -6,7 +6,9 @@
 #include "frm_picker.h"
 #include "packed_qcolor.h"
 
+#include "test_colours.h"
 #include <QCheckBox>
+
 #include <QTest>
 
 using namespace tinctora;
@@ -26,14 +28,6 @@ void Type(TextBox* box, const QString& text) {
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, text);
-}
-
-RGBColor Rgb(int r, int g, int b) {
-    RGBColor c;
-    c.red = static_cast<int16_t>(r);
-    c.green = static_cast<int16_t>(g);
-    c.blue = static_cast<int16_t>(b);
-    return c;
 }
 
 void SetColour(frmMain& form, int r, int g, int b) {

@@ -2,6 +2,8 @@
 // ends, and the strips' marker rows and colours.
 #include "gradient.h"
 
+#include "test_colours.h"
+
 #include <QTest>
 
 #include <vector>
@@ -25,18 +27,6 @@ std::vector<PackedColor> Reds(std::initializer_list<int> reds) {
         colors.push_back(PackColor(static_cast<int16_t>(red), 0, 0));
     }
     return colors;
-}
-
-RGBColor Rgb(int r, int g, int b) {
-    RGBColor c;
-    c.red = static_cast<int16_t>(r);
-    c.green = static_cast<int16_t>(g);
-    c.blue = static_cast<int16_t>(b);
-    return c;
-}
-
-HSLColor Hsl(int h, int s, int l) {
-    return {static_cast<int16_t>(h), static_cast<int16_t>(s), static_cast<int16_t>(l)};
 }
 
 } // namespace
