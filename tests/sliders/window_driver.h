@@ -5,6 +5,7 @@
 
 #include "frm_main.h"
 #include "packed_qcolor.h"
+#include "test_colours.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,13 +31,7 @@ inline void Release(QWidget* widget, QPointF position, Qt::MouseButton button = 
     SendMouse(widget, QEvent::MouseButtonRelease, button, Qt::NoButton, position);
 }
 
-inline RGBColor Rgb(int r, int g, int b) {
-    RGBColor c;
-    c.red = static_cast<int16_t>(r);
-    c.green = static_cast<int16_t>(g);
-    c.blue = static_cast<int16_t>(b);
-    return c;
-}
+using tinctora::Rgb;
 
 inline void SetColour(frmMain& form, int r, int g, int b) {
     form.CurRGB = Rgb(r, g, b);
