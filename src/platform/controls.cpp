@@ -3,100 +3,13 @@
 
 #include "packed_qcolor.h"
 
-#include <QInputMethodEvent>
-#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace tinctora {
-
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
-
-void TextBox::setTypingLimit(int length) {
-    typingLimit_ = length;
-}
-
-static bool IsEditingShortcut(const QKeyEvent* event) {
-    static const QKeySequence::StandardKey kKept[] = {
-        QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut,
-        QKeySequence::Paste,     QKeySequence::Undo, QKeySequence::Redo,
-    };
-    for (const auto key : kKept) {
-        if (event->matches(key)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void TextBox::insertTyped(const QString& text) {
-    // Typed text replaces the selection; the limit counts what stays.
-    const qsizetype kept = this->text().size() - selectedText().size();
-    if (kept + text.size() > typingLimit_) {
-        return;
-    }
-    insert(text);
-}
-
-void TextBox::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    // Keys without a character (arrows, Home, End, Delete) and the editing
-    // shortcuts keep their usual behaviour; backspace passes the filter below.
-    if (IsEditingShortcut(event) || event->key() == Qt::Key_Delete || text.isEmpty()) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    if (event->key() == Qt::Key_Backspace) {
-        if (!keyFilter || keyFilter(8) == 8) {
-            QLineEdit::keyPressEvent(event);
-        }
-        event->accept();
-        return;
-    }
-    event->accept();
-    QString accepted;
-    for (const QChar ch : text) {
-        const int code = keyFilter ? keyFilter(ch.unicode()) : ch.unicode();
-        if (code != 0) {
-            accepted.append(QChar(code));
-        }
-    }
-    if (!accepted.isEmpty()) {
-        insertTyped(accepted);
-    }
-}
-
-void TextBox::inputMethodEvent(QInputMethodEvent* event) {
-    // Composed characters pass the same filter as typed ones.
-    QString accepted;
-    for (const QChar ch : event->commitString()) {
-        const int code = keyFilter ? keyFilter(ch.unicode()) : ch.unicode();
-        if (code != 0) {
-            accepted.append(QChar(code));
-        }
-    }
-    if (!accepted.isEmpty()) {
-        insertTyped(accepted);
-    }
-    event->accept();
-}
-
-void TextBox::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    selectAfterPress_ = event->reason() == Qt::MouseFocusReason;
-    emit gotFocus();
-}
-
-void TextBox::mousePressEvent(QMouseEvent* event) {
-    const bool select = selectAfterPress_;
-    selectAfterPress_ = false;
-    QLineEdit::mousePressEvent(event);
-    if (select) {
-        emit gotFocus();
-    }
-}
 
 ColourLabel::ColourLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setAutoFillBackground(false);

@@ -1,50 +1,16 @@
-// The small control kinds of Tinctora's windows: text boxes with a tag and a
-// key filter, labels and option buttons that hold packed colours, arrow
-// buttons, and etched separator lines.
+// The small control kinds of Tinctora's windows: text boxes (text_box.h),
+// labels and option buttons that hold packed colours, arrow buttons, and
+// etched separator lines.
 #pragma once
 
 #include "colour.h"
+#include "text_box.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <functional>
-
 namespace tinctora {
-
-class TextBox : public QLineEdit {
-    Q_OBJECT
-public:
-    explicit TextBox(QWidget* parent);
-
-    // A free text the program marks the box with ("noRefresh" while the
-    // refresh writes it).
-    QString Tag;
-
-    // Decides over each typed character: returns the code to insert, 0 to drop it.
-    std::function<int(int code)> keyFilter;
-
-    // The typing limit; unlike QLineEdit's, setting it never cuts the text.
-    void setTypingLimit(int length);
-    int typingLimit() const { return typingLimit_; }
-
-signals:
-    void gotFocus();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-
-private:
-    void insertTyped(const QString& text);
-    int typingLimit_ = 32767;
-    // A click that brings the focus would otherwise drop the selection again.
-    bool selectAfterPress_ = false;
-};
 
 // A label whose text colour is a packed colour, on a transparent background.
 class ColourLabel : public QLabel {
