@@ -179,11 +179,6 @@ void TextBox::drawPanel(const QStyleOption* option, QPainter* painter, const QSt
     painter->drawPixmap(option->rect.topLeft(), panel_);
 }
 
-void TextBox::setCachesIdleLooks(bool on) {
-    cachesIdleLooks_ = on;
-    looks_.clear();
-}
-
 bool TextBox::isIdle() const {
     return !hasFocus() && !hasSelectedText() && !dragOver_;
 }
@@ -293,7 +288,7 @@ void TextBox::paintEvent(QPaintEvent* event) {
         // painted over it.
         parentBackground();
     }
-    if (!usesPictures() || !cachesIdleLooks_ || !isIdle()) {
+    if (!usesPictures() || !isIdle()) {
         // An opaque box's panel picture holds the parent's background too.
         QLineEdit::paintEvent(event);
         return;

@@ -1,6 +1,6 @@
 // A one-line text box with a tag, a key filter and a typing limit that never
-// cuts the text. While nobody works in it, it paints from a cache of its own
-// looks: the refresh rewrites several boxes on every step of a drag.
+// cuts the text. An opaque box paints from pictures: the refresh rewrites
+// several boxes on every step of a drag.
 #pragma once
 
 #include <QHash>
@@ -31,15 +31,11 @@ public:
     // The box paints its parent's background under itself first, so that a
     // parent as costly to paint as a group box need not repaint behind the
     // rounded corners of the frame; the background and the style's panel
-    // are then kept ready in one picture. Only for a parent whose background
-    // under the box changes with nothing but its palette, style or size. At
-    // a fractional scale the box paints as any line edit.
+    // are then kept ready in one picture, and while nobody works in the box
+    // each text it showed is kept as it looked. Only for a parent whose
+    // background under the box changes with nothing but its palette, style
+    // or size. At a fractional scale the box paints as any line edit.
     void setOpaqueOverParent(bool on);
-
-    // Whether an idle box paints from its cache of looks (on by default).
-    // Worth it where few texts recur, as in a channel box; a box whose texts
-    // rarely repeat paints faster without.
-    void setCachesIdleLooks(bool on);
 
 signals:
     void gotFocus();
@@ -117,7 +113,6 @@ private:
     // A click that brings the focus would otherwise drop the selection again.
     bool selectAfterPress_ = false;
     bool opaqueOverParent_ = false;
-    bool cachesIdleLooks_ = true;
     bool dragOver_ = false;
     quint64 fontGeneration_ = 0;
 

@@ -113,7 +113,6 @@ void frmMain::buildLayout() {
     txtValue[6]->setText(QStringLiteral("#000000"));
     txtValue[6]->setTypingLimit(7);
     txtValue[6]->setOpaqueOverParent(true);
-    txtValue[6]->setCachesIdleLooks(false);
     lblChannel[6]->setBuddy(txtValue[6]);
 
     // Names for screen readers: the channel names, and what each swatch shows.

@@ -27,7 +27,7 @@ struct Pair {
     TextBox* box = nullptr;
     QLineEdit* reference = nullptr;
 
-    Pair(Place place, bool framed, bool cached) {
+    Pair(Place place, bool framed) {
         window.setFixedSize(272, 88);
         // The window itself takes the focus where neither editor should have it.
         window.setFocusPolicy(Qt::StrongFocus);
@@ -49,7 +49,6 @@ struct Pair {
             if (i == 0) {
                 box = new TextBox(inner);
                 box->setOpaqueOverParent(true);
-                box->setCachesIdleLooks(cached);
                 edit = box;
             } else {
                 reference = new QLineEdit(inner);
@@ -141,19 +140,15 @@ private slots:
     void looksLikeALineEdit_data() {
         QTest::addColumn<int>("place");
         QTest::addColumn<bool>("framed");
-        QTest::addColumn<bool>("cached");
-        QTest::newRow("framed on a group box") << int(Place::GroupBox) << true << false;
-        QTest::newRow("framed on a group box, cached") << int(Place::GroupBox) << true << true;
-        QTest::newRow("frameless on white, cached") << int(Place::PictureBox) << false << true;
-        QTest::newRow("frameless on white") << int(Place::PictureBox) << false << false;
-        QTest::newRow("framed on white, cached") << int(Place::PictureBox) << true << true;
+        QTest::newRow("framed on a group box") << int(Place::GroupBox) << true;
+        QTest::newRow("frameless on white") << int(Place::PictureBox) << false;
+        QTest::newRow("framed on white") << int(Place::PictureBox) << true;
     }
 
     void looksLikeALineEdit() {
         QFETCH(int, place);
         QFETCH(bool, framed);
-        QFETCH(bool, cached);
-        Pair pair(static_cast<Place>(place), framed, cached);
+        Pair pair(static_cast<Place>(place), framed);
         QVERIFY(QTest::qWaitForWindowActive(&pair.window));
 
         const auto text = [&pair](const QString& value) {
@@ -206,7 +201,7 @@ private slots:
     void aNewBackgroundReachesTheBox() {
         // As when the desktop's colours change: the window paints the
         // background under the group box and the box anew.
-        Pair pair(Place::GroupBox, true, false);
+        Pair pair(Place::GroupBox, true);
         QVERIFY(QTest::qWaitForWindowActive(&pair.window));
         pair.both([](QLineEdit* edit) { edit->setText(QStringLiteral("#102030")); });
         compareLooks(pair, false, "before");
