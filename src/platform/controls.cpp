@@ -41,7 +41,8 @@ void ColourLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 ColourRadioButton::ColourRadioButton(const QString& text, QWidget* parent)
     : QRadioButton(text, parent) {
-    setAutoFillBackground(true);
+    // The whole button is painted with its background colour.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ColourRadioButton::setBackColor(PackedColor color) {
@@ -50,10 +51,7 @@ void ColourRadioButton::setBackColor(PackedColor color) {
     }
     hasBackColor_ = true;
     backColor_ = color;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(color));
-    pal.setColor(QPalette::Button, ToQColor(color));
-    setPalette(pal);
+    update();
 }
 
 void ColourRadioButton::setForeColor(PackedColor color) {
@@ -62,27 +60,41 @@ void ColourRadioButton::setForeColor(PackedColor color) {
     }
     hasForeColor_ = true;
     foreColor_ = color;
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, ToQColor(color));
-    pal.setColor(QPalette::ButtonText, ToQColor(color));
-    setPalette(pal);
+    update();
+}
+
+QPalette ColourRadioButton::shownPalette() const {
+    QPalette shown = palette();
+    if (hasBackColor_) {
+        shown.setColor(QPalette::Window, ToQColor(backColor_));
+        shown.setColor(QPalette::Button, ToQColor(backColor_));
+    }
+    if (hasForeColor_) {
+        shown.setColor(QPalette::WindowText, ToQColor(foreColor_));
+        shown.setColor(QPalette::ButtonText, ToQColor(foreColor_));
+    }
+    return shown;
 }
 
 void ColourRadioButton::paintEvent(QPaintEvent* /*event*/) {
     QStylePainter painter(this);
+    const QPalette shown = shownPalette();
+    painter.fillRect(rect(), shown.brush(backgroundRole()));
     QStyleOptionButton option;
     initStyleOption(&option);
+    option.palette = shown;
     QStyleOptionButton indicator = option;
     indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
     const QRect textRect = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(shown.color(QPalette::WindowText));
     painter.drawText(textRect,
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                      text());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
+        focus.palette = shown;
         focus.rect =
             painter
                 .boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text())

@@ -39,9 +39,13 @@ public:
     PackedColor backColor() const { return backColor_; }
     void setBackColor(PackedColor color);
     void setForeColor(PackedColor color);
+    // The palette the button paints with: its own, with the colours set.
+    QPalette shownPalette() const;
 
 protected:
     // Long captions wrap onto a second line where the button is tall enough.
+    // The colours are painted, not set in the palette: the refresh sets one
+    // on every step of a drag, and a palette change polishes the button anew.
     void paintEvent(QPaintEvent* event) override;
 
 private:

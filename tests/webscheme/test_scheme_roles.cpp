@@ -48,7 +48,7 @@ QList<int> ButtonBacks(const frmMain& form) {
 }
 
 PackedColor ButtonText(const ColourRadioButton* button) {
-    const QColor c = button->palette().color(QPalette::ButtonText);
+    const QColor c = button->shownPalette().color(QPalette::ButtonText);
     return PackColor(static_cast<int16_t>(c.red()), static_cast<int16_t>(c.green()),
                      static_cast<int16_t>(c.blue()));
 }
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(Preview(*form), kStartPreview);
         QCOMPARE(RgbBoxes(*form), QStringList({"255", "255", "0"}));
         // An unchanged role keeps the toolkit's own button text.
-        QCOMPARE(form->optHPColormode[2]->palette().color(QPalette::ButtonText),
+        QCOMPARE(form->optHPColormode[2]->shownPalette().color(QPalette::ButtonText),
                  form->cmdWebsafeHP->palette().color(QPalette::ButtonText));
     }
 
