@@ -117,8 +117,16 @@ def window_manager_close_ends_the_program(binary):
         s._wait(lambda: s._run(["xdotool", "windowactivate", "--sync", s.window], check=False) and
                 s._run(["xdotool", "getactivewindow"], check=False).stdout.decode().strip() == s.window,
                 "the window to become active")
-        s.key("alt+F4")
-        expect(s, "program ended", True, s.ended(timeout=10.0))
+        # Under load the window manager may still be setting up its key
+        # bindings when the window shows: a person whose Alt+F4 did nothing
+        # presses it again.
+        ended = False
+        for _ in range(3):
+            s.key("alt+F4")
+            ended = s.ended(timeout=4.0)
+            if ended:
+                break
+        expect(s, "program ended", True, ended)
         expect(s, "exit status", 0, s.program.returncode)
     finally:
         s.close()
