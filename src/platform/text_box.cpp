@@ -132,23 +132,14 @@ void TextBox::updatePaintMode() {
     setAttribute(Qt::WA_OpaquePaintEvent, usesPictures());
 }
 
-void TextBox::setOpaqueOverParent(bool on) {
-    if (on == opaqueOverParent_) {
+void TextBox::makeOpaqueOverParent() {
+    if (opaqueOverParent_) {
         return;
     }
-    opaqueOverParent_ = on;
+    opaqueOverParent_ = true;
     updatePaintMode();
-    if (on) {
-        // The base style is a fresh one of the application's kind, owned
-        // by the proxy.
-        setStyle(new PanelPictureStyle(this, QStyleFactory::create(QApplication::style()->name())));
-    } else {
-        QStyle* own = style();
-        setStyle(nullptr);
-        delete own;
-    }
-    panel_ = QPixmap();
-    looks_.clear();
+    // The base style is a fresh one of the application's kind, owned by the proxy.
+    setStyle(new PanelPictureStyle(this, QStyleFactory::create(QApplication::style()->name())));
     update();
 }
 

@@ -35,7 +35,7 @@ public:
     // each text it showed is kept as it looked. Only for a parent whose
     // background under the box changes with nothing but its palette, style
     // or size. At a fractional scale the box paints as any line edit.
-    void setOpaqueOverParent(bool on);
+    void makeOpaqueOverParent();
 
 signals:
     void gotFocus();

@@ -100,7 +100,7 @@ void frmMain::buildLayout() {
         txtValue[i]->setFrame(false);
         txtValue[i]->setText(QStringLiteral("0"));
         txtValue[i]->setTypingLimit(3);
-        txtValue[i]->setOpaqueOverParent(true);
+        txtValue[i]->makeOpaqueOverParent();
         cmdValpick[i] = Place(new ArrowButton(picTxtBorder[i]->client()), 480, 0, 195, 255);
         picMiniScroll[i] = MakeBox(picTxtBorder[i], BoxBorder::None, 660, 0, 135, 255, kSysWindow);
         // The border box is reached by its label's access key and hands the focus on.
@@ -112,7 +112,7 @@ void frmMain::buildLayout() {
     txtValue[6] = Place(new TextBox(FrameRGB), 540, 1260, 855, 285);
     txtValue[6]->setText(QStringLiteral("#000000"));
     txtValue[6]->setTypingLimit(7);
-    txtValue[6]->setOpaqueOverParent(true);
+    txtValue[6]->makeOpaqueOverParent();
     lblChannel[6]->setBuddy(txtValue[6]);
 
     // Names for screen readers: the channel names, and what each swatch shows.

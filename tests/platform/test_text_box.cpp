@@ -48,7 +48,7 @@ struct Pair {
             QLineEdit* edit = nullptr;
             if (i == 0) {
                 box = new TextBox(inner);
-                box->setOpaqueOverParent(true);
+                box->makeOpaqueOverParent();
                 edit = box;
             } else {
                 reference = new QLineEdit(inner);
