@@ -95,27 +95,38 @@ int main(int argc, char* argv[]) {
     });
     bench::Print("refresh cycle on X, painted", refresh, "us");
 
-    QCursor::setPos(700, 500);
-    const auto unchanged = bench::TimeMicroseconds(runs, [&form](int) {
+    const auto tick = [&form](int) {
         form.tmrScreencolor_Timer();
         QApplication::processEvents();
-    });
+    };
+    // The pointer moved between two ticks: a round trip makes sure the
+    // server has moved it and sent the move, which the event loop takes in
+    // before the next tick, as it does while a person drags.
+    const auto movePointer = [connection](QPoint to) {
+        QCursor::setPos(to);
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+        QApplication::processEvents();
+    };
+
+    movePointer(QPoint(700, 500));
+    const auto unchanged = bench::TimeMicroseconds(runs, tick);
     bench::Print("eyedropper tick, colour unchanged", unchanged, "us", "bare read",
                  bareRead.median);
 
-    const auto changing = bench::TimeMicroseconds(
-        runs,
-        [&form](int) {
-            form.tmrScreencolor_Timer();
-            QApplication::processEvents();
-        },
-        [connection](int i) {
-            QCursor::setPos(610 + (i * 37) % 230, 420 + (i * 11) % 200);
-            // A round trip: the server has moved the pointer before the tick.
-            std::free(
-                xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-        });
+    // A drag sweeping across the field in steps, starting over at its edges.
+    const auto changing = bench::TimeMicroseconds(runs, tick, [&movePointer](int i) {
+        movePointer(QPoint(610 + (i * 37) % 230, 420 + (i * 11) % 200));
+    });
     bench::Print("eyedropper tick, colour changing", changing, "us", "2 x bare read + refresh",
+                 2 * bareRead.median + refresh.median);
+
+    // The pointer anywhere on the field from one tick to the next.
+    const auto leaping = bench::TimeMicroseconds(runs, tick, [&movePointer](int i) {
+        const auto h = static_cast<uint32_t>(i) * 2654435761u;
+        movePointer(
+            QPoint(610 + static_cast<int>(h % 230), 420 + static_cast<int>((h >> 8) % 200)));
+    });
+    bench::Print("eyedropper tick, pointer leaping", leaping, "us", "2 x bare read + refresh",
                  2 * bareRead.median + refresh.median);
 
     form.picScreencolor_MouseUp();

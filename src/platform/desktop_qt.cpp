@@ -3,19 +3,34 @@
 
 #include "palette_colours.h"
 #include "screen_pixels.h"
-#include "x11_screen.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
+#include <utility>
+
 namespace tinctora {
+
+std::optional<QPointF> PointerWatch::take() {
+    return std::exchange(seen_, std::nullopt);
+}
+
+bool PointerWatch::eventFilter(QObject* watched, QEvent* event) {
+    // Each move passes the window on its way to the widget; the window's
+    // copy is enough.
+    if (event->type() == QEvent::MouseMove && watched->isWindowType()) {
+        seen_ = static_cast<const QMouseEvent*>(event)->globalPosition();
+    }
+    return false;
+}
 
 int QtDesktop::colourDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -56,7 +71,16 @@ std::optional<PointerSample> QtDesktop::samplePointer() {
         nativeScreens.emplace_back(logical.topLeft(), (QSizeF(logical.size()) * ratio).toSize());
         scaledScreens.push_back({nativeScreens.back(), ratio});
     }
-    const std::optional<NativePointerBlock> native = ReadX11PointerBlock(nativeScreens);
+    // Watched from the first sample on: only the eyedropper asks for one.
+    if (!watching_) {
+        QCoreApplication::instance()->installEventFilter(&pointerWatch_);
+        watching_ = true;
+    }
+    std::optional<QPoint> seen;
+    if (const std::optional<QPointF> logical = pointerWatch_.take()) {
+        seen = NativePointerPosition(*logical, scaledScreens);
+    }
+    const std::optional<NativePointerBlock> native = pointerReader_.read(nativeScreens, seen);
     if (!native) {
         return std::nullopt;
     }

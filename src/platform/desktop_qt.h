@@ -3,8 +3,28 @@
 #pragma once
 
 #include "desktop.h"
+#include "x11_screen.h"
+
+#include <QObject>
+#include <QPointF>
+
+#include <optional>
 
 namespace tinctora {
+
+// Where the application last saw the pointer go. An eyedropper drag holds
+// the pointer, so each of its moves reaches the application as an event.
+class PointerWatch : public QObject {
+public:
+    // The position seen since the last take, in logical pixels.
+    std::optional<QPointF> take();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::optional<QPointF> seen_;
+};
 
 class QtDesktop : public Desktop {
 public:
@@ -20,6 +40,11 @@ public:
     PackedColor systemColour(int32_t index) override;
     MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) override;
     bool setClipboardText(const QString& text) override;
+
+private:
+    PointerWatch pointerWatch_;
+    bool watching_ = false;
+    X11PointerReader pointerReader_;
 };
 
 } // namespace tinctora

@@ -11,13 +11,29 @@ int RowStride(int width, const PixelFormat& format) {
     return (bits + pad - 1) / pad * pad / 8;
 }
 
-int16_t ChannelFromMask(uint32_t pixel, uint32_t mask) {
+namespace {
+
+// Where a channel's bits lie in a pixel, worked out once per mask.
+struct MaskedChannel {
+    uint32_t mask = 0;
+    int shift = 0;
+    int width = 0;
+};
+
+MaskedChannel ChannelOf(uint32_t mask) {
     if (mask == 0) {
-        return 0;
+        return {};
     }
     const int shift = std::countr_zero(mask);
-    const int width = std::popcount(mask >> shift);
-    const uint32_t value = (pixel & mask) >> shift;
+    return {mask, shift, std::popcount(mask >> shift)};
+}
+
+int16_t Scaled(uint32_t pixel, const MaskedChannel& channel) {
+    if (channel.mask == 0) {
+        return 0;
+    }
+    const int width = channel.width;
+    const uint32_t value = (pixel & channel.mask) >> channel.shift;
     // X's own rule: wider channels keep their top 8 bits, narrower ones repeat
     // their bits downwards, so that full scale stays full scale.
     if (width >= 8) {
@@ -29,6 +45,12 @@ int16_t ChannelFromMask(uint32_t pixel, uint32_t mask) {
     }
     const int excess = ((8 + width - 1) / width) * width - 8;
     return static_cast<int16_t>(scaled >> excess);
+}
+
+} // namespace
+
+int16_t ChannelFromMask(uint32_t pixel, uint32_t mask) {
+    return Scaled(pixel, ChannelOf(mask));
 }
 
 PackedColor DecodePixel(uint32_t pixel, const PixelFormat& format) {
@@ -60,6 +82,9 @@ std::vector<PackedColor> DecodeImage(std::span<const uint8_t> data, int width, i
     const int bytesPerPixel = format.bitsPerPixel / 8;
     const bool readable = bytesPerPixel >= 1 && bytesPerPixel <= 4 && format.bitsPerPixel % 8 == 0;
     const std::size_t stride = static_cast<std::size_t>(RowStride(width, format));
+    const MaskedChannel red = ChannelOf(format.redMask);
+    const MaskedChannel green = ChannelOf(format.greenMask);
+    const MaskedChannel blue = ChannelOf(format.blueMask);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const std::size_t offset =
@@ -70,7 +95,7 @@ std::vector<PackedColor> DecodeImage(std::span<const uint8_t> data, int width, i
                 continue;
             }
             const uint32_t raw = ReadRawPixel(data.data() + offset, bytesPerPixel, format.msbFirst);
-            pixels.push_back(DecodePixel(raw, format));
+            pixels.push_back(PackColor(Scaled(raw, red), Scaled(raw, green), Scaled(raw, blue)));
         }
     }
     return pixels;
@@ -79,6 +104,12 @@ std::vector<PackedColor> DecodeImage(std::span<const uint8_t> data, int width, i
 QRect BlockReadRect(QPoint centre, QRect root) {
     const QRect block(centre.x() - 2, centre.y() - 2, 5, 5);
     return block.intersected(root);
+}
+
+QRect GuessedReadRect(QPoint expected, QRect root) {
+    const int reach = 2 + kGuessMargin;
+    return QRect(expected.x() - reach, expected.y() - reach, 2 * reach + 1, 2 * reach + 1)
+        .intersected(root);
 }
 
 PixelBlock AssembleBlock(QPoint centre, QRect readRect, const std::vector<PackedColor>& pixels,
@@ -123,6 +154,22 @@ QPoint LogicalPointerPosition(QPoint native, const std::vector<ScaledScreen>& sc
     }
     const QPoint origin = on->native.topLeft();
     return (native - origin) * (1.0 / on->ratio) + origin;
+}
+
+QPoint NativePointerPosition(QPointF logical, const std::vector<ScaledScreen>& screens) {
+    if (screens.empty()) {
+        return logical.toPoint();
+    }
+    const ScaledScreen* on = &screens.front();
+    for (const ScaledScreen& screen : screens) {
+        const QRectF area(screen.native.topLeft(), QSizeF(screen.native.size()) / screen.ratio);
+        if (area.contains(logical)) {
+            on = &screen;
+            break;
+        }
+    }
+    const QPointF origin = on->native.topLeft();
+    return ((logical - origin) * on->ratio + origin).toPoint();
 }
 
 } // namespace tinctora

@@ -35,6 +35,11 @@ std::vector<PackedColor> DecodeImage(std::span<const uint8_t> data, int width, i
 // The part of the 5 x 5 block around centre that lies on the root window,
 // which is the only part the server will hand out; empty when none does.
 QRect BlockReadRect(QPoint centre, QRect root);
+// Where the next block is looked for while the pointer is not yet known:
+// the block around where the pointer is expected, with kGuessMargin pixels
+// to spare on each side, and on the root window.
+constexpr int kGuessMargin = 8;
+QRect GuessedReadRect(QPoint expected, QRect root);
 // Places the pixels read from readRect (row by row) into the block around
 // centre; every pixel outside readRect or outside all screens is -1.
 PixelBlock AssembleBlock(QPoint centre, QRect readRect, const std::vector<PackedColor>& pixels,
@@ -50,5 +55,8 @@ struct ScaledScreen {
 // own cursor position is: scaled about the origin of the monitor it is on,
 // or of the first (primary) monitor when it is on none.
 QPoint LogicalPointerPosition(QPoint native, const std::vector<ScaledScreen>& screens);
+// The other way: the native pixel nearest a logical position, on the monitor
+// whose logical area holds it, or on the first monitor.
+QPoint NativePointerPosition(QPointF logical, const std::vector<ScaledScreen>& screens);
 
 } // namespace tinctora

@@ -62,9 +62,18 @@ std::optional<PixelFormat> FormatOf(const xcb_setup_t* setup, const xcb_screen_t
     return std::nullopt;
 }
 
+xcb_get_image_cookie_t RequestImage(xcb_connection_t* connection, xcb_window_t root, QRect rect) {
+    return xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root,
+                         static_cast<int16_t>(rect.x()), static_cast<int16_t>(rect.y()),
+                         static_cast<uint16_t>(rect.width()), static_cast<uint16_t>(rect.height()),
+                         ~0U);
+}
+
 } // namespace
 
-std::optional<NativePointerBlock> ReadX11PointerBlock(const std::vector<QRect>& screens) {
+std::optional<NativePointerBlock> X11PointerReader::read(const std::vector<QRect>& screens,
+                                                         std::optional<QPoint> seen) {
+    guessServed_ = false;
     auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
                                    : nullptr;
     if (x11 == nullptr || x11->connection() == nullptr) {
@@ -76,34 +85,69 @@ std::optional<NativePointerBlock> ReadX11PointerBlock(const std::vector<QRect>& 
     if (roots.rem == 0) {
         return std::nullopt;
     }
+    const xcb_screen_t* first = roots.data;
 
-    const Reply<xcb_query_pointer_reply_t> pointer(xcb_query_pointer_reply(
-        connection, xcb_query_pointer(connection, roots.data->root), nullptr));
-    if (!pointer) {
-        return std::nullopt;
+    // The guess goes out with the pointer query, so that both answers come
+    // back together; a guess that turns out wrong is thrown away unread.
+    const QRect firstRoot(0, 0, first->width_in_pixels, first->height_in_pixels);
+    QRect guess;
+    if (seen) {
+        guess = GuessedReadRect(*seen, firstRoot);
+    } else if (last_) {
+        guess = GuessedReadRect(*last_ + step_, firstRoot);
     }
-    const xcb_screen_t* screen = ScreenOfRoot(setup, pointer->root);
+    const xcb_query_pointer_cookie_t pointerCookie = xcb_query_pointer(connection, first->root);
+    std::optional<xcb_get_image_cookie_t> guessCookie;
+    if (!guess.isEmpty()) {
+        guessCookie = RequestImage(connection, first->root, guess);
+    }
+    const auto dropGuess = [connection, &guessCookie] {
+        if (guessCookie) {
+            xcb_discard_reply(connection, guessCookie->sequence);
+            guessCookie.reset();
+        }
+    };
+
+    const Reply<xcb_query_pointer_reply_t> pointer(
+        xcb_query_pointer_reply(connection, pointerCookie, nullptr));
+    const xcb_screen_t* screen = pointer ? ScreenOfRoot(setup, pointer->root) : nullptr;
     if (screen == nullptr) {
+        dropGuess();
+        last_.reset();
         return std::nullopt;
     }
     NativePointerBlock result;
     result.nativePosition = QPoint(pointer->root_x, pointer->root_y);
     result.block.fill(-1);
+    // Guesses are made on the first screen's root only.
+    if (screen == first) {
+        step_ = last_ ? result.nativePosition - *last_ : QPoint();
+        last_ = result.nativePosition;
+    } else {
+        last_.reset();
+    }
 
     const QRect root(0, 0, screen->width_in_pixels, screen->height_in_pixels);
-    const QRect readRect = BlockReadRect(result.nativePosition, root);
-    if (readRect.isEmpty()) {
+    // A block reaching past the root window would make the server refuse it,
+    // so only the part on it is asked for.
+    const QRect needed = BlockReadRect(result.nativePosition, root);
+    if (needed.isEmpty()) {
+        dropGuess();
         return result;
     }
-    // One request for the whole block; a block reaching past the root window
-    // would make the server refuse it, so only the part on it is asked for.
-    const Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
-        connection,
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
-                      static_cast<int16_t>(readRect.x()), static_cast<int16_t>(readRect.y()),
-                      static_cast<uint16_t>(readRect.width()),
-                      static_cast<uint16_t>(readRect.height()), ~0U),
-        nullptr));
+    QRect readRect = needed;
+    Reply<xcb_get_image_reply_t> image;
+    if (guessCookie && screen == first && guess.contains(needed)) {
+        image.reset(xcb_get_image_reply(connection, *guessCookie, nullptr));
+        guessServed_ = image != nullptr;
+        readRect = guessServed_ ? guess : needed;
+    } else {
+        dropGuess();
+    }
+    if (!image) {
+        image.reset(xcb_get_image_reply(connection, RequestImage(connection, screen->root, needed),
+                                        nullptr));
+    }
     if (!image) {
         return result;
     }

@@ -17,8 +17,26 @@ struct NativePointerBlock {
     PixelBlock block;
 };
 
-// Empty when the application does not run on X11 or the server refuses.
-// screens are the monitors in native pixels; pixels outside all are -1.
-std::optional<NativePointerBlock> ReadX11PointerBlock(const std::vector<QRect>& screens);
+// Reads the pointer and the block under it. The pixels are asked for in the
+// same breath as the pointer, around where it is expected: when the block
+// lies in that guess the server answers both in one round trip, and only a
+// pointer that strays from it costs a second request for the block.
+class X11PointerReader {
+public:
+    // Empty when the application does not run on X11 or the server refuses.
+    // screens are the monitors in native pixels; pixels outside all are -1.
+    // seen is where the application last saw the pointer go, in native
+    // pixels, if it saw it move since the last read; without it the pointer
+    // is expected to go on as it went between the last two reads.
+    std::optional<NativePointerBlock> read(const std::vector<QRect>& screens,
+                                           std::optional<QPoint> seen = {});
+    // Whether the last read's pixels came from the guess.
+    bool guessServedLastRead() const { return guessServed_; }
+
+private:
+    std::optional<QPoint> last_;
+    QPoint step_;
+    bool guessServed_ = false;
+};
 
 } // namespace tinctora

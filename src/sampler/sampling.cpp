@@ -3,6 +3,7 @@
 
 #include "packed_qcolor.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tinctora {
@@ -63,27 +64,29 @@ QPoint CentredPosition(QSize screen, QSize windowSize) {
 
 QImage MagnifierImage(const PixelBlock& block, bool ringed, QColor background) {
     constexpr int kCell = 5;
-    QImage image(5 * kCell, 5 * kCell, QImage::Format_RGB32);
-    for (int dx = -2; dx <= 2; ++dx) {
-        for (int dy = -2; dy <= 2; ++dy) {
-            const PackedColor c = block[static_cast<std::size_t>(PixelBlockIndex(dx, dy))];
+    constexpr int kSide = 5 * kCell;
+    // Written row by row into the image's own lines: the eyedropper makes a
+    // new one on every tick that sees another block.
+    QImage image(kSide, kSide, QImage::Format_RGB32);
+    for (int y = 0; y < kSide; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int dx = -2; dx <= 2; ++dx) {
+            const PackedColor c =
+                block[static_cast<std::size_t>(PixelBlockIndex(dx, y / kCell - 2))];
             const QRgb fill = (c == -1 ? background : ToQColor(c)).rgb();
-            for (int y = 0; y < kCell; ++y) {
-                for (int x = 0; x < kCell; ++x) {
-                    image.setPixel((dx + 2) * kCell + x, (dy + 2) * kCell + y, fill);
-                }
-            }
+            std::fill_n(line + (dx + 2) * kCell, kCell, fill);
         }
     }
     if (ringed) {
         constexpr int kRingLow = 9;
         constexpr int kRingHigh = 15;
+        constexpr QRgb kInvert = 0x00FFFFFFU;
         for (int y = kRingLow; y <= kRingHigh; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const bool edgeRow = y == kRingLow || y == kRingHigh;
             for (int x = kRingLow; x <= kRingHigh; ++x) {
-                const bool edge =
-                    x == kRingLow || x == kRingHigh || y == kRingLow || y == kRingHigh;
-                if (edge) {
-                    image.setPixel(x, y, image.pixel(x, y) ^ 0x00FFFFFFU);
+                if (edgeRow || x == kRingLow || x == kRingHigh) {
+                    line[x] ^= kInvert;
                 }
             }
         }

@@ -165,6 +165,55 @@ private slots:
         }
     }
 
+    void guessedReadRect_data() {
+        QTest::addColumn<QPoint>("expected");
+        QTest::addColumn<QRect>("guess");
+        // The block with 8 pixels to spare on each side: 21 x 21.
+        QTest::newRow("inside") << QPoint(500, 400) << QRect(490, 390, 21, 21);
+        QTest::newRow("near the top left corner") << QPoint(3, 4) << QRect(0, 0, 14, 15);
+        QTest::newRow("on the bottom right corner")
+            << QPoint(1023, 767) << QRect(1013, 757, 11, 11);
+        QTest::newRow("off the root, in reach of its edge")
+            << QPoint(-8, 300) << QRect(0, 290, 3, 21);
+        QTest::newRow("off the root, out of reach") << QPoint(-11, 300) << QRect();
+    }
+    void guessedReadRect() {
+        QFETCH(QPoint, expected);
+        QFETCH(QRect, guess);
+        const QRect root(0, 0, 1024, 768);
+        const QRect read = GuessedReadRect(expected, root);
+        QCOMPARE(read.isEmpty(), guess.isEmpty());
+        if (!guess.isEmpty()) {
+            QCOMPARE(read, guess);
+            // A pointer anywhere within the margin finds its block in the guess.
+            for (const QPoint off : {QPoint(-8, -8), QPoint(8, 8), QPoint(8, -8), QPoint(0, 0)}) {
+                const QRect needed = BlockReadRect(expected + off, root);
+                QVERIFY(needed.isEmpty() || read.contains(needed));
+            }
+        }
+    }
+
+    void blockFromALargerRead() {
+        // Pixels read for a guess around (50, 50) carry the colour x + 1000 y;
+        // the block around (45, 57) comes out of it at its own place.
+        const QRect root(0, 0, 100, 100);
+        const QRect read = GuessedReadRect(QPoint(50, 50), root);
+        std::vector<PackedColor> pixels;
+        for (int y = read.top(); y <= read.bottom(); ++y) {
+            for (int x = read.left(); x <= read.right(); ++x) {
+                pixels.push_back(x + 1000 * y);
+            }
+        }
+        const QPoint centre(45, 57);
+        const PixelBlock block = AssembleBlock(centre, read, pixels, {root});
+        for (int dy = -2; dy <= 2; ++dy) {
+            for (int dx = -2; dx <= 2; ++dx) {
+                QCOMPARE(block[static_cast<std::size_t>(PixelBlockIndex(dx, dy))],
+                         centre.x() + dx + 1000 * (centre.y() + dy));
+            }
+        }
+    }
+
     void blockAmongScreens_data() {
         QTest::addColumn<QPoint>("centre");
         QTest::addColumn<int>("readable");
@@ -228,6 +277,25 @@ private slots:
         const std::vector<ScaledScreen> screens{{QRect(0, 0, 2048, 1536), 2.0},
                                                 {QRect(2048, 0, 1280, 1024), 1.0}};
         QCOMPARE(LogicalPointerPosition(native, screens), logical);
+    }
+
+    void nativePointerPosition_data() {
+        QTest::addColumn<QPointF>("logical");
+        QTest::addColumn<QPoint>("native");
+        QTest::newRow("scale 2") << QPointF(200, 150) << QPoint(400, 300);
+        QTest::newRow("scale 2, a fraction") << QPointF(200.75, 2.25) << QPoint(402, 5);
+        QTest::newRow("scale 2, the far edge") << QPointF(1024, 768) << QPoint(2048, 1536);
+        QTest::newRow("second monitor keeps its origin") << QPointF(2048, 10) << QPoint(2048, 10);
+        QTest::newRow("second monitor at scale 1") << QPointF(2100, 1000) << QPoint(2100, 1000);
+        QTest::newRow("in the gap between them, scaled on the first")
+            << QPointF(1500, 20) << QPoint(3000, 40);
+    }
+    void nativePointerPosition() {
+        QFETCH(QPointF, logical);
+        QFETCH(QPoint, native);
+        const std::vector<ScaledScreen> screens{{QRect(0, 0, 2048, 1536), 2.0},
+                                                {QRect(2048, 0, 1280, 1024), 1.0}};
+        QCOMPARE(NativePointerPosition(logical, screens), native);
     }
 
     void logicalPointerPositionAtOneAndAHalf() {

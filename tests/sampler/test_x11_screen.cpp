@@ -3,11 +3,14 @@
 // the block under it. TINCTORA_XVFB_DEPTH picks the depth (16, 24 or 30);
 // run with QT_SCALE_FACTOR=2 it proves that the block is physical pixels.
 #include "desktop_qt.h"
+#include "x11_screen.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <cstdlib>
 #include <unistd.h>
@@ -46,6 +49,20 @@ class TestX11Screen : public QObject {
             return std::nullopt;
         }
         return desktop.samplePointer();
+    }
+
+    // Tiles the root with an 8 x 8 pattern whose only red pixel is its top
+    // left: red pixels sit where x and y are multiples of 8, the rest is blue.
+    bool paintDots() {
+        const QString bitmap = dir.filePath("dot.xbm");
+        QFile file(bitmap);
+        if (!file.open(QIODevice::WriteOnly)) {
+            return false;
+        }
+        file.write("#define dot_width 8\n#define dot_height 8\n"
+                   "static unsigned char dot_bits[] = {\n   0x01, 0, 0, 0, 0, 0, 0, 0 };\n");
+        file.close();
+        return Run("xsetroot", {"-bitmap", bitmap, "-fg", "#ff0000", "-bg", "#0000ff"});
     }
 
 private slots:
@@ -98,13 +115,7 @@ private slots:
     void blockIsPhysicalPixelsInTheirPlaces() {
         QFETCH(QPoint, pointer);
         QFETCH(QPoint, marked);
-        const QString bitmap = dir.filePath("dot.xbm");
-        QFile file(bitmap);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#define dot_width 8\n#define dot_height 8\n"
-                   "static unsigned char dot_bits[] = {\n   0x01, 0, 0, 0, 0, 0, 0, 0 };\n");
-        file.close();
-        QVERIFY(Run("xsetroot", {"-bitmap", bitmap, "-fg", "#ff0000", "-bg", "#0000ff"}));
+        QVERIFY(paintDots());
         const std::optional<PointerSample> sample = sampleAt(pointer);
         QVERIFY(sample.has_value());
         for (int dy = -2; dy <= 2; ++dy) {
@@ -120,6 +131,78 @@ private slots:
             QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
         }
         QCOMPARE(sample->position, (QPointF(pointer) / ratio).toPoint());
+    }
+
+    void aDragReadsEachBlockWhereverItsGuessWent_data() {
+        QTest::addColumn<QList<QPoint>>("path");
+        // Where the application saw the pointer go before each read; none
+        // where x is negative.
+        QTest::addColumn<QList<QPoint>>("seen");
+        // For each read, + where the guess sent with the pointer query held
+        // the block, - where a second request had to read it.
+        QTest::addColumn<QString>("guessed");
+        const QPoint none(-1, -1);
+        QTest::newRow("steady steps")
+            << QList<QPoint>{{40, 40}, {43, 41}, {46, 42}, {49, 43}, {52, 44}}
+            << QList<QPoint>(5, none) << "-++++";
+        QTest::newRow("a leap, a step at its pace, a turn")
+            << QList<QPoint>{{100, 100}, {120, 100}, {140, 100}, {135, 100}, {130, 100}}
+            << QList<QPoint>(5, none) << "--+-+";
+        QTest::newRow("into the corner, past the root's edge")
+            << QList<QPoint>{{5, 5}, {0, 0}, {0, 0}} << QList<QPoint>(3, none) << "-++";
+        QTest::newRow("leaps the application saw")
+            << QList<QPoint>{{60, 60}, {200, 180}, {20, 200}}
+            << QList<QPoint>{none, {200, 180}, {21, 199}} << "-++";
+        QTest::newRow("seen somewhere else, then steady")
+            << QList<QPoint>{{60, 60}, {70, 60}, {80, 60}} << QList<QPoint>{none, {250, 50}, none}
+            << "--+";
+    }
+    void aDragReadsEachBlockWhereverItsGuessWent() {
+        QFETCH(QList<QPoint>, path);
+        QFETCH(QList<QPoint>, seen);
+        QFETCH(QString, guessed);
+        QVERIFY(paintDots());
+        X11PointerReader reader;
+        for (qsizetype i = 0; i < path.size(); ++i) {
+            const QPoint at = path[i];
+            QVERIFY(
+                Run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y())}));
+            const std::optional<QPoint> hint =
+                seen[i].x() < 0 ? std::nullopt : std::optional<QPoint>(seen[i]);
+            const std::optional<NativePointerBlock> read = reader.read({}, hint);
+            QVERIFY(read.has_value());
+            QCOMPARE(read->nativePosition, at);
+            QCOMPARE(reader.guessServedLastRead(), guessed[i] == '+');
+            for (int dy = -2; dy <= 2; ++dy) {
+                for (int dx = -2; dx <= 2; ++dx) {
+                    const QPoint p = at + QPoint(dx, dy);
+                    const bool onRoot = QRect(0, 0, kWidth, kHeight).contains(p);
+                    const bool red = p.x() % 8 == 0 && p.y() % 8 == 0;
+                    const PackedColor expected =
+                        !onRoot ? -1 : (red ? PackColor(255, 0, 0) : PackColor(0, 0, 255));
+                    QCOMPARE(read->block[static_cast<std::size_t>(PixelBlockIndex(dx, dy))],
+                             expected);
+                }
+            }
+        }
+    }
+
+    void theWatchKeepsTheLastMoveOnce() {
+        PointerWatch watch;
+        QCoreApplication::instance()->installEventFilter(&watch);
+        QWindow window;
+        QObject other;
+        const auto move = [](QObject* to, QPointF global) {
+            QMouseEvent event(QEvent::MouseMove, QPointF(1, 1), global, Qt::NoButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(to, &event);
+        };
+        QVERIFY(!watch.take().has_value());
+        move(&window, QPointF(10.5, 20));
+        move(&window, QPointF(30, 40.25));
+        move(&other, QPointF(99, 99));
+        QCOMPARE(watch.take(), std::optional<QPointF>(QPointF(30, 40.25)));
+        QVERIFY(!watch.take().has_value());
     }
 };
 
