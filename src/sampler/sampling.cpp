@@ -68,6 +68,9 @@ QImage MagnifierImage(const PixelBlock& block, bool ringed, QColor background) {
     // Written row by row into the image's own lines: the eyedropper makes a
     // new one on every tick that sees another block.
     QImage image(kSide, kSide, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image;
+    }
     for (int y = 0; y < kSide; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int dx = -2; dx <= 2; ++dx) {
