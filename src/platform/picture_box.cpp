@@ -35,8 +35,22 @@ void PictureBox::setBackColor(PackedColor color) {
     // the box and its children on every refresh.
     if (backColor_ != color) {
         backColor_ = color;
-        client_->update();
+        client_->update(uncoveredClientRegion());
     }
+}
+
+QRegion PictureBox::uncoveredClientRegion() const {
+    // A picture box paints every pixel of its own, border and client area
+    // alike: the colour around one that sits on this box does not reach it,
+    // and the boxes inside it need no painting when only that colour changes.
+    QRegion region(client_->rect());
+    for (const QObject* child : client_->children()) {
+        const auto* box = qobject_cast<const PictureBox*>(child);
+        if (box != nullptr && !box->isHidden()) {
+            region -= box->geometry();
+        }
+    }
+    return region;
 }
 
 void PictureBox::setPicture(const QPixmap& picture) {

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 
 namespace tinctora {
 
@@ -51,6 +52,7 @@ protected:
 
 private:
     void paintClient(QPaintEvent* event);
+    QRegion uncoveredClientRegion() const;
     bool forwardMouse(QWidget* from, QEvent* event);
 
     QWidget* client_;
