@@ -53,12 +53,6 @@ int16_t ChannelFromMask(uint32_t pixel, uint32_t mask) {
     return Scaled(pixel, ChannelOf(mask));
 }
 
-PackedColor DecodePixel(uint32_t pixel, const PixelFormat& format) {
-    return PackColor(ChannelFromMask(pixel, format.redMask),
-                     ChannelFromMask(pixel, format.greenMask),
-                     ChannelFromMask(pixel, format.blueMask));
-}
-
 namespace {
 
 uint32_t ReadRawPixel(const uint8_t* bytes, int count, bool msbFirst) {
@@ -141,35 +135,42 @@ PixelBlock AssembleBlock(QPoint centre, QRect readRect, const std::vector<Packed
     return block;
 }
 
+namespace {
+
+// The first monitor that holds a position, or the first (primary) monitor
+// when none does; screens is not empty.
+template <typename Holds>
+const ScaledScreen& MonitorHolding(const std::vector<ScaledScreen>& screens, Holds holds) {
+    for (const ScaledScreen& screen : screens) {
+        if (holds(screen)) {
+            return screen;
+        }
+    }
+    return screens.front();
+}
+
+} // namespace
+
 QPoint LogicalPointerPosition(QPoint native, const std::vector<ScaledScreen>& screens) {
     if (screens.empty()) {
         return native;
     }
-    const ScaledScreen* on = &screens.front();
-    for (const ScaledScreen& screen : screens) {
-        if (screen.native.contains(native)) {
-            on = &screen;
-            break;
-        }
-    }
-    const QPoint origin = on->native.topLeft();
-    return (native - origin) * (1.0 / on->ratio) + origin;
+    const ScaledScreen& on = MonitorHolding(
+        screens, [native](const ScaledScreen& screen) { return screen.native.contains(native); });
+    const QPoint origin = on.native.topLeft();
+    return (native - origin) * (1.0 / on.ratio) + origin;
 }
 
 QPoint NativePointerPosition(QPointF logical, const std::vector<ScaledScreen>& screens) {
     if (screens.empty()) {
         return logical.toPoint();
     }
-    const ScaledScreen* on = &screens.front();
-    for (const ScaledScreen& screen : screens) {
-        const QRectF area(screen.native.topLeft(), QSizeF(screen.native.size()) / screen.ratio);
-        if (area.contains(logical)) {
-            on = &screen;
-            break;
-        }
-    }
-    const QPointF origin = on->native.topLeft();
-    return ((logical - origin) * on->ratio + origin).toPoint();
+    const ScaledScreen& on = MonitorHolding(screens, [logical](const ScaledScreen& screen) {
+        return QRectF(screen.native.topLeft(), QSizeF(screen.native.size()) / screen.ratio)
+            .contains(logical);
+    });
+    const QPointF origin = on.native.topLeft();
+    return ((logical - origin) * on.ratio + origin).toPoint();
 }
 
 } // namespace tinctora

@@ -27,7 +27,6 @@ struct PixelFormat {
 int RowStride(int width, const PixelFormat& format);
 // One channel scaled from its mask's width to 0..255.
 int16_t ChannelFromMask(uint32_t pixel, uint32_t mask);
-PackedColor DecodePixel(uint32_t pixel, const PixelFormat& format);
 // The whole image row by row; -1 for pixels the data is too short to hold.
 std::vector<PackedColor> DecodeImage(std::span<const uint8_t> data, int width, int height,
                                      const PixelFormat& format);
