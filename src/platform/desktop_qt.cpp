@@ -1,6 +1,7 @@
-// The desktop as Qt gives it on X11 (and through XWayland).
+// The desktop as Qt gives it on X11, through XWayland and on Wayland.
 #include "desktop_qt.h"
 
+#include "frame_sampling.h"
 #include "palette_colours.h"
 #include "screen_pixels.h"
 
@@ -18,6 +19,42 @@
 #include <utility>
 
 namespace tinctora {
+
+namespace {
+
+// The monitors in native pixels, with and without their scale factors. Qt
+// keeps a screen's origin in native pixels and divides only its size by the
+// scale factor.
+struct NativeScreens {
+    std::vector<QRect> rects;
+    std::vector<ScaledScreen> scaled;
+};
+
+NativeScreens ReadNativeScreens() {
+    NativeScreens screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect logical = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        screens.rects.emplace_back(logical.topLeft(), (QSizeF(logical.size()) * ratio).toSize());
+        screens.scaled.push_back({screens.rects.back(), ratio});
+    }
+    return screens;
+}
+
+bool NativeWayland() {
+    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
+// The window a portal dialog belongs to, as the portal names X11 windows.
+QString PortalParentWindow() {
+    const QWindow* window = QGuiApplication::focusWindow();
+    if (window == nullptr || QGuiApplication::platformName() != QStringLiteral("xcb")) {
+        return QString();
+    }
+    return QStringLiteral("x11:%1").arg(window->winId(), 0, 16);
+}
+
+} // namespace
 
 std::optional<QPointF> PointerWatch::take() {
     return std::exchange(seen_, std::nullopt);
@@ -61,16 +98,9 @@ std::optional<PointerSample> QtDesktop::samplePointer() {
     if (QGuiApplication::primaryScreen() == nullptr) {
         return std::nullopt;
     }
-    // Qt keeps a screen's origin in native pixels and divides only its size
-    // by the scale factor.
-    std::vector<QRect> nativeScreens;
-    std::vector<ScaledScreen> scaledScreens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect logical = screen->geometry();
-        const qreal ratio = screen->devicePixelRatio();
-        nativeScreens.emplace_back(logical.topLeft(), (QSizeF(logical.size()) * ratio).toSize());
-        scaledScreens.push_back({nativeScreens.back(), ratio});
-    }
+    const NativeScreens screens = ReadNativeScreens();
+    const std::vector<QRect>& nativeScreens = screens.rects;
+    const std::vector<ScaledScreen>& scaledScreens = screens.scaled;
     // Watched from the first sample on: only the eyedropper asks for one.
     if (!watching_) {
         QCoreApplication::instance()->installEventFilter(&pointerWatch_);
@@ -88,6 +118,100 @@ std::optional<PointerSample> QtDesktop::samplePointer() {
     // every tick another round trip to the X server.
     return PointerSample{LogicalPointerPosition(native->nativePosition, scaledScreens),
                          native->block};
+}
+
+std::optional<PointerSample> QtDesktop::samplePointerOn(const ScreenFrame& frame) {
+    // Frames are laid over the X screens in native pixels, so that a pointer
+    // scaled by Qt still finds its own physical pixel.
+    const std::optional<QPoint> native = ReadX11Pointer();
+    if (!native) {
+        return std::nullopt;
+    }
+    return PointerSample{LogicalPointerPosition(*native, ReadNativeScreens().scaled),
+                         FrameBlock(frame, *native)};
+}
+
+ScreenAccess QtDesktop::screenAccess() {
+    const bool wayland = NativeWayland();
+    if (!wayland) {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
+            return ScreenAccess::Live;
+        }
+        if (!rootReadable_) {
+            rootReadable_ = X11RootReadable();
+        }
+        if (*rootReadable_) {
+            return ScreenAccess::Live;
+        }
+    }
+    switch (portalState_) {
+    case PortalState::Missing:
+        return ScreenAccess::None;
+    case PortalState::Refused:
+        return ScreenAccess::PickOnly;
+    case PortalState::Unknown:
+    case PortalState::Offered:
+        break;
+    }
+    return wayland ? ScreenAccess::ClickFrame : ScreenAccess::DragFrame;
+}
+
+void QtDesktop::watchScreenAccess(std::function<void()> changed) {
+    accessChanged_ = std::move(changed);
+    if (screenAccess() == ScreenAccess::Live || portalState_ != PortalState::Unknown || probing_) {
+        return;
+    }
+    probing_ = true;
+    portal_.probe([this](bool offered) {
+        probing_ = false;
+        if (portalState_ == PortalState::Unknown) {
+            portalFound(offered ? PortalState::Offered : PortalState::Missing);
+        }
+    });
+}
+
+void QtDesktop::portalFound(PortalState state) {
+    if (portalState_ == state) {
+        return;
+    }
+    const ScreenAccess before = screenAccess();
+    portalState_ = state;
+    if (accessChanged_ && screenAccess() != before) {
+        accessChanged_();
+    }
+}
+
+void QtDesktop::requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) {
+    portal_.screenshot(PortalParentWindow(),
+                       [this, answered](PortalAnswer answer, const QImage& image) {
+                           if (answer != PortalAnswer::Given) {
+                               portalFound(answer == PortalAnswer::Missing ? PortalState::Missing
+                                                                           : PortalState::Refused);
+                               answered(std::nullopt);
+                               return;
+                           }
+                           portalFound(PortalState::Offered);
+                           // On X11 the pointer comes in native pixels, on Wayland in logical ones.
+                           std::vector<QRect> screens;
+                           if (NativeWayland()) {
+                               for (const QScreen* screen : QGuiApplication::screens()) {
+                                   screens.push_back(screen->geometry());
+                               }
+                           } else {
+                               screens = ReadNativeScreens().rects;
+                           }
+                           answered(ScreenFrame{image, FrameLayout(screens, image.size())});
+                       });
+}
+
+void QtDesktop::pickColour(std::function<void(std::optional<PackedColor>)> picked) {
+    portal_.pickColor(PortalParentWindow(),
+                      [this, picked](PortalAnswer answer, std::optional<PackedColor> colour) {
+                          if (answer == PortalAnswer::Missing) {
+                              portalFound(PortalState::Missing);
+                          }
+                          picked(colour);
+                      });
 }
 
 std::optional<QRect> QtDesktop::windowRect(const QWidget* widget) {

@@ -1,8 +1,10 @@
-// The desktop as Qt gives it on X11 (and through XWayland): pointer, window
-// rectangles, topmost state, capture, palette colours and message boxes.
+// The desktop as Qt gives it on X11, through XWayland and on Wayland: pointer,
+// window rectangles, topmost state, capture, palette colours, message boxes,
+// and the screen from the X server or from the desktop portal.
 #pragma once
 
 #include "desktop.h"
+#include "screenshot_portal.h"
 #include "x11_screen.h"
 
 #include <QObject>
@@ -33,6 +35,11 @@ public:
     std::optional<QPoint> pointerPosition() override;
     bool setPointerPosition(QPoint position) override;
     std::optional<PointerSample> samplePointer() override;
+    std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame) override;
+    ScreenAccess screenAccess() override;
+    void watchScreenAccess(std::function<void()> changed) override;
+    void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
+    void pickColour(std::function<void(std::optional<PackedColor>)> picked) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
     bool setTopmost(QWidget* window, bool topmost) override;
     void setCapture(QWidget* widget) override;
@@ -42,9 +49,18 @@ public:
     bool setClipboardText(const QString& text) override;
 
 private:
+    // What the session's portal was found to do.
+    enum class PortalState { Unknown, Offered, Refused, Missing };
+    void portalFound(PortalState state);
+
     PointerWatch pointerWatch_;
     bool watching_ = false;
     X11PointerReader pointerReader_;
+    std::optional<bool> rootReadable_;
+    ScreenshotPortal portal_;
+    PortalState portalState_ = PortalState::Unknown;
+    bool probing_ = false;
+    std::function<void()> accessChanged_;
 };
 
 } // namespace tinctora

@@ -1,15 +1,20 @@
 // The eyedropper: the colour from anywhere on the screen.
 #include "frm_main.h"
 
+#include "frame_overlay.h"
 #include "packed_qcolor.h"
 #include "resources.h"
 #include "sampling.h"
 #include "twips.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <memory>
 
 namespace tinctora {
 
@@ -18,14 +23,42 @@ namespace {
 const QString kShowWeb = QStringLiteral("&Web >>");
 constexpr int kShowWebLeftTwips = 1860;
 
+const QString kEyedropperTip =
+    QStringLiteral("Mit dem Fadenkreuz eine Farbe vom Bildschirm nehmen");
+const QString kNoScreenTip =
+    QString::fromUtf8("Dieser Desktop gibt keine Bildschirmfarben heraus: Die Pipette braucht das "
+                      "Bildschirmfoto-Portal (xdg-desktop-portal).");
+const QString kMeanNeedsFrameTip = QString::fromUtf8(
+    "Der Mittelwert aus 5x5 Punkten braucht einen Desktop, der Bildschirmfotos erlaubt. "
+    "Hier nimmt die Farbauswahl des Desktops einen einzelnen Punkt.");
+
 // 0 for "1x1", 1 for "5x5"; also the offset of the mode's icon and cursor.
 int SelectedMode(const frmMain& form) {
     return form.optScreencolorMode[0]->isChecked() ? 0 : 1;
 }
 
+QPixmap IdlePicture(int mode, bool usable) {
+    const QPixmap icon = IconResource(101 + mode);
+    return usable ? icon : QIcon(icon).pixmap(icon.size(), QIcon::Disabled);
+}
+
 } // namespace
 
 void frmMain::picScreencolor_MouseDown() {
+    const ScreenAccess access = desktop.screenAccess();
+    switch (access) {
+    case ScreenAccess::None:
+        return;
+    case ScreenAccess::PickOnly:
+        PickWithDesktop();
+        return;
+    case ScreenAccess::ClickFrame:
+        RequestFrame();
+        return;
+    case ScreenAccess::Live:
+    case ScreenAccess::DragFrame:
+        break;
+    }
     move(0, 0);
     if (cmdShowWebFeatures->text() != kShowWeb) {
         setOuterWidthTwips(kNarrowWidthTwips);
@@ -40,6 +73,10 @@ void frmMain::picScreencolor_MouseDown() {
         QApplication::changeOverrideCursor(pointer);
     } else {
         QApplication::setOverrideCursor(pointer);
+        if (access == ScreenAccess::DragFrame) {
+            DragFrame = ScreenFrame();
+            RequestFrame();
+        }
     }
     picScreencolor->setPicture(QPixmap());
     DragHasSampled = false;
@@ -47,7 +84,11 @@ void frmMain::picScreencolor_MouseDown() {
 }
 
 void frmMain::tmrScreencolor_Timer() {
-    const std::optional<PointerSample> sample = desktop.samplePointer();
+    // Until the frame has arrived its pixels cannot be read: the pointer is
+    // followed, the colour stays.
+    const std::optional<PointerSample> sample = desktop.screenAccess() == ScreenAccess::DragFrame
+                                                    ? desktop.samplePointerOn(DragFrame)
+                                                    : desktop.samplePointer();
     if (!sample) {
         return;
     }
@@ -58,22 +99,23 @@ void frmMain::tmrScreencolor_Timer() {
             move(target);
         }
     }
-
     const bool single = SelectedMode(*this) == 0;
-    const QImage magnified =
-        MagnifierImage(sample->block, single, ToQColor(picScreencolor->backColor()));
-    picScreencolor->setOverlay(magnified);
+    picScreencolor->setOverlay(
+        MagnifierImage(sample->block, single, ToQColor(picScreencolor->backColor())));
+    TakeSampledBlock(sample->block);
+}
 
+void frmMain::TakeSampledBlock(const PixelBlock& block) {
     // An unreadable pixel under the pointer, or a block with none readable,
     // has no colour to take: the current colour stays.
     std::optional<RGBColor> sampled;
-    if (single) {
-        const PackedColor centre = sample->block[static_cast<std::size_t>(PixelBlockIndex(0, 0))];
+    if (SelectedMode(*this) == 0) {
+        const PackedColor centre = block[static_cast<std::size_t>(PixelBlockIndex(0, 0))];
         if (centre != -1) {
             sampled = UnpackColor(centre);
         }
     } else {
-        sampled = BlockMean(sample->block);
+        sampled = BlockMean(block);
     }
     if (!sampled) {
         return;
@@ -93,16 +135,108 @@ void frmMain::tmrScreencolor_Timer() {
 }
 
 void frmMain::picScreencolor_MouseUp() {
-    move(CentredPosition(desktop.screenSize(), frameGeometry().size()));
-    if (tmrScreencolor->isActive()) {
-        QApplication::restoreOverrideCursor();
+    // The release of a click that opened the overlay, or asked the desktop's
+    // picker, ends no drag.
+    if (!tmrScreencolor->isActive()) {
+        return;
     }
-    picScreencolor->setPicture(IconResource(101 + SelectedMode(*this)));
+    move(CentredPosition(desktop.screenSize(), frameGeometry().size()));
+    QApplication::restoreOverrideCursor();
+    picScreencolor->setPicture(IdlePicture(SelectedMode(*this), true));
     tmrScreencolor->stop();
+    DragFrame = ScreenFrame();
 }
 
 void frmMain::optScreencolorMode_Click(int Index) {
-    picScreencolor->setPicture(IconResource(101 + Index));
+    picScreencolor->setPicture(IdlePicture(Index, desktop.screenAccess() != ScreenAccess::None));
+    ShowScreenAccess();
+}
+
+void frmMain::ShowScreenAccess() {
+    const ScreenAccess access = desktop.screenAccess();
+    const bool usable = access != ScreenAccess::None;
+    picScreencolor->setEnabled(usable);
+    picScreencolor->setToolTip(usable ? kEyedropperTip : kNoScreenTip);
+    frameScreencolor->setToolTip(access == ScreenAccess::PickOnly && SelectedMode(*this) == 1
+                                     ? kMeanNeedsFrameTip
+                                     : QString());
+    // During a drag the box shows the magnifier, not its picture.
+    if (!tmrScreencolor->isActive()) {
+        picScreencolor->setPicture(IdlePicture(SelectedMode(*this), usable));
+    }
+}
+
+void frmMain::RequestFrame() {
+    const int request = ++FrameRequests;
+    desktop.requestFrame(
+        [self = QPointer<frmMain>(this), request](std::optional<ScreenFrame> frame) {
+            if (self != nullptr && request == self->FrameRequests) {
+                self->FrameAnswered(std::move(frame));
+            }
+        });
+}
+
+void frmMain::FrameAnswered(std::optional<ScreenFrame> frame) {
+    const bool dragging = tmrScreencolor->isActive();
+    if (frame) {
+        // A frame that arrives after its drag ended shows a screen that may
+        // have changed since: the next press asks again.
+        if (dragging) {
+            DragFrame = std::move(*frame);
+        } else if (desktop.screenAccess() == ScreenAccess::ClickFrame) {
+            ShowFrameOverlays(std::move(*frame));
+        }
+        return;
+    }
+    // Refused: the drag that waited for it has nothing to sample.
+    picScreencolor_MouseUp();
+    if (desktop.screenAccess() == ScreenAccess::PickOnly) {
+        PickWithDesktop();
+    }
+}
+
+void frmMain::ShowFrameOverlays(ScreenFrame frame) {
+    CloseFrameOverlays();
+    ColourBeforePick = CurRGB;
+    DragHasSampled = false;
+    const auto shared = std::make_shared<const ScreenFrame>(std::move(frame));
+    const int mode = SelectedMode(*this);
+    for (std::size_t i = 0; i < shared->screens.size(); ++i) {
+        auto* overlay = new FrameOverlay(shared, i, CursorResource(101 + mode), mode == 0,
+                                         ToQColor(picScreencolor->backColor()), this);
+        overlay->setAttribute(Qt::WA_DeleteOnClose);
+        connect(overlay, &FrameOverlay::hovered, this, &frmMain::TakeSampledBlock);
+        connect(overlay, &FrameOverlay::picked, this, [this](const PixelBlock& block) {
+            TakeSampledBlock(block);
+            CloseFrameOverlays();
+        });
+        connect(overlay, &FrameOverlay::cancelled, this, [this] {
+            CurRGB = ColourBeforePick;
+            RefreshChannels(7);
+            CloseFrameOverlays();
+        });
+        FrameOverlays.emplace_back(overlay);
+        overlay->showOverScreen();
+    }
+}
+
+void frmMain::CloseFrameOverlays() {
+    for (const QPointer<FrameOverlay>& overlay : std::exchange(FrameOverlays, {})) {
+        if (overlay != nullptr) {
+            overlay->close();
+        }
+    }
+}
+
+void frmMain::PickWithDesktop() {
+    desktop.pickColour([self = QPointer<frmMain>(this)](std::optional<PackedColor> colour) {
+        if (self == nullptr || !colour) {
+            return;
+        }
+        self->CurRGB = UnpackColor(*colour);
+        self->RefreshChannels(7);
+        self->LastSampledColor = *colour;
+    });
 }
 
 void frmMain::connectSampler() {
@@ -119,6 +253,22 @@ void frmMain::connectSampler() {
                     }
                 });
     }
+    // A question of the desktop (may this program take a screenshot?) takes
+    // the pointer away from a drag that is waiting for its frame, and the
+    // release goes to the question: the drag ends here instead, with no
+    // pointer or timer left behind.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive && tmrScreencolor->isActive() &&
+                    desktop.screenAccess() == ScreenAccess::DragFrame) {
+                    picScreencolor_MouseUp();
+                }
+            });
+    desktop.watchScreenAccess([self = QPointer<frmMain>(this)] {
+        if (self != nullptr) {
+            self->ShowScreenAccess();
+        }
+    });
 }
 
 } // namespace tinctora

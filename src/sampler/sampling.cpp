@@ -97,4 +97,24 @@ QImage MagnifierImage(const PixelBlock& block, bool ringed, QColor background) {
     return image;
 }
 
+namespace {
+
+int MagnifierCoordinate(int pointer, int extent, int low, int high) {
+    const int after = pointer + kMagnifierGap;
+    if (after + extent <= high) {
+        return after;
+    }
+    return std::max(low, pointer - kMagnifierGap - extent);
+}
+
+} // namespace
+
+QRect MagnifierPlace(QPoint pointer, QSize magnifier, QRect area) {
+    return QRect(MagnifierCoordinate(pointer.x(), magnifier.width(), area.left(),
+                                     area.left() + area.width()),
+                 MagnifierCoordinate(pointer.y(), magnifier.height(), area.top(),
+                                     area.top() + area.height()),
+                 magnifier.width(), magnifier.height());
+}
+
 } // namespace tinctora

@@ -34,4 +34,10 @@ QPoint CentredPosition(QSize screen, QSize windowSize);
 // centre cell once, so it stands out on any colour.
 QImage MagnifierImage(const PixelBlock& block, bool ringed, QColor background);
 
+// Where the magnifier goes beside the pointer on a frozen frame of the screen
+// (the main window lies under it there): below and to the right, or on the
+// other side of the pointer where it would leave the screen's area.
+constexpr int kMagnifierGap = 24;
+QRect MagnifierPlace(QPoint pointer, QSize magnifier, QRect area);
+
 } // namespace tinctora

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -23,6 +24,7 @@ class QTimer;
 namespace tinctora {
 
 class frmPicker;
+class FrameOverlay;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -84,6 +86,23 @@ public:
     void tmrScreencolor_Timer();
     void picScreencolor_MouseUp();
     void optScreencolorMode_Click(int Index);
+    // Where the desktop hands the screen out only as a frame (Wayland): the
+    // frame the drag samples, empty until it has arrived; the count of frames
+    // asked for, so that an answer to an older question is dropped; the
+    // overlays a click picks from, and the colour Escape there brings back.
+    ScreenFrame DragFrame;
+    int FrameRequests = 0;
+    std::vector<QPointer<FrameOverlay>> FrameOverlays;
+    RGBColor ColourBeforePick;
+    // The box's picture, tooltips and state as the desktop's screen access allows.
+    void ShowScreenAccess();
+    // Takes a sampled block's colour as the current colour, as a tick does.
+    void TakeSampledBlock(const PixelBlock& block);
+    void RequestFrame();
+    void FrameAnswered(std::optional<ScreenFrame> frame);
+    void ShowFrameOverlays(ScreenFrame frame);
+    void CloseFrameOverlays();
+    void PickWithDesktop();
 
     // --- webscheme: roles, preview and HTML code (webscheme/*.cpp) ---
     void UpdateSchemePreview();
@@ -98,7 +117,8 @@ public:
     // Channel editors, indexed by ChannelIndex (0 red .. 5 luminance, 6 hex).
     QGroupBox* FrameRGB = nullptr;
     QGroupBox* FrameHSL = nullptr;
-    std::array<QLabel*, 7> lblChannel{}; // lblRed, lblGreen, lblBlue, lblHue, lblSat, lblLum, lblHex
+    std::array<QLabel*, 7>
+        lblChannel{}; // lblRed, lblGreen, lblBlue, lblHue, lblSat, lblLum, lblHex
     std::array<TextBox*, 7> txtValue{};
     std::array<PictureBox*, 6> picTxtBorder{};
     std::array<PictureBox*, 6> pictxtBack{};

@@ -73,7 +73,7 @@ bool frmMain::Form_Load() {
     setWindowTitle(QString::fromStdString(
         WindowCaption(kAppTitle, kVersionMajor, kVersionMinor, kVersionRevision)));
     show();
-    picScreencolor->setPicture(IconResource(101));
+    ShowScreenAccess();
     RestyleButtons();
     RefreshChannels(7);
     desktop.setTopmost(this, true);

@@ -1,6 +1,7 @@
 // A scripted desktop for the tests.
 #include "fake_desktop.h"
 
+#include "frame_sampling.h"
 #include "packed_qcolor.h"
 
 #include <QWidget>
@@ -30,6 +31,57 @@ std::optional<PointerSample> FakeDesktop::samplePointer() {
         }
     }
     return sample;
+}
+
+std::optional<PointerSample> FakeDesktop::samplePointerOn(const ScreenFrame& frame) {
+    if (!pointer) {
+        return std::nullopt;
+    }
+    ++sampleCount;
+    return PointerSample{*pointer, FrameBlock(frame, *pointer)};
+}
+
+void FakeDesktop::watchScreenAccess(std::function<void()> changed) {
+    accessChanged = std::move(changed);
+}
+
+void FakeDesktop::requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) {
+    frameRequests.push_back(std::move(answered));
+}
+
+void FakeDesktop::pickColour(std::function<void(std::optional<PackedColor>)> picked) {
+    pickRequests.push_back(std::move(picked));
+}
+
+void FakeDesktop::giveFrame() {
+    const auto answered = frameRequests.front();
+    frameRequests.pop_front();
+    const QImage image = screenPixels.scaled(screenPixels.size() * frameScale,
+                                             Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    answered(ScreenFrame{image, FrameLayout({QRect(QPoint(0, 0), screen)}, image.size())});
+}
+
+void FakeDesktop::refuseFrame() {
+    const auto answered = frameRequests.front();
+    frameRequests.pop_front();
+    access = ScreenAccess::PickOnly;
+    if (accessChanged) {
+        accessChanged();
+    }
+    answered(std::nullopt);
+}
+
+void FakeDesktop::answerPick(std::optional<PackedColor> colour) {
+    const auto picked = pickRequests.front();
+    pickRequests.pop_front();
+    picked(colour);
+}
+
+void FakeDesktop::loseScreenAccess() {
+    access = ScreenAccess::None;
+    if (accessChanged) {
+        accessChanged();
+    }
 }
 
 std::optional<QRect> FakeDesktop::windowRect(const QWidget* widget) {

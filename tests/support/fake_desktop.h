@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace tinctora {
@@ -45,11 +46,33 @@ public:
     int clipboardClears = 0;
     bool clipboardFails = false;
 
+    // How the screen is reached, and the questions to the desktop's portal
+    // still waiting for their answer, answered by the test.
+    ScreenAccess access = ScreenAccess::Live;
+    std::function<void()> accessChanged;
+    std::deque<std::function<void(std::optional<ScreenFrame>)>> frameRequests;
+    std::deque<std::function<void(std::optional<PackedColor>)>> pickRequests;
+    // The frame is the scripted screen at this many physical pixels per pixel.
+    int frameScale = 1;
+    // Answers the oldest frame request with the scripted screen.
+    void giveFrame();
+    // Answers the oldest frame request with a refusal; the desktop's picker
+    // is what is left.
+    void refuseFrame();
+    void answerPick(std::optional<PackedColor> colour);
+    // The desktop found it has no portal after all.
+    void loseScreenAccess();
+
     int colourDepth() override { return depth; }
     QSize screenSize() override { return screen; }
     std::optional<QPoint> pointerPosition() override { return pointer; }
     bool setPointerPosition(QPoint position) override;
     std::optional<PointerSample> samplePointer() override;
+    std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame) override;
+    ScreenAccess screenAccess() override { return access; }
+    void watchScreenAccess(std::function<void()> changed) override;
+    void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
+    void pickColour(std::function<void(std::optional<PackedColor>)> picked) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
     bool setTopmost(QWidget* window, bool topmost) override;
     void setCapture(QWidget* widget) override { captured = widget; }

@@ -69,7 +69,45 @@ xcb_get_image_cookie_t RequestImage(xcb_connection_t* connection, xcb_window_t r
                          ~0U);
 }
 
+xcb_connection_t* X11Connection() {
+    auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                                   : nullptr;
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+const xcb_screen_t* FirstScreen(xcb_connection_t* connection) {
+    const auto roots = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    return roots.rem > 0 ? roots.data : nullptr;
+}
+
 } // namespace
+
+std::optional<QPoint> ReadX11Pointer() {
+    xcb_connection_t* connection = X11Connection();
+    const xcb_screen_t* first = connection != nullptr ? FirstScreen(connection) : nullptr;
+    if (first == nullptr) {
+        return std::nullopt;
+    }
+    const Reply<xcb_query_pointer_reply_t> pointer(
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, first->root), nullptr));
+    if (!pointer) {
+        return std::nullopt;
+    }
+    return QPoint(pointer->root_x, pointer->root_y);
+}
+
+bool X11RootReadable() {
+    xcb_connection_t* connection = X11Connection();
+    const xcb_screen_t* first = connection != nullptr ? FirstScreen(connection) : nullptr;
+    if (first == nullptr) {
+        return false;
+    }
+    xcb_generic_error_t* error = nullptr;
+    const Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
+        connection, RequestImage(connection, first->root, QRect(0, 0, 1, 1)), &error));
+    std::free(error);
+    return image != nullptr;
+}
 
 std::optional<NativePointerBlock> X11PointerReader::read(const std::vector<QRect>& screens,
                                                          std::optional<QPoint> seen) {

@@ -39,4 +39,11 @@ private:
     bool guessServed_ = false;
 };
 
+// The pointer in native pixels of the root window it is on, without any
+// pixels; empty when the application does not run on X11.
+std::optional<QPoint> ReadX11Pointer();
+// Whether the root window hands out its pixels. XWayland refuses every read
+// of it (BadMatch): the screen is the compositor's to give.
+bool X11RootReadable();
+
 } // namespace tinctora

@@ -1,0 +1,106 @@
+// The frozen frame shown over a screen while a colour is picked from it.
+#include "frame_overlay.h"
+
+#include "frame_sampling.h"
+#include "sampling.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <utility>
+
+namespace tinctora {
+
+namespace {
+
+// The magnifier's 25 x 25 pixels, each shown this many times over.
+constexpr int kMagnifierZoom = 4;
+
+} // namespace
+
+FrameOverlay::FrameOverlay(std::shared_ptr<const ScreenFrame> frame, std::size_t screen,
+                           const QCursor& cursor, bool ringed, QColor background, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), frame_(std::move(frame)),
+      screen_(frame_->screens.at(screen)), part_(FramePart(*frame_, screen_)), ringed_(ringed),
+      background_(background) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(cursor);
+    setWindowTitle(QStringLiteral("Tinctora"));
+}
+
+void FrameOverlay::showOverScreen() {
+    setGeometry(screen_.area);
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry() == screen_.area) {
+            setScreen(screen);
+            showFullScreen();
+            activateWindow();
+            return;
+        }
+    }
+    show();
+    activateWindow();
+}
+
+PixelBlock FrameOverlay::blockAt(QPointF position) {
+    const PixelBlock block = FrameBlock(*frame_, QPointF(screen_.area.topLeft()) + position);
+    const QImage magnified = MagnifierImage(block, ringed_, background_);
+    magnifier_ = magnified.scaled(magnified.size() * kMagnifierZoom);
+    const QRect before = magnifierRect_;
+    magnifierRect_ = MagnifierPlace(position.toPoint(), magnifier_.size(), rect());
+    update(before.adjusted(-1, -1, 1, 1));
+    update(magnifierRect_.adjusted(-1, -1, 1, 1));
+    return block;
+}
+
+void FrameOverlay::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), background_);
+    painter.drawImage(QPoint(0, 0), part_);
+    if (!magnifier_.isNull()) {
+        painter.drawImage(magnifierRect_.topLeft(), magnifier_);
+        painter.setPen(Qt::black);
+        painter.drawRect(magnifierRect_.adjusted(-1, -1, 0, 0));
+    }
+}
+
+void FrameOverlay::mouseMoveEvent(QMouseEvent* event) {
+    emit hovered(blockAt(event->position()));
+}
+
+void FrameOverlay::mousePressEvent(QMouseEvent* event) {
+    pressed_ = true;
+    event->accept();
+}
+
+void FrameOverlay::mouseReleaseEvent(QMouseEvent* event) {
+    // A release whose press went elsewhere (the press on the eyedropper box
+    // that opened the overlay) picks nothing.
+    if (!std::exchange(pressed_, false)) {
+        return;
+    }
+    emit picked(blockAt(event->position()));
+}
+
+void FrameOverlay::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        emit cancelled();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FrameOverlay::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        emit cancelled();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace tinctora

@@ -1,0 +1,56 @@
+// One screen's share of a still frame of the desktop, shown over that whole
+// screen while a colour is picked from it: where the desktop lets no drag
+// follow the pointer outside the program's windows, a click on the frame
+// takes the place of the drag.
+#pragma once
+
+#include "desktop.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <cstddef>
+#include <memory>
+
+namespace tinctora {
+
+class FrameOverlay : public QWidget {
+    Q_OBJECT
+public:
+    // screen indexes frame->screens; ringed draws the magnifier of "1x1".
+    FrameOverlay(std::shared_ptr<const ScreenFrame> frame, std::size_t screen,
+                 const QCursor& cursor, bool ringed, QColor background, QWidget* parent);
+    // Full screen on the screen it shows, or over that area where no screen
+    // of the application matches it.
+    void showOverScreen();
+
+signals:
+    // The block under the pointer as it moves, and where the click took it.
+    void hovered(const tinctora::PixelBlock& block);
+    void picked(const tinctora::PixelBlock& block);
+    // Escape, or the window closed by the desktop.
+    void cancelled();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    PixelBlock blockAt(QPointF position);
+
+    std::shared_ptr<const ScreenFrame> frame_;
+    FrameScreen screen_;
+    QImage part_;
+    bool ringed_;
+    QColor background_;
+    QImage magnifier_;
+    QRect magnifierRect_;
+    bool pressed_ = false;
+};
+
+} // namespace tinctora
