@@ -2,12 +2,14 @@
 // scripted screen: press, sampling steps and release.
 #include "app_style.h"
 #include "fake_desktop.h"
+#include "frame_overlay.h"
 #include "frm_main.h"
 #include "packed_qcolor.h"
 #include "resources.h"
 #include "sampling.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -15,6 +17,8 @@
 #include <QTimer>
 
 using namespace tinctora;
+
+Q_DECLARE_METATYPE(tinctora::ScreenAccess)
 
 namespace {
 
@@ -27,6 +31,17 @@ QImage UniformScreen(QColor colour) {
 QStringList RgbTexts(const frmMain& form) {
     return {form.txtValue[0]->text(), form.txtValue[1]->text(), form.txtValue[2]->text()};
 }
+
+QStringList Rgb(int red, int green, int blue) {
+    return {QString::number(red), QString::number(green), QString::number(blue)};
+}
+
+const QString kMeanNeedsFrameTip = QString::fromUtf8(
+    "Der Mittelwert aus 5x5 Punkten braucht einen Desktop, der Bildschirmfotos erlaubt. "
+    "Hier nimmt die Farbauswahl des Desktops einen einzelnen Punkt.");
+const QString kNoScreenTip =
+    QString::fromUtf8("Dieser Desktop gibt keine Bildschirmfarben heraus: Die Pipette braucht das "
+                      "Bildschirmfoto-Portal (xdg-desktop-portal).");
 
 QColor MagnifierPixel(const frmMain& form, int x, int y) {
     return form.picScreencolor->client()->grab().toImage().pixelColor(x, y);
@@ -58,6 +73,19 @@ class TestEyedropper : public QObject {
     }
     void release(frmMain& form) {
         QTest::mouseRelease(form.picScreencolor->client(), Qt::LeftButton, {}, QPoint(12, 12));
+    }
+    // The one overlay a frame of the fake's single screen opens.
+    static FrameOverlay* onlyOverlay(const frmMain& form) {
+        return form.FrameOverlays.size() == 1 ? form.FrameOverlays.front().data() : nullptr;
+    }
+    // Opens the overlay with a click on the box and the frame's arrival.
+    static FrameOverlay* openOverlay(frmMain& form, FakeDesktop& fake) {
+        QTest::mouseClick(form.picScreencolor->client(), Qt::LeftButton, {}, QPoint(12, 12));
+        if (fake.frameRequests.size() != 1) {
+            return nullptr;
+        }
+        fake.giveFrame();
+        return onlyOverlay(form);
     }
 
 private slots:
@@ -372,6 +400,266 @@ private slots:
         QCOMPARE(cursor.mask().size(), QSize(32, 32));
         QVERIFY(!WindowIconResource().pixmap(32, 32).isNull());
         QVERIFY(IconResource(number).toImage() != IconResource(203 - number).toImage());
+    }
+
+    // Where the screen comes as one frame from the desktop, the drag follows
+    // the pointer at once and takes colours from the first tick after the
+    // frame arrived, in the frame's physical pixels.
+    void dragSamplesTheFrameOnceItArrives_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QStringList>("rgb");
+        // One red screen pixel in black: 1 of the 25 physical pixels at
+        // scale 1, 4 of them at scale 2.
+        QTest::newRow("1x1, scale 1") << 0 << 1 << Rgb(255, 0, 0);
+        QTest::newRow("1x1, scale 2") << 0 << 2 << Rgb(255, 0, 0);
+        QTest::newRow("5x5, scale 1") << 1 << 1 << Rgb(10, 0, 0);
+        QTest::newRow("5x5, scale 2") << 1 << 2 << Rgb(41, 0, 0);
+    }
+    void dragSamplesTheFrameOnceItArrives() {
+        QFETCH(int, mode);
+        QFETCH(int, scale);
+        QFETCH(QStringList, rgb);
+        desktop.access = ScreenAccess::DragFrame;
+        desktop.frameScale = scale;
+        desktop.screenPixels.setPixelColor(500, 400, Qt::red);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
+        press(form);
+        QCOMPARE(desktop.frameRequests.size(), std::size_t(1));
+        // Waiting: the pointer is followed, the colour stays.
+        desktop.pointer = QPoint(form.frameGeometry().width() / 2, 400);
+        form.tmrScreencolor_Timer();
+        QCOMPARE(form.pos(), QPoint(1024 - form.frameGeometry().width(), 0));
+        QCOMPARE(RgbTexts(form), Rgb(51, 51, 51));
+        QCOMPARE(MagnifierPixel(form, 12, 12), ToQColor(form.picScreencolor->backColor()));
+        desktop.pointer = QPoint(500, 400);
+        desktop.giveFrame();
+        form.tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(form), rgb);
+        QCOMPARE(MagnifierPixel(form, 12, 12), QColor(Qt::red));
+        release(form);
+        QCOMPARE(RgbTexts(form), rgb);
+        QVERIFY(form.DragFrame.image.isNull());
+    }
+
+    void frameArrivingAfterTheDragIsNotUsed() {
+        desktop.access = ScreenAccess::DragFrame;
+        desktop.screenPixels = UniformScreen(Qt::blue);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        press(form);
+        release(form);
+        desktop.giveFrame();
+        QVERIFY(form.DragFrame.image.isNull());
+        press(form);
+        QCOMPARE(desktop.frameRequests.size(), std::size_t(1));
+        form.tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(form), Rgb(51, 51, 51));
+        release(form);
+    }
+
+    // A desktop that will not give a frame without asking leaves the
+    // desktop's own picker: the waiting drag ends with nothing left behind,
+    // and later presses go to the picker straight away.
+    void refusedFrameFallsBackToTheDesktopsPicker_data() {
+        QTest::addColumn<ScreenAccess>("access");
+        QTest::newRow("drag under XWayland") << ScreenAccess::DragFrame;
+        QTest::newRow("click on Wayland") << ScreenAccess::ClickFrame;
+    }
+    void refusedFrameFallsBackToTheDesktopsPicker() {
+        QFETCH(ScreenAccess, access);
+        desktop.access = access;
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        form.optScreencolorMode[1]->click();
+        QCOMPARE(form.frameScreencolor->toolTip(), QString());
+        press(form);
+        desktop.refuseFrame();
+        QVERIFY(!form.tmrScreencolor->isActive());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(102).toImage());
+        QCOMPARE(form.frameScreencolor->toolTip(), kMeanNeedsFrameTip);
+        QCOMPARE(desktop.pickRequests.size(), std::size_t(1));
+        release(form);
+        desktop.answerPick(PackColor(1, 2, 3));
+        QCOMPARE(RgbTexts(form), Rgb(1, 2, 3));
+        QCOMPARE(form.txtValue[6]->text(), QString("#010203"));
+
+        press(form);
+        release(form);
+        QVERIFY(desktop.frameRequests.empty());
+        QCOMPARE(desktop.pickRequests.size(), std::size_t(1));
+        QVERIFY(!form.tmrScreencolor->isActive());
+        desktop.answerPick(std::nullopt);
+        QCOMPARE(RgbTexts(form), Rgb(1, 2, 3));
+    }
+
+    // Only the mean of 5 x 5 pixels is lost with the frame: the tooltip of
+    // the group says so, and only then.
+    void groupTooltipSaysTheMeanNeedsScreenshots_data() {
+        QTest::addColumn<ScreenAccess>("access");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("said");
+        QTest::newRow("picker only, 5x5") << ScreenAccess::PickOnly << 1 << true;
+        QTest::newRow("picker only, 1x1") << ScreenAccess::PickOnly << 0 << false;
+        QTest::newRow("frames, 5x5") << ScreenAccess::DragFrame << 1 << false;
+        QTest::newRow("X11, 5x5") << ScreenAccess::Live << 1 << false;
+    }
+    void groupTooltipSaysTheMeanNeedsScreenshots() {
+        QFETCH(ScreenAccess, access);
+        QFETCH(int, mode);
+        QFETCH(bool, said);
+        desktop.access = access;
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        form.optScreencolorMode[1]->click();
+        form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
+        QCOMPARE(form.frameScreencolor->toolTip(), said ? kMeanNeedsFrameTip : QString());
+    }
+
+    void noScreenAccessMakesTheBoxInactive_data() {
+        QTest::addColumn<bool>("fromStart");
+        QTest::newRow("known at start") << true;
+        QTest::newRow("found out later") << false;
+    }
+    void noScreenAccessMakesTheBoxInactive() {
+        QFETCH(bool, fromStart);
+        desktop.access = fromStart ? ScreenAccess::None : ScreenAccess::DragFrame;
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.picScreencolor->isEnabled() != fromStart);
+        if (!fromStart) {
+            desktop.loseScreenAccess();
+        }
+        QVERIFY(!form.picScreencolor->isEnabled());
+        QCOMPARE(form.picScreencolor->toolTip(), kNoScreenTip);
+        QVERIFY(!form.picScreencolor->picture().isNull());
+        QVERIFY(form.picScreencolor->picture().toImage() != IconResource(101).toImage());
+        form.optScreencolorMode[1]->click();
+        QVERIFY(form.picScreencolor->picture().toImage() != IconResource(102).toImage());
+        const QPoint before = form.pos();
+        press(form);
+        release(form);
+        QVERIFY(!form.tmrScreencolor->isActive());
+        QVERIFY(desktop.frameRequests.empty());
+        QVERIFY(desktop.pickRequests.empty());
+        QCOMPARE(form.pos(), before);
+    }
+
+    // On Wayland a click opens the frozen frame over the screen; the pointer
+    // there samples it live, and a click takes the colour.
+    void clickOnTheFrozenFrameTakesTheColour_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("rgb");
+        QTest::newRow("1x1") << 0 << Rgb(255, 0, 0);
+        QTest::newRow("5x5") << 1 << Rgb(10, 0, 0);
+    }
+    void clickOnTheFrozenFrameTakesTheColour() {
+        QFETCH(int, mode);
+        QFETCH(QStringList, rgb);
+        desktop.access = ScreenAccess::ClickFrame;
+        desktop.screenPixels.setPixelColor(500, 400, Qt::red);
+        desktop.screenPixels.setPixelColor(100, 100, QColor(0, 0, 255));
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
+        const QPoint before = form.pos();
+        FrameOverlay* overlay = openOverlay(form, desktop);
+        QVERIFY(overlay != nullptr);
+        QCOMPARE(form.pos(), before);
+        QVERIFY(!form.tmrScreencolor->isActive());
+        QVERIFY(QTest::qWaitForWindowExposed(overlay));
+        QCOMPARE(overlay->geometry(), QRect(0, 0, 1024, 768));
+        QCOMPARE(overlay->cursor().hotSpot(), mode == 0 ? QPoint(13, 13) : QPoint(12, 12));
+        const QImage shown = overlay->grab().toImage();
+        QCOMPARE(shown.pixelColor(500, 400), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(100, 100), QColor(0, 0, 255));
+        QTest::mouseMove(overlay->windowHandle(), QPoint(500, 400));
+        QCOMPARE(RgbTexts(form), rgb);
+        // The magnifier lies beside the pointer, its centre cell the red pixel.
+        const QRect magnifier = MagnifierPlace(QPoint(500, 400), QSize(100, 100), overlay->rect());
+        QCOMPARE(overlay->grab().toImage().pixelColor(magnifier.center()), QColor(Qt::red));
+        QTest::mouseMove(overlay->windowHandle(), QPoint(300, 300));
+        QCOMPARE(RgbTexts(form), Rgb(0, 0, 0));
+        QTest::mousePress(overlay, Qt::LeftButton, {}, QPoint(500, 400));
+        QTest::mouseRelease(overlay, Qt::LeftButton, {}, QPoint(500, 400));
+        QVERIFY(form.FrameOverlays.empty());
+        QTRY_VERIFY(QApplication::topLevelWidgets().count(overlay) == 0);
+        QCOMPARE(RgbTexts(form), rgb);
+        QCOMPARE(form.picColor->backColor(), PackColor(static_cast<int16_t>(rgb[0].toInt()), 0, 0));
+    }
+
+    void escapeOnTheFrozenFrameBringsBackTheColour() {
+        desktop.access = ScreenAccess::ClickFrame;
+        desktop.screenPixels = UniformScreen(Qt::green);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        form.txtValue[6]->setText("#123456");
+        FrameOverlay* overlay = openOverlay(form, desktop);
+        QVERIFY(overlay != nullptr);
+        QTest::mouseMove(overlay->windowHandle(), QPoint(10, 10));
+        QCOMPARE(RgbTexts(form), Rgb(0, 255, 0));
+        QTest::keyClick(overlay, Qt::Key_Escape);
+        QVERIFY(form.FrameOverlays.empty());
+        QCOMPARE(RgbTexts(form), Rgb(18, 52, 86));
+        QCOMPARE(form.txtValue[6]->text(), QString("#123456"));
+        QCOMPARE(form.picColor->backColor(), PackColor(18, 52, 86));
+    }
+
+    // The release of the click that asked for the frame may reach the
+    // overlay: only a press on the overlay picks.
+    void overlayIgnoresAReleaseWithoutItsPress() {
+        desktop.access = ScreenAccess::ClickFrame;
+        desktop.screenPixels = UniformScreen(Qt::white);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        FrameOverlay* overlay = openOverlay(form, desktop);
+        QVERIFY(overlay != nullptr);
+        QTest::mouseRelease(overlay, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(onlyOverlay(form), overlay);
+        QCOMPARE(RgbTexts(form), Rgb(51, 51, 51));
+        QTest::keyClick(overlay, Qt::Key_Escape);
+    }
+
+    // The desktop's question whether we may take a screenshot takes the
+    // pointer while the button is held: the drag ends, and the next one works.
+    void questionDuringTheDragLeavesNothingBehind() {
+        desktop.access = ScreenAccess::DragFrame;
+        desktop.screenPixels = UniformScreen(Qt::yellow);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        press(form);
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!form.tmrScreencolor->isActive());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(101).toImage());
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        desktop.giveFrame();
+        press(form);
+        QVERIFY(form.tmrScreencolor->isActive());
+        QCOMPARE(desktop.frameRequests.size(), std::size_t(1));
+        desktop.giveFrame();
+        form.tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(form), Rgb(255, 255, 0));
+        release(form);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // On X11 the application goes inactive during a drag only when the user
+    // switched windows by keyboard: the drag goes on as it always did.
+    void liveDragOutlastsAnInactiveApplication() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        press(form);
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(form.tmrScreencolor->isActive());
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        release(form);
     }
 };
 

@@ -201,6 +201,35 @@ private slots:
         QCOMPARE(image.pixelColor(9, 9), QColor(0, 0, 255));
         QCOMPARE(image.pixelColor(12, 15), QColor(0, 0, 255));
     }
+
+    // The magnifier keeps beside the pointer and on the screen it shows.
+    void magnifierStaysBesideThePointer_data() {
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QPoint>("topLeft");
+        const QRect screen(0, 0, 800, 600);
+        QTest::newRow("below right") << QPoint(100, 100) << screen << QPoint(124, 124);
+        QTest::newRow("fits exactly at the right edge")
+            << QPoint(676, 100) << screen << QPoint(700, 124);
+        QTest::newRow("one pixel too far: left of the pointer")
+            << QPoint(677, 100) << screen << QPoint(553, 124);
+        QTest::newRow("bottom edge: above the pointer")
+            << QPoint(100, 590) << screen << QPoint(124, 466);
+        QTest::newRow("bottom right corner: above and left")
+            << QPoint(790, 590) << screen << QPoint(666, 466);
+        // Too small for either side: it stays on the screen, over the pointer.
+        QTest::newRow("screen narrower than both sides")
+            << QPoint(60, 60) << QRect(0, 0, 150, 150) << QPoint(0, 0);
+    }
+    void magnifierStaysBesideThePointer() {
+        QFETCH(QPoint, pointer);
+        QFETCH(QRect, area);
+        QFETCH(QPoint, topLeft);
+        const QRect place = MagnifierPlace(pointer, QSize(100, 100), area);
+        QCOMPARE(place.topLeft(), topLeft);
+        QCOMPARE(place.size(), QSize(100, 100));
+        QVERIFY(area.contains(place));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestSampling)
