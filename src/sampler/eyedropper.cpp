@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -37,9 +38,19 @@ int SelectedMode(const frmMain& form) {
     return form.optScreencolorMode[0]->isChecked() ? 0 : 1;
 }
 
-QPixmap IdlePicture(int mode, bool usable) {
+// The mode's icon, or where the eyedropper cannot work, the icon greyed on a
+// hatched ground, so that the whole box looks out of service.
+QPixmap IdlePicture(frmMain& form, int mode) {
     const QPixmap icon = IconResource(101 + mode);
-    return usable ? icon : QIcon(icon).pixmap(icon.size(), QIcon::Disabled);
+    if (form.desktop.screenAccess() != ScreenAccess::None) {
+        return icon;
+    }
+    QPixmap inactive(icon.size());
+    inactive.fill(ToQColor(form.picScreencolor->backColor()));
+    QPainter painter(&inactive);
+    painter.fillRect(inactive.rect(), QBrush(Qt::gray, Qt::BDiagPattern));
+    painter.drawPixmap(0, 0, QIcon(icon).pixmap(icon.size(), QIcon::Disabled));
+    return inactive;
 }
 
 } // namespace
@@ -66,17 +77,23 @@ void frmMain::picScreencolor_MouseDown() {
         cmdShowWebFeatures->move(TwipsToPixels(kShowWebLeftTwips), cmdShowWebFeatures->y());
     }
     desktop.setTopmost(this, true);
+    const bool firstButton = !tmrScreencolor->isActive();
+    if (firstButton && access == ScreenAccess::DragFrame) {
+        DragFrame = ScreenFrame();
+        RequestFrame();
+    }
+    // The pointer stays hidden until the frame has arrived: a desktop that
+    // draws the pointer into its screenshots would otherwise put the cross
+    // hair into the very pixels it is about to take.
+    const QCursor pointer = access == ScreenAccess::DragFrame && DragFrame.image.isNull()
+                                ? QCursor(Qt::BlankCursor)
+                                : CursorResource(101 + SelectedMode(*this));
     // A second button pressed during a drag changes the pointer instead of
     // stacking another one that the release would leave behind.
-    const QCursor pointer = CursorResource(101 + SelectedMode(*this));
-    if (tmrScreencolor->isActive()) {
-        QApplication::changeOverrideCursor(pointer);
-    } else {
+    if (firstButton) {
         QApplication::setOverrideCursor(pointer);
-        if (access == ScreenAccess::DragFrame) {
-            DragFrame = ScreenFrame();
-            RequestFrame();
-        }
+    } else {
+        QApplication::changeOverrideCursor(pointer);
     }
     picScreencolor->setPicture(QPixmap());
     DragHasSampled = false;
@@ -142,13 +159,13 @@ void frmMain::picScreencolor_MouseUp() {
     }
     move(CentredPosition(desktop.screenSize(), frameGeometry().size()));
     QApplication::restoreOverrideCursor();
-    picScreencolor->setPicture(IdlePicture(SelectedMode(*this), true));
+    picScreencolor->setPicture(IdlePicture(*this, SelectedMode(*this)));
     tmrScreencolor->stop();
     DragFrame = ScreenFrame();
 }
 
 void frmMain::optScreencolorMode_Click(int Index) {
-    picScreencolor->setPicture(IdlePicture(Index, desktop.screenAccess() != ScreenAccess::None));
+    picScreencolor->setPicture(IdlePicture(*this, Index));
     ShowScreenAccess();
 }
 
@@ -162,7 +179,7 @@ void frmMain::ShowScreenAccess() {
                                      : QString());
     // During a drag the box shows the magnifier, not its picture.
     if (!tmrScreencolor->isActive()) {
-        picScreencolor->setPicture(IdlePicture(SelectedMode(*this), usable));
+        picScreencolor->setPicture(IdlePicture(*this, SelectedMode(*this)));
     }
 }
 
@@ -183,6 +200,7 @@ void frmMain::FrameAnswered(std::optional<ScreenFrame> frame) {
         // have changed since: the next press asks again.
         if (dragging) {
             DragFrame = std::move(*frame);
+            QApplication::changeOverrideCursor(CursorResource(101 + SelectedMode(*this)));
         } else if (desktop.screenAccess() == ScreenAccess::ClickFrame) {
             ShowFrameOverlays(std::move(*frame));
         }

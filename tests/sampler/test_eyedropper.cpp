@@ -429,6 +429,8 @@ private slots:
         form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
         press(form);
         QCOMPARE(desktop.frameRequests.size(), std::size_t(1));
+        // Hidden until the frame has arrived, so that no cross hair is in it.
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BlankCursor);
         // Waiting: the pointer is followed, the colour stays.
         desktop.pointer = QPoint(form.frameGeometry().width() / 2, 400);
         form.tmrScreencolor_Timer();
@@ -437,6 +439,8 @@ private slots:
         QCOMPARE(MagnifierPixel(form, 12, 12), ToQColor(form.picScreencolor->backColor()));
         desktop.pointer = QPoint(500, 400);
         desktop.giveFrame();
+        QCOMPARE(QApplication::overrideCursor()->hotSpot(),
+                 mode == 0 ? QPoint(13, 13) : QPoint(12, 12));
         form.tmrScreencolor_Timer();
         QCOMPARE(RgbTexts(form), rgb);
         QCOMPARE(MagnifierPixel(form, 12, 12), QColor(Qt::red));
