@@ -121,14 +121,15 @@ std::optional<PointerSample> QtDesktop::samplePointer() {
 }
 
 std::optional<PointerSample> QtDesktop::samplePointerOn(const ScreenFrame& frame) {
-    // Frames are laid over the X screens in native pixels, so that a pointer
-    // scaled by Qt still finds its own physical pixel.
     const std::optional<QPoint> native = ReadX11Pointer();
     if (!native) {
         return std::nullopt;
     }
-    return PointerSample{LogicalPointerPosition(*native, ReadNativeScreens().scaled),
-                         FrameBlock(frame, *native)};
+    // Unrounded, so that a pointer scaled by Qt still finds its own physical
+    // pixel in the frame.
+    const std::vector<ScaledScreen> screens = ReadNativeScreens().scaled;
+    return PointerSample{LogicalPointerPosition(*native, screens),
+                         FrameBlock(frame, ExactLogicalPosition(*native, screens))};
 }
 
 ScreenAccess QtDesktop::screenAccess() {
@@ -191,14 +192,9 @@ void QtDesktop::requestFrame(std::function<void(std::optional<ScreenFrame>)> ans
                                return;
                            }
                            portalFound(PortalState::Offered);
-                           // On X11 the pointer comes in native pixels, on Wayland in logical ones.
                            std::vector<QRect> screens;
-                           if (NativeWayland()) {
-                               for (const QScreen* screen : QGuiApplication::screens()) {
-                                   screens.push_back(screen->geometry());
-                               }
-                           } else {
-                               screens = ReadNativeScreens().rects;
+                           for (const QScreen* screen : QGuiApplication::screens()) {
+                               screens.push_back(screen->geometry());
                            }
                            answered(ScreenFrame{image, FrameLayout(screens, image.size())});
                        });

@@ -196,12 +196,13 @@ void frmMain::RequestFrame() {
 void frmMain::FrameAnswered(std::optional<ScreenFrame> frame) {
     const bool dragging = tmrScreencolor->isActive();
     if (frame) {
-        // A frame that arrives after its drag ended shows a screen that may
-        // have changed since: the next press asks again.
+        // A frame that arrives after its drag ended (a click shorter than
+        // the wait, or a drag the desktop's question took the pointer from)
+        // is picked from with a click, as where no drag can follow the pointer.
         if (dragging) {
             DragFrame = std::move(*frame);
             QApplication::changeOverrideCursor(CursorResource(101 + SelectedMode(*this)));
-        } else if (desktop.screenAccess() == ScreenAccess::ClickFrame) {
+        } else {
             ShowFrameOverlays(std::move(*frame));
         }
         return;

@@ -279,6 +279,24 @@ private slots:
         QCOMPARE(LogicalPointerPosition(native, screens), logical);
     }
 
+    // Unrounded: at scale 2 an odd native pixel lies half a logical one on.
+    void exactLogicalPosition_data() {
+        QTest::addColumn<QPoint>("native");
+        QTest::addColumn<QPointF>("logical");
+        QTest::newRow("scale 2, even") << QPoint(400, 300) << QPointF(200, 150);
+        QTest::newRow("scale 2, odd") << QPoint(401, 3) << QPointF(200.5, 1.5);
+        QTest::newRow("second monitor keeps its origin") << QPoint(2049, 10) << QPointF(2049, 10);
+        QTest::newRow("below the second monitor, scaled on the first")
+            << QPoint(2101, 1100) << QPointF(1050.5, 550);
+    }
+    void exactLogicalPosition() {
+        QFETCH(QPoint, native);
+        QFETCH(QPointF, logical);
+        const std::vector<ScaledScreen> screens{{QRect(0, 0, 2048, 1536), 2.0},
+                                                {QRect(2048, 0, 1280, 1024), 1.0}};
+        QCOMPARE(ExactLogicalPosition(native, screens), logical);
+    }
+
     void nativePointerPosition_data() {
         QTest::addColumn<QPointF>("logical");
         QTest::addColumn<QPoint>("native");

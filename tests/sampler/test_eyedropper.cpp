@@ -449,20 +449,25 @@ private slots:
         QVERIFY(form.DragFrame.image.isNull());
     }
 
-    void frameArrivingAfterTheDragIsNotUsed() {
+    // A click shorter than the wait for the frame: the frame opens frozen
+    // over the screen, to be picked from with a second click.
+    void frameArrivingAfterTheDragIsPickedFromWithAClick() {
         desktop.access = ScreenAccess::DragFrame;
         desktop.screenPixels = UniformScreen(Qt::blue);
         frmMain form(desktop);
         QVERIFY(form.Form_Load());
         press(form);
         release(form);
+        QVERIFY(form.FrameOverlays.empty());
         desktop.giveFrame();
         QVERIFY(form.DragFrame.image.isNull());
-        press(form);
-        QCOMPARE(desktop.frameRequests.size(), std::size_t(1));
-        form.tmrScreencolor_Timer();
-        QCOMPARE(RgbTexts(form), Rgb(51, 51, 51));
-        release(form);
+        FrameOverlay* overlay = onlyOverlay(form);
+        QVERIFY(overlay != nullptr);
+        QTest::mousePress(overlay->windowHandle(), Qt::LeftButton, {}, QPoint(40, 40));
+        QTest::mouseRelease(overlay->windowHandle(), Qt::LeftButton, {}, QPoint(40, 40));
+        QVERIFY(form.FrameOverlays.empty());
+        QCOMPARE(RgbTexts(form), Rgb(0, 0, 255));
+        QVERIFY(desktop.frameRequests.empty());
     }
 
     // A desktop that will not give a frame without asking leaves the
@@ -643,7 +648,11 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(101).toImage());
         emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        // Allowed: the frame comes after all, frozen over the screen.
         desktop.giveFrame();
+        FrameOverlay* overlay = onlyOverlay(form);
+        QVERIFY(overlay != nullptr);
+        QTest::keyClick(overlay, Qt::Key_Escape);
         press(form);
         QVERIFY(form.tmrScreencolor->isActive());
         QCOMPARE(desktop.frameRequests.size(), std::size_t(1));

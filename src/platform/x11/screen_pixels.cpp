@@ -161,6 +161,16 @@ QPoint LogicalPointerPosition(QPoint native, const std::vector<ScaledScreen>& sc
     return (native - origin) * (1.0 / on.ratio) + origin;
 }
 
+QPointF ExactLogicalPosition(QPoint native, const std::vector<ScaledScreen>& screens) {
+    if (screens.empty()) {
+        return native;
+    }
+    const ScaledScreen& on = MonitorHolding(
+        screens, [native](const ScaledScreen& screen) { return screen.native.contains(native); });
+    const QPointF origin = on.native.topLeft();
+    return (QPointF(native) - origin) / on.ratio + origin;
+}
+
 QPoint NativePointerPosition(QPointF logical, const std::vector<ScaledScreen>& screens) {
     if (screens.empty()) {
         return logical.toPoint();

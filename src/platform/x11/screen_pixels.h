@@ -5,6 +5,7 @@
 #include "colour.h"
 #include "desktop.h"
 
+#include <QPointF>
 #include <QRect>
 
 #include <cstdint>
@@ -54,6 +55,9 @@ struct ScaledScreen {
 // own cursor position is: scaled about the origin of the monitor it is on,
 // or of the first (primary) monitor when it is on none.
 QPoint LogicalPointerPosition(QPoint native, const std::vector<ScaledScreen>& screens);
+// The same without rounding: where in logical pixels a native pixel starts,
+// for pictures that hold more than one pixel per logical pixel.
+QPointF ExactLogicalPosition(QPoint native, const std::vector<ScaledScreen>& screens);
 // The other way: the native pixel nearest a logical position, on the monitor
 // whose logical area holds it, or on the first monitor.
 QPoint NativePointerPosition(QPointF logical, const std::vector<ScaledScreen>& screens);
