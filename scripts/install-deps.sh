@@ -20,6 +20,21 @@ packages=(
   xvfb xauth x11-xserver-utils x11-utils xdotool xclip imagemagick openbox python3
 )
 
+# The Wayland suite (tests/wayland): a headless sway desktop with XWayland,
+# the desktop portals with their Access backend (xdg-desktop-portal-gtk) and
+# pipewire, which xdg-desktop-portal-wlr needs at start; slurp is the picker
+# the wlr backend runs for PickColor. Input through wtype and a virtual
+# pointer client built from libwayland-dev; screenshots through grim, the
+# clipboard through wl-clipboard, the stand-in portal on python3-gi, the
+# session's own bus through dbus (dbus-send, gdbus: libglib2.0-bin).
+wayland_packages=(
+  sway xwayland grim slurp wtype wl-clipboard
+  xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
+  qt6-wayland libwayland-dev wayland-protocols
+  dbus libglib2.0-bin python3-gi util-linux
+)
+packages+=("${wayland_packages[@]}")
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -19,4 +19,4 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINCTORA_WERROR=ON 
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure --no-tests=error --label-exclude 'e2e|fuzz'
+  ctest --test-dir build-asan --output-on-failure --no-tests=error --label-exclude 'e2e|fuzz|wayland'

@@ -1,0 +1,103 @@
+// A native window whose pixels the Wayland tests know: its left and right
+// halves are each one colour ("#rrggbb") or a checker of single black and
+// white pixels, white where x + y is even. A line "swap" on stdin exchanges
+// the halves, so a test can tell a frozen picture of the window from the
+// window itself. The pointer is blank over it: the compositor draws the
+// cursor into every capture.
+#include <QCursor>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRasterWindow>
+#include <QSocketNotifier>
+
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+struct Fill {
+    bool checker = false;
+    QColor colour;
+};
+
+bool ParseFill(const char* text, Fill& fill) {
+    if (std::string(text) == "checker") {
+        fill.checker = true;
+        return true;
+    }
+    fill.colour = QColor(QString::fromLatin1(text));
+    return fill.colour.isValid();
+}
+
+class ColourWindow : public QRasterWindow {
+public:
+    ColourWindow(Fill left, Fill right) : left_(std::move(left)), right_(std::move(right)) {
+        setTitle(QStringLiteral("fixture"));
+        setCursor(QCursor(Qt::BlankCursor));
+    }
+
+    void Swap() {
+        std::swap(left_, right_);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const int half = width() / 2;
+        PaintHalf(painter, QRect(0, 0, half, height()), left_);
+        PaintHalf(painter, QRect(half, 0, width() - half, height()), right_);
+    }
+
+private:
+    static void PaintHalf(QPainter& painter, const QRect& area, const Fill& fill) {
+        if (!fill.checker) {
+            painter.fillRect(area, fill.colour);
+            return;
+        }
+        QImage image(area.size(), QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                line[x] =
+                    (area.x() + x + area.y() + y) % 2 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+            }
+        }
+        painter.drawImage(area.topLeft(), image);
+    }
+
+    Fill left_;
+    Fill right_;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tinctora-test-fixture"));
+    Fill left;
+    Fill right;
+    if (argc != 3 || !ParseFill(argv[1], left) || !ParseFill(argv[2], right)) {
+        std::fprintf(stderr, "usage: %s LEFT RIGHT (each #rrggbb or checker)\n", argv[0]);
+        return 2;
+    }
+    ColourWindow window(left, right);
+    window.show();
+
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &window, [&window, &input] {
+        char buffer[64];
+        const ssize_t count = read(STDIN_FILENO, buffer, sizeof buffer);
+        if (count <= 0) {
+            input.setEnabled(false);
+            return;
+        }
+        if (std::string(buffer, static_cast<size_t>(count)).find("swap") != std::string::npos) {
+            window.Swap();
+        }
+    });
+    return app.exec();
+}

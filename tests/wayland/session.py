@@ -1,0 +1,442 @@
+"""A headless sway desktop for tests, started and stopped by the test itself.
+
+sway refuses to run as root, so as root every process of the session runs as
+an unprivileged user, with a private HOME and XDG_RUNTIME_DIR (0700), its own
+D-Bus session bus without service activation (nothing starts behind the
+test's back), sway with XWayland on one 1280 x 800 output, and, as asked, the
+desktop portals (pipewire, xdg-desktop-portal-wlr, the Access backend of
+xdg-desktop-portal-gtk, xdg-desktop-portal), a stand-in portal of the tests'
+own, or none. Every process is stopped by its id at the end, also on failure.
+
+As root the test first enters its own mount and process namespaces
+(enter_private_namespaces): each session gets an empty /tmp, so XWayland's
+display and the files a portal leaves behind belong to that session alone,
+and nothing it started can outlive the test.
+
+By hand, a command runs inside a fresh session as its user:
+
+    tests/wayland/session.py [--portal desktop|none|stand-in] -- COMMAND...
+
+with WAYLAND_DISPLAY, DISPLAY, SWAYSOCK and DBUS_SESSION_BUS_ADDRESS set.
+"""
+
+import argparse
+import json
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+
+WIDTH, HEIGHT = 1280, 800
+SESSION_USER = 65534          # nobody / nogroup
+HERE = os.path.dirname(os.path.abspath(__file__))
+SYSTEM_PYTHON = "/usr/bin/python3"   # the one Debian's python3-gi belongs to
+NAMESPACE_MARK = "TINCTORA_WAYLAND_NAMESPACE"
+
+SWAY_CONFIG = """\
+xwayland force
+output HEADLESS-1 resolution {width}x{height} position 0 0 bg #202020 solid_color
+default_border none
+default_floating_border none
+focus_follows_mouse no
+exec env > {env_file}
+"""
+
+BUS_CONFIG = """\
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:path={socket}</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+"""
+
+
+class SessionError(Exception):
+    pass
+
+
+def enter_private_namespaces():
+    """As root, runs this program again in its own mount and process
+    namespaces; returns only inside them (or at once when not root)."""
+    if os.geteuid() != 0 or os.environ.get(NAMESPACE_MARK) == "1":
+        return
+    env = dict(os.environ, **{NAMESPACE_MARK: "1"})
+    os.execvpe("unshare", ["unshare", "--mount", "--pid", "--fork", "--kill-child", "--mount-proc",
+                           "--propagation", "private", sys.executable, *sys.argv], env)
+
+
+def _namespaced():
+    return os.geteuid() == 0 and os.environ.get(NAMESPACE_MARK) == "1"
+
+
+def wait_for(condition, what, timeout=10.0, interval=0.05):
+    end = time.monotonic() + timeout
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > end:
+            raise SessionError(f"timed out waiting for {what}")
+        time.sleep(interval)
+
+
+class Frame:
+    """One screenshot: rows of RGB bytes."""
+
+    def __init__(self, ppm):
+        header = []
+        position = 0
+        while len(header) < 4:
+            end = position
+            while ppm[end:end + 1] not in (b" ", b"\n", b"\t", b"\r"):
+                end += 1
+            if end > position:
+                header.append(ppm[position:end])
+            position = end + 1
+        if header[0] != b"P6" or header[3] != b"255":
+            raise SessionError("grim gave no 8-bit PPM")
+        self.width, self.height = int(header[1]), int(header[2])
+        self.data = ppm[position:position + 3 * self.width * self.height]
+
+    def pixel(self, x, y):
+        if not (0 <= x < self.width and 0 <= y < self.height):
+            raise SessionError(f"pixel {x},{y} outside the {self.width}x{self.height} frame")
+        offset = 3 * (y * self.width + x)
+        return tuple(self.data[offset:offset + 3])
+
+    def save_png(self, path):
+        rows = b"".join(b"\0" + self.data[3 * self.width * y:3 * self.width * (y + 1)]
+                        for y in range(self.height))
+
+        def chunk(kind, body):
+            return (struct.pack(">I", len(body)) + kind + body
+                    + struct.pack(">I", zlib.crc32(kind + body) & 0xffffffff))
+
+        with open(path, "wb") as out:
+            out.write(b"\x89PNG\r\n\x1a\n"
+                      + chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0))
+                      + chunk(b"IDAT", zlib.compress(rows, 3)) + chunk(b"IEND", b""))
+
+
+class VirtualPointer:
+    """The seat's pointer; each call returns once the compositor has it."""
+
+    def __init__(self, session, binary):
+        self.process = session.spawn("pointer", [binary, str(WIDTH), str(HEIGHT)],
+                                     stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        self._expect("ready")
+
+    def _expect(self, answer):
+        line = self.process.stdout.readline().decode().strip()
+        if line != answer:
+            raise SessionError(f"virtual pointer answered {line!r} instead of {answer!r}")
+
+    def _send(self, command):
+        self.process.stdin.write(command.encode() + b"\n")
+        self.process.stdin.flush()
+        self._expect("ok")
+
+    def move(self, x, y):
+        self._send(f"move {x} {y}")
+
+    def down(self, button=1):
+        self._send(f"down {button}")
+
+    def up(self, button=1):
+        self._send(f"up {button}")
+
+    def click(self, x, y, button=1):
+        self.move(x, y)
+        self.down(button)
+        self.up(button)
+
+
+class Session:
+    """One headless sway desktop. portal: "desktop" (the real portals),
+    "stand-in" (stand_in_portal.py with its arguments in stand_in) or "none"."""
+
+    def __init__(self, name, portal="desktop", stand_in=(), shots=None):
+        self.name = name
+        self.shots = shots or os.environ.get(
+            "TINCTORA_E2E_SHOTS", os.path.join(tempfile.gettempdir(), "tinctora-wayland"))
+        self.processes = []
+        self.started = time.time()
+        self._tmpfs = False
+        self.root_run = os.geteuid() == 0
+        try:
+            self._make_private_dirs()
+            self._start_bus()
+            self._start_sway()
+            if portal == "desktop":
+                self._start_desktop_portals()
+            elif portal == "stand-in":
+                self._start_stand_in_portal(stand_in)
+            elif portal != "none":
+                raise SessionError(f"unknown portal variant {portal!r}")
+        except BaseException:
+            self.close()
+            raise
+
+    # --- setting up ---
+    def _make_private_dirs(self):
+        if _namespaced():
+            subprocess.run(["mount", "-t", "tmpfs", "-o", "mode=1777,size=256m", "tmpfs", "/tmp"],
+                           check=True)
+            self._tmpfs = True
+            # XWayland's sockets live here; wlroots wants it owned by root and sticky.
+            os.mkdir("/tmp/.X11-unix")
+            os.chmod("/tmp/.X11-unix", 0o1777)
+        self.dir = tempfile.mkdtemp(prefix=f"wayland-{self.name}-")
+        self.home = os.path.join(self.dir, "home")
+        self.runtime = os.path.join(self.dir, "run")
+        self.logs = os.path.join(self.dir, "logs")
+        for path in (self.home, self.runtime, self.logs):
+            os.mkdir(path, 0o700)
+        self.uid = SESSION_USER if self.root_run else os.getuid()
+        self.gid = SESSION_USER if self.root_run else os.getgid()
+        for path in (self.dir, self.home, self.runtime, self.logs):
+            os.chown(path, self.uid, self.gid)
+            os.chmod(path, 0o700)
+        self.env = {
+            "PATH": "/usr/local/bin:/usr/bin:/bin",
+            "HOME": self.home,
+            "XDG_RUNTIME_DIR": self.runtime,
+            "LANG": "C.UTF-8",
+            "XDG_CURRENT_DESKTOP": "sway",
+            "XDG_SESSION_TYPE": "wayland",
+        }
+
+    def _as_user(self, args):
+        if not self.root_run:
+            return list(args)
+        return ["setpriv", f"--reuid={self.uid}", f"--regid={self.gid}", "--clear-groups",
+                "--", *args]
+
+    def spawn(self, name, args, env=None, stdin=subprocess.DEVNULL, stdout=None):
+        """Starts a process of the session as its user; its output goes to
+        logs/<name>.log unless stdout is given. Stopped at close()."""
+        log = open(os.path.join(self.logs, f"{name}.log"), "ab")
+        process = subprocess.Popen(self._as_user(args), env=dict(self.env, **(env or {})),
+                                   stdin=stdin, stdout=stdout or log, stderr=log)
+        log.close()
+        self.processes.append((name, process))
+        return process
+
+    def run(self, args, env=None, input=None, check=True, timeout=30):
+        """Runs a command of the session as its user and waits for it."""
+        result = subprocess.run(self._as_user(args), env=dict(self.env, **(env or {})),
+                                input=input, capture_output=True, timeout=timeout)
+        if check and result.returncode != 0:
+            raise SessionError(f"{' '.join(args)} failed ({result.returncode}): "
+                               f"{result.stderr.decode(errors='replace').strip()}")
+        return result
+
+    def reachable(self, path):
+        """The path of a file the session's user may execute: the file itself
+        when it can, else a copy in the session's private folder."""
+        if self.run(["test", "-x", path], check=False).returncode == 0:
+            return path
+        copy = os.path.join(self.dir, "bin", os.path.basename(path))
+        os.makedirs(os.path.dirname(copy), exist_ok=True)
+        shutil.copy2(path, copy)
+        for folder in (os.path.dirname(copy), copy):
+            os.chown(folder, self.uid, self.gid)
+        return copy
+
+    def _start_bus(self):
+        socket = os.path.join(self.runtime, "bus")
+        config = os.path.join(self.dir, "bus.conf")
+        with open(config, "w") as out:
+            out.write(BUS_CONFIG.format(socket=socket))
+        self.spawn("dbus", ["dbus-daemon", f"--config-file={config}", "--nofork", "--nopidfile"])
+        wait_for(lambda: os.path.exists(socket), "the session bus")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={socket}"
+
+    def _start_sway(self):
+        env_file = os.path.join(self.dir, "sway.env")
+        config = os.path.join(self.dir, "sway.conf")
+        with open(config, "w") as out:
+            out.write(SWAY_CONFIG.format(width=WIDTH, height=HEIGHT, env_file=env_file))
+        self.spawn("sway", ["sway", "-c", config],
+                   env={"WLR_BACKENDS": "headless", "WLR_RENDERER": "pixman",
+                        "WLR_LIBINPUT_NO_DEVICES": "1", "WLR_HEADLESS_OUTPUTS": "1"})
+
+        def session_env():
+            if not os.path.exists(env_file):
+                return None
+            with open(env_file) as source:
+                values = dict(line.rstrip("\n").split("=", 1) for line in source if "=" in line)
+            keys = ("WAYLAND_DISPLAY", "DISPLAY", "SWAYSOCK")
+            return {key: values[key] for key in keys} if all(k in values for k in keys) else None
+
+        self.env.update(wait_for(session_env, "sway to start (see its log)"))
+        # XWayland's window manager is up once the root window names it.
+        wait_for(lambda: b"window id" in self.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False).stdout,
+            "XWayland's window manager")
+
+    def has_bus_name(self, name):
+        result = self.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                           "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                           f"string:{name}"], check=False)
+        return b"boolean true" in result.stdout
+
+    def _start_desktop_portals(self):
+        self.spawn("pipewire", ["pipewire"])
+        wait_for(lambda: os.path.exists(os.path.join(self.runtime, "pipewire-0")), "pipewire")
+        self.spawn("permission-store", ["/usr/libexec/xdg-permission-store"])
+        self.spawn("portal-wlr", ["/usr/libexec/xdg-desktop-portal-wlr"])
+        self.spawn("portal-gtk", ["/usr/libexec/xdg-desktop-portal-gtk"])
+        for name in ("org.freedesktop.impl.portal.PermissionStore",
+                     "org.freedesktop.impl.portal.desktop.wlr",
+                     "org.freedesktop.impl.portal.desktop.gtk"):
+            wait_for(lambda: self.has_bus_name(name), name)
+        self.spawn("portal", ["/usr/libexec/xdg-desktop-portal"])
+        wait_for(lambda: b"org.freedesktop.portal.Screenshot" in self.run(
+            ["gdbus", "introspect", "--session", "--dest", "org.freedesktop.portal.Desktop",
+             "--object-path", "/org/freedesktop/portal/desktop"], check=False).stdout,
+            "the Screenshot portal")
+
+    def _start_stand_in_portal(self, arguments):
+        self.stand_in_log = os.path.join(self.dir, "stand-in-calls.log")
+        script = os.path.join(HERE, "stand_in_portal.py")
+        self.spawn("stand-in-portal", [SYSTEM_PYTHON, script, self.stand_in_log, *arguments])
+        wait_for(lambda: self.has_bus_name("org.freedesktop.portal.Desktop"), "the stand-in portal")
+
+    def stand_in_calls(self):
+        """The methods the stand-in portal was called with, in order."""
+        if not os.path.exists(self.stand_in_log):
+            return []
+        with open(self.stand_in_log) as calls:
+            return [line.strip() for line in calls if line.strip()]
+
+    # --- what a test does ---
+    def pointer(self, binary):
+        return VirtualPointer(self, self.reachable(binary))
+
+    def keys(self, *arguments):
+        """Keys through wtype: e.g. keys("-M", "alt", "j", "-m", "alt")."""
+        self.run(["wtype", *arguments])
+        time.sleep(0.15)
+
+    def tree(self):
+        return json.loads(self.run(["swaymsg", "-t", "get_tree", "-r"]).stdout)
+
+    def windows(self):
+        """Every window on the desktop: name, app_id, shell, pid and the
+        rectangle of its content (x, y, width, height)."""
+        found = []
+
+        def visit(node):
+            if node.get("pid") is not None:
+                rect, inner = node["rect"], node.get("window_rect", {"x": 0, "y": 0})
+                found.append({
+                    "name": node.get("name"), "app_id": node.get("app_id"),
+                    "shell": node.get("shell"), "pid": node.get("pid"),
+                    "rect": (rect["x"] + inner["x"], rect["y"] + inner["y"],
+                             inner.get("width", rect["width"]), inner.get("height", rect["height"]))})
+            for child in node.get("nodes", []) + node.get("floating_nodes", []):
+                visit(child)
+
+        visit(self.tree())
+        return found
+
+    def window(self, matches, timeout=10.0):
+        """The first window for which matches(window) holds, waiting for it."""
+        return wait_for(lambda: next((w for w in self.windows() if matches(w)), None),
+                        "a window", timeout)
+
+    def shot(self, label=None):
+        """A screenshot of the whole output; kept as a PNG when labelled."""
+        frame = Frame(self.run(["grim", "-t", "ppm", "-"]).stdout)
+        if label:
+            os.makedirs(self.shots, exist_ok=True)
+            frame.save_png(os.path.join(self.shots, f"{self.name}-{label}.png"))
+        return frame
+
+    def screenshot(self, label):
+        """Keeps a screenshot as a PNG; returns its path."""
+        self.shot(label)
+        return os.path.join(self.shots, f"{self.name}-{label}.png")
+
+    def files_left(self, *folders, suffixes=(".png", ".jpg", ".jpeg", ".ppm")):
+        """Image files the session's user made under the given folders."""
+        found = []
+        for folder in folders:
+            for root, _, names in os.walk(folder):
+                for name in names:
+                    path = os.path.join(root, name)
+                    try:
+                        status = os.lstat(path)
+                    except FileNotFoundError:
+                        continue
+                    if (name.lower().endswith(suffixes) and status.st_uid == self.uid
+                            and status.st_mtime >= self.started - 1):
+                        found.append(path)
+        return found
+
+    def log_tail(self, name, lines=20):
+        path = os.path.join(self.logs, f"{name}.log")
+        if not os.path.exists(path):
+            return ""
+        with open(path, errors="replace") as log:
+            return "".join(log.readlines()[-lines:])
+
+    def close(self):
+        for _, process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+        for _, process in reversed(self.processes):
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait(timeout=5)
+            for stream in (process.stdin, process.stdout):
+                if stream:
+                    stream.close()
+        self.processes = []
+        if self._tmpfs:
+            subprocess.run(["umount", "--lazy", "/tmp"], check=False)
+            self._tmpfs = False
+        elif getattr(self, "dir", None):
+            shutil.rmtree(self.dir, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.close()
+
+
+def _main():
+    parser = argparse.ArgumentParser(description="Runs a command inside a headless sway session.")
+    parser.add_argument("--portal", choices=("desktop", "none", "stand-in"), default="desktop")
+    parser.add_argument("--stand-in", nargs="*", default=[],
+                        help="arguments of the stand-in portal (see stand_in_portal.py)")
+    parser.add_argument("command", nargs=argparse.REMAINDER)
+    options = parser.parse_args()
+    command = options.command[1:] if options.command[:1] == ["--"] else options.command
+    if not command:
+        parser.error("no command given")
+    enter_private_namespaces()
+    with Session("by-hand", options.portal, options.stand_in) as session:
+        print(" ".join(f"{k}={session.env[k]}" for k in
+                       ("WAYLAND_DISPLAY", "DISPLAY", "SWAYSOCK", "XDG_RUNTIME_DIR")), flush=True)
+        result = subprocess.run(session._as_user(command), env=session.env)
+        return result.returncode
+
+
+if __name__ == "__main__":
+    sys.exit(_main())

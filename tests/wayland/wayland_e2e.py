@@ -1,0 +1,363 @@
+"""The program on a headless sway desktop, driven as a person does (a virtual
+pointer, wtype) and checked on what a person sees (grim screenshots) or
+pastes (wl-paste): the eyedropper under XWayland and natively, the value
+strip, the portal fallbacks, and the clipboard after the program's end.
+
+Arguments: the tinctora binary, the virtual pointer client and the colour
+window (both built in this folder)."""
+
+import contextlib
+import os
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
+
+from harness import Failure, expect, expect_near, run  # noqa: E402
+from session import Session, SessionError, enter_private_namespaces, wait_for  # noqa: E402
+
+# Points of the main window's client area (logical pixels).
+RED_BOX, RED_ARROW = (56, 22), (80, 22)
+EYEDROPPER = (22, 142)          # the centre of the eyedropper box
+EYEDROPPER_AREA = (10, 130, 25, 25)   # the box's client area
+BLOCK_MODE = (46, 150)          # the option button "5x5"
+CURRENT_SWATCH = (160, 150)
+SWATCH_BOTTOM = 165             # the first row below the current-colour swatch
+WEB, COPY = (182, 180), (417, 148)
+START_COLOUR = (51, 51, 51)
+
+# Points of the screen, in the left and right halves of the colour window.
+LEFT, RIGHT = (200, 400), (1000, 400)
+BLUE, ORANGE = (51, 102, 204), (200, 100, 50)
+PICKED = (204, 102, 51)         # the stand-in portal's PickColor answer
+
+BODY_START = (b"<html>\r\n <head>\r\n  <title>Unbenannt</title>\r\n </head>\r\n"
+              b" <body bgcolor=\"#333333\" text=\"#ffffff\" link=\"#ffcc00\" alink=\"#ffff00\""
+              b" vlink=\"#999966\">\r\n </body>\r\n</html>")
+
+POINTER = FIXTURE = None        # set from the command line
+_active_eyedropper = []         # the eyedropper box's pixels with a working portal
+
+
+def hexcode(colour):
+    return "#%02x%02x%02x" % colour
+
+
+class Program:
+    """Tinctora on the session: through XWayland as on a default Wayland
+    session, or natively."""
+
+    def __init__(self, session, binary, native=False):
+        self.session = session
+        self.shell = "xdg_shell" if native else "xwayland"
+        env = {"QT_QPA_PLATFORM": "wayland"} if native else {}
+        self.process = session.spawn("tinctora", [session.reachable(binary)], env=env)
+        session.window(self._is_main, timeout=15)
+        self.wait_pixel(CURRENT_SWATCH, START_COLOUR, "the painted main window")
+
+    def _is_main(self, window):
+        return window["shell"] == self.shell and (window["name"] or "").startswith("Tinctora Version")
+
+    def origin(self):
+        x, y, _, _ = self.session.window(self._is_main, timeout=2)["rect"]
+        return x, y
+
+    def screen_point(self, point):
+        ox, oy = self.origin()
+        return ox + point[0], oy + point[1]
+
+    def pixel(self, point, frame=None):
+        return (frame or self.session.shot()).pixel(*self.screen_point(point))
+
+    def wait_pixel(self, point, colour, what, timeout=5.0):
+        """Waits until a point of the client area shows the colour (within 2)."""
+        seen = []
+
+        def shows():
+            seen[:] = [self.pixel(point)]
+            return all(abs(a - b) <= 2 for a, b in zip(seen[0], colour))
+
+        try:
+            wait_for(shows, what, timeout, interval=0.1)
+        except SessionError:
+            expect_near(self, what, colour, seen[0] if seen else None)
+
+    def screenshot(self, label):
+        return self.session.screenshot(label)
+
+    def windows(self):
+        return [w for w in self.session.windows() if (w["name"] or "").startswith("Tinctora")]
+
+
+class Desk:
+    """A session with the colour window, a pointer and (once started) the program."""
+
+    def __init__(self, session, left=None, right=None):
+        self.s = session
+        self.pointer = session.pointer(POINTER)
+        self.fixture = None
+        if left:
+            self.fixture = session.spawn("fixture", [session.reachable(FIXTURE), left, right],
+                                         env={"QT_QPA_PLATFORM": "wayland",
+                                              "QT_WAYLAND_DISABLE_WINDOWDECORATION": "1"},
+                                         stdin=subprocess.PIPE)
+            window = session.window(lambda w: w["app_id"] == "tinctora-test-fixture")
+            self.fixture_origin = window["rect"][:2]
+        self.program = None
+
+    def start(self, binary, native=False):
+        self.program = Program(self.s, binary, native)
+        return self.program
+
+    def click(self, point, button=1):
+        """A click on a point of the main window's client area."""
+        self.pointer.click(*self.program.screen_point(point), button)
+        time.sleep(0.15)
+
+    def press_on(self, point):
+        self.pointer.move(*self.program.screen_point(point))
+        self.pointer.down()
+
+    def type(self, text):
+        self.s.keys(text)
+
+    def swap_fixture(self):
+        self.fixture.stdin.write(b"swap\n")
+        self.fixture.stdin.flush()
+        time.sleep(0.3)
+
+
+@contextlib.contextmanager
+def desk(name, portal="desktop", left=None, right=None, stand_in=()):
+    session = Session(name, portal, stand_in)
+    try:
+        yield Desk(session, left, right)
+    except BaseException:
+        for log in ("tinctora", "sway", "portal", "portal-wlr", "stand-in-portal"):
+            tail = session.log_tail(log)
+            if tail:
+                print(f"--- {log} log ---\n{tail}", flush=True)
+        raise
+    finally:
+        session.close()
+
+
+def box_pixels(program, frame):
+    x, y, width, height = EYEDROPPER_AREA
+    return [program.pixel((x + dx, y + dy), frame) for dy in range(height) for dx in range(width)]
+
+
+def expect_no_portal_file(d):
+    """The portal's frame is read and deleted, in /tmp and in the home folder alike."""
+    left = d.s.files_left("/tmp", d.s.home)
+    if left:
+        raise Failure(f"files left behind: {left}")
+
+
+def type_into_red_box(d, text):
+    d.click(RED_BOX)
+    d.s.keys("-M", "ctrl", "a", "-m", "ctrl")
+    d.type(text)
+
+
+# --- the desktop itself, with what main already does ---
+
+def session_shows_windows_and_takes_input(binary):
+    with desk("smoke", left=hexcode(BLUE), right=hexcode(ORANGE)) as d:
+        shot = d.s.shot("fixture")
+        expect(d.s, "left half of the colour window", BLUE, shot.pixel(*LEFT))
+        expect(d.s, "right half of the colour window", ORANGE, shot.pixel(*RIGHT))
+        program = d.start(binary)
+        expect(program, "a main window through XWayland", 1,
+               len([w for w in program.windows() if w["shell"] == "xwayland"]))
+        shot = d.s.shot("program")
+        _active_eyedropper[:] = box_pixels(program, shot)
+        type_into_red_box(d, "204")
+        program.wait_pixel(CURRENT_SWATCH, (204, 51, 51), "swatch after a click and typing")
+
+
+# --- the eyedropper through XWayland ---
+
+def xwayland_single_pixel_follows_the_pointer(binary):
+    with desk("xwayland-single", left=hexcode(BLUE), right=hexcode(ORANGE)) as d:
+        program = d.start(binary)
+        d.press_on(EYEDROPPER)
+        d.pointer.move(*LEFT)
+        program.wait_pixel(CURRENT_SWATCH, BLUE, "live swatch over the left half")
+        shot = d.s.shot("dragging-left")
+        mx, my = EYEDROPPER_AREA[:2]
+        expect_near(program, "magnifier centre cell", BLUE, program.pixel((mx + 12, my + 12), shot))
+        d.pointer.move(*RIGHT)
+        program.wait_pixel(CURRENT_SWATCH, ORANGE, "live swatch over the right half")
+        d.pointer.up()
+        time.sleep(0.3)
+        shot = d.s.shot("released")
+        expect_near(program, "swatch keeps the colour", ORANGE, program.pixel(CURRENT_SWATCH, shot))
+        expect_no_portal_file(d)
+
+
+def xwayland_block_mean_over_a_pattern(binary):
+    with desk("xwayland-block", left="checker", right=hexcode(ORANGE)) as d:
+        program = d.start(binary)
+        d.click(BLOCK_MODE)
+        d.press_on(EYEDROPPER)
+        # x + y even on the pattern: the centre and 12 others are white, 12 black.
+        fx, fy = d.fixture_origin
+        x, y = LEFT[0] + (LEFT[0] + LEFT[1] - fx - fy) % 2, LEFT[1]
+        d.pointer.move(x, y)
+        program.wait_pixel(CURRENT_SWATCH, (133, 133, 133), "mean over a white centre")
+        expect(program, "mean over a white centre, exactly", (133, 133, 133),
+               program.pixel(CURRENT_SWATCH))
+        d.pointer.move(x + 1, y)
+        program.wait_pixel(CURRENT_SWATCH, (122, 122, 122), "mean over a black centre")
+        d.pointer.up()
+        time.sleep(0.3)
+        expect(program, "mean kept after the release", (122, 122, 122),
+               program.pixel(CURRENT_SWATCH))
+        expect_no_portal_file(d)
+
+
+# --- the eyedropper natively on Wayland ---
+
+def native_click_then_click_pick(binary):
+    with desk("native-pick", left=hexcode(BLUE), right=hexcode(ORANGE)) as d:
+        program = d.start(binary, native=True)
+        d.click(EYEDROPPER)
+        time.sleep(1.0)
+        # The window underneath changes; the frozen picture does not.
+        d.swap_fixture()
+        shot = d.s.shot("overlay")
+        expect(program, "the frozen picture over the left half", BLUE, shot.pixel(*LEFT))
+        d.pointer.move(*LEFT)
+        time.sleep(0.2)
+        d.pointer.down()
+        d.pointer.up()
+        program.wait_pixel(CURRENT_SWATCH, BLUE, "the colour taken from the picture")
+        shot = d.s.shot("picked")
+        expect(program, "the overlay is gone", ORANGE, shot.pixel(*LEFT))
+        expect_no_portal_file(d)
+        # Escape: the colour the editor had before comes back.
+        d.click(EYEDROPPER)
+        time.sleep(1.0)
+        d.pointer.move(*LEFT)
+        time.sleep(0.2)
+        d.s.keys("-k", "Escape")
+        time.sleep(0.3)
+        program.wait_pixel(CURRENT_SWATCH, BLUE, "the colour from before Escape")
+        expect(program, "the overlay is gone after Escape", ORANGE, d.s.shot().pixel(*LEFT))
+
+
+# --- the value strip ---
+
+def strip_opens_under_the_swatch(binary):
+    with desk("strip", portal="none") as d:
+        program = d.start(binary)
+        d.press_on(RED_ARROW)
+        time.sleep(0.4)
+        path = program.screenshot("strip-open")
+        shot = d.s.shot()
+        # Red 51 puts the marker at column 51: the strip starts 51 pixels left of the arrow.
+        px, py = program.screen_point((RED_ARROW[0] - 51, SWATCH_BOTTOM))
+
+        def gradient(x, y, column):
+            return all(abs(a - b) <= 2 for a, b in zip(shot.pixel(x, y), (column, 51, 51)))
+
+        for column in (0, 103, 200, 255):
+            for row in (0, 7, 14):
+                if not gradient(px + column, py + row, column):
+                    raise Failure(f"no strip gradient at column {column}, row {row}: "
+                                  f"{shot.pixel(px + column, py + row)} (screenshot {path})")
+        for x, y, where in ((px - 1, py + 7, "left of"), (px + 256, py + 7, "right of"),
+                            (px + 103, py - 1, "above"), (px + 103, py + 15, "below")):
+            if gradient(x, y, 103 if where in ("above", "below") else x - px):
+                raise Failure(f"the strip reaches {where} its 256 x 15 pixels: {shot.pixel(x, y)}")
+        d.pointer.move(px + 101, py + 40)
+        program.wait_pixel(CURRENT_SWATCH, (101, 51, 51), "swatch follows the pointer on the strip")
+        d.pointer.up()
+        time.sleep(0.3)
+        shot = d.s.shot("strip-closed")
+        if gradient(px + 200, py + 7, 200):
+            raise Failure("the strip stays after the release")
+        expect_near(program, "swatch after the release", (101, 51, 51),
+                    program.pixel(CURRENT_SWATCH, shot))
+
+
+# --- the portal fallbacks ---
+
+def pick_colour_when_screenshots_are_refused(binary):
+    with desk("pick-colour", portal="stand-in", left=hexcode(BLUE), right=hexcode(ORANGE)) as d:
+        program = d.start(binary)
+        d.press_on(EYEDROPPER)
+        d.pointer.move(*LEFT)
+        time.sleep(0.3)
+        d.pointer.up()
+        program.wait_pixel(CURRENT_SWATCH, PICKED, "the colour the desktop's picker gave")
+        calls = d.s.stand_in_calls()
+        expect(program, "asked for a frame, then for the picker", ["Screenshot", "PickColor"],
+               calls[:2])
+        # Nothing sticks: the editor takes clicks and keys as before.
+        type_into_red_box(d, "0")
+        program.wait_pixel(CURRENT_SWATCH, (0, 102, 51), "swatch after typing")
+
+
+def absent_portal_leaves_the_eyedropper_inactive(binary):
+    if not _active_eyedropper:
+        session_shows_windows_and_takes_input(binary)
+    with desk("no-portal", portal="none", left=hexcode(BLUE), right=hexcode(ORANGE)) as d:
+        program = d.start(binary)
+        shot = d.s.shot("inactive")
+        inactive = box_pixels(program, shot)
+        changed = sum(a != b for a, b in zip(inactive, _active_eyedropper))
+        if changed < len(inactive) // 10:
+            raise Failure(f"the eyedropper box looks as with a portal ({changed} pixels differ)")
+        d.press_on(EYEDROPPER)
+        d.pointer.move(*LEFT)
+        time.sleep(0.5)
+        d.pointer.up()
+        time.sleep(0.3)
+        expect(program, "colour unchanged", START_COLOUR, program.pixel(CURRENT_SWATCH))
+        type_into_red_box(d, "204")
+        program.wait_pixel(CURRENT_SWATCH, (204, 51, 51), "swatch after typing")
+
+
+# --- the clipboard ---
+
+def copied_code_survives_the_program(binary):
+    with desk("clipboard", portal="none") as d:
+        program = d.start(binary)
+        d.click(WEB)
+        time.sleep(0.5)
+        d.click(COPY)
+        d.s.window(lambda w: w["name"] == "Tinctora")
+        d.s.keys("-M", "alt", "j", "-m", "alt")
+        try:
+            wait_for(lambda: not program.windows(), "every window of the program to go")
+        except SessionError:
+            raise Failure(f"windows left: {program.windows()} "
+                          f"(screenshot {program.screenshot('windows-left')})") from None
+        pasted = d.s.run(["wl-paste", "--no-newline"], check=False)
+        expect(program, "pasted after the program's end", BODY_START, pasted.stdout)
+
+
+CASES = [
+    session_shows_windows_and_takes_input,
+    xwayland_single_pixel_follows_the_pointer,
+    xwayland_block_mean_over_a_pattern,
+    native_click_then_click_pick,
+    strip_opens_under_the_swatch,
+    pick_colour_when_screenshots_are_refused,
+    absent_portal_leaves_the_eyedropper_inactive,
+    copied_code_survives_the_program,
+]
+
+if __name__ == "__main__":
+    if len(sys.argv) < 4:
+        print("usage: wayland_e2e.py path/to/tinctora path/to/wayland_virtual_pointer "
+              "path/to/wayland_colour_window [case ...]")
+        sys.exit(2)
+    enter_private_namespaces()
+    POINTER, FIXTURE = sys.argv[2], sys.argv[3]
+    chosen = [case for case in CASES if not sys.argv[4:] or case.__name__ in sys.argv[4:]]
+    sys.exit(run(chosen, sys.argv[1]))
