@@ -326,8 +326,10 @@ class Session:
         return VirtualPointer(self, self.reachable(binary))
 
     def keys(self, *arguments):
-        """Keys through wtype: e.g. keys("-M", "alt", "j", "-m", "alt")."""
-        self.run(["wtype", *arguments])
+        """Keys through wtype: e.g. keys("-M", "alt", "j", "-m", "alt"). Keys
+        sent at once after wtype's new keymap went missing under load ("204"
+        arrived as "4"): it pauses first."""
+        self.run(["wtype", "-s", "100", *arguments])
         time.sleep(0.15)
 
     def tree(self):
