@@ -1,3 +1,4 @@
+#!/usr/bin/env python3
 """A headless sway desktop for tests, started and stopped by the test itself.
 
 sway refuses to run as root, so as root every process of the session runs as
@@ -18,6 +19,10 @@ By hand, a command runs inside a fresh session as its user:
     tests/wayland/session.py [--portal desktop|none|stand-in] -- COMMAND...
 
 with WAYLAND_DISPLAY, DISPLAY, SWAYSOCK and DBUS_SESSION_BUS_ADDRESS set.
+In it, build/tests/wayland/wayland_virtual_pointer 1280 800 takes the lines
+"move X Y", "down 1" and "up 1" on stdin, wayland_colour_window LEFT RIGHT
+opens a native window of known colours, grim takes screenshots, wtype types
+and swaymsg -t get_tree lists the windows.
 """
 
 import argparse
@@ -194,6 +199,7 @@ class Session:
             subprocess.run(["mount", "-t", "tmpfs", "-o", "mode=1777,size=256m", "tmpfs", "/tmp"],
                            check=True)
             self._tmpfs = True
+        if self.root_run and not os.path.isdir("/tmp/.X11-unix"):
             # XWayland's sockets live here; wlroots wants it owned by root and sticky.
             os.mkdir("/tmp/.X11-unix")
             os.chmod("/tmp/.X11-unix", 0o1777)
