@@ -1,6 +1,9 @@
 // A native window whose pixels the Wayland tests know: its left and right
-// halves are each one colour ("#rrggbb") or a checker of single black and
-// white pixels, white where x + y is even. A line "swap" on stdin exchanges
+// halves are each one colour ("#rrggbb") or a pattern of single device
+// pixels: "checker" is white where x + y is even and black elsewhere, "dots"
+// is red where x and y are both multiples of 8 and blue elsewhere (x and y
+// counted in device pixels from the window's corner, so that a scaled output
+// shows the pattern at its physical pixels). A line "swap" on stdin exchanges
 // the halves, so a test can tell a frozen picture of the window from the
 // window itself. The pointer is blank over it: the compositor draws the
 // cursor into every capture.
@@ -18,18 +21,28 @@
 
 namespace {
 
+enum class Pattern { None, Checker, Dots };
+
 struct Fill {
-    bool checker = false;
+    Pattern pattern = Pattern::None;
     QColor colour;
 };
 
 bool ParseFill(const char* text, Fill& fill) {
-    if (std::string(text) == "checker") {
-        fill.checker = true;
+    const std::string name(text);
+    if (name == "checker" || name == "dots") {
+        fill.pattern = name == "checker" ? Pattern::Checker : Pattern::Dots;
         return true;
     }
     fill.colour = QColor(QString::fromLatin1(text));
     return fill.colour.isValid();
+}
+
+QRgb PatternPixel(Pattern pattern, int x, int y) {
+    if (pattern == Pattern::Checker) {
+        return (x + y) % 2 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+    }
+    return x % 8 == 0 && y % 8 == 0 ? qRgb(255, 0, 0) : qRgb(0, 0, 255);
 }
 
 class ColourWindow : public QRasterWindow {
@@ -53,17 +66,20 @@ protected:
     }
 
 private:
-    static void PaintHalf(QPainter& painter, const QRect& area, const Fill& fill) {
-        if (!fill.checker) {
+    void PaintHalf(QPainter& painter, const QRect& area, const Fill& fill) const {
+        if (fill.pattern == Pattern::None) {
             painter.fillRect(area, fill.colour);
             return;
         }
-        QImage image(area.size(), QImage::Format_RGB32);
+        const qreal ratio = devicePixelRatio();
+        const QRect device(QPoint(qRound(area.x() * ratio), qRound(area.y() * ratio)),
+                           area.size() * ratio);
+        QImage image(device.size(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
         for (int y = 0; y < image.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
-                line[x] =
-                    (area.x() + x + area.y() + y) % 2 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+                line[x] = PatternPixel(fill.pattern, device.x() + x, device.y() + y);
             }
         }
         painter.drawImage(area.topLeft(), image);
@@ -81,7 +97,7 @@ int main(int argc, char* argv[]) {
     Fill left;
     Fill right;
     if (argc != 3 || !ParseFill(argv[1], left) || !ParseFill(argv[2], right)) {
-        std::fprintf(stderr, "usage: %s LEFT RIGHT (each #rrggbb or checker)\n", argv[0]);
+        std::fprintf(stderr, "usage: %s LEFT RIGHT (each #rrggbb, checker or dots)\n", argv[0]);
         return 2;
     }
     ColourWindow window(left, right);

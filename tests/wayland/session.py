@@ -44,7 +44,7 @@ NAMESPACE_MARK = "TINCTORA_WAYLAND_NAMESPACE"
 
 SWAY_CONFIG = """\
 xwayland force
-output HEADLESS-1 resolution {width}x{height} position 0 0 bg #202020 solid_color
+output HEADLESS-1 resolution {width}x{height} scale {scale} position 0 0 bg #202020 solid_color
 default_border none
 default_floating_border none
 focus_follows_mouse no
@@ -138,7 +138,8 @@ class VirtualPointer:
     """The seat's pointer; each call returns once the compositor has it."""
 
     def __init__(self, session, binary):
-        self.process = session.spawn("pointer", [binary, str(WIDTH), str(HEIGHT)],
+        width, height = session.logical_size
+        self.process = session.spawn("pointer", [binary, str(width), str(height)],
                                      stdin=subprocess.PIPE, stdout=subprocess.PIPE)
         self._expect("ready")
 
@@ -169,10 +170,14 @@ class VirtualPointer:
 
 class Session:
     """One headless sway desktop. portal: "desktop" (the real portals),
-    "stand-in" (stand_in_portal.py with its arguments in stand_in) or "none"."""
+    "stand-in" (stand_in_portal.py with its arguments in stand_in) or "none".
+    The output has WIDTH x HEIGHT physical pixels at the given integer scale;
+    window rectangles and pointer positions are logical, screenshots physical."""
 
-    def __init__(self, name, portal="desktop", stand_in=(), shots=None):
+    def __init__(self, name, portal="desktop", stand_in=(), shots=None, scale=1):
         self.name = name
+        self.scale = scale
+        self.logical_size = (WIDTH // scale, HEIGHT // scale)
         self.shots = shots or os.environ.get(
             "TINCTORA_E2E_SHOTS", os.path.join(tempfile.gettempdir(), "tinctora-wayland"))
         self.processes = []
@@ -273,7 +278,8 @@ class Session:
         env_file = os.path.join(self.dir, "sway.env")
         config = os.path.join(self.dir, "sway.conf")
         with open(config, "w") as out:
-            out.write(SWAY_CONFIG.format(width=WIDTH, height=HEIGHT, env_file=env_file))
+            out.write(SWAY_CONFIG.format(width=WIDTH, height=HEIGHT, scale=self.scale,
+                                         env_file=env_file))
         self.spawn("sway", ["sway", "-c", config],
                    env={"WLR_BACKENDS": "headless", "WLR_RENDERER": "pixman",
                         "WLR_LIBINPUT_NO_DEVICES": "1", "WLR_HEADLESS_OUTPUTS": "1"})

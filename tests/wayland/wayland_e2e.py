@@ -69,7 +69,11 @@ class Program:
         return ox + point[0], oy + point[1]
 
     def pixel(self, point, frame=None):
-        return (frame or self.session.shot()).pixel(*self.screen_point(point))
+        """The colour at a point of the client area: the top left physical
+        pixel of that logical pixel."""
+        x, y = self.screen_point(point)
+        scale = self.session.scale
+        return (frame or self.session.shot()).pixel(x * scale, y * scale)
 
     def wait_pixel(self, point, colour, what, timeout=5.0):
         """Waits until a point of the client area shows the colour (within 2)."""
@@ -127,8 +131,8 @@ class Desk:
 
 
 @contextlib.contextmanager
-def desk(name, portal="desktop", left=None, right=None, stand_in=()):
-    session = Session(name, portal, stand_in)
+def desk(name, portal="desktop", left=None, right=None, stand_in=(), scale=1):
+    session = Session(name, portal, stand_in, scale=scale)
     try:
         yield Desk(session, left, right)
     except BaseException:
@@ -212,6 +216,22 @@ def xwayland_block_mean_over_a_pattern(binary):
         time.sleep(0.3)
         expect(program, "mean kept after the release", (122, 122, 122),
                program.pixel(CURRENT_SWATCH))
+        expect_no_portal_file(d)
+
+
+def xwayland_scaled_output_takes_one_physical_pixel(binary):
+    # At scale 2 the frame has two pixels for every logical one; the dots are
+    # red at physical multiples of 8: logical 44 is physical 88 (red), where
+    # a frame read at logical positions would give physical 44 (blue).
+    with desk("xwayland-scale2", left="dots", right=hexcode(ORANGE), scale=2) as d:
+        program = d.start(binary)
+        expect(d.s, "a dot at a physical multiple of 8", (255, 0, 0), d.s.shot().pixel(88, 88))
+        d.press_on(EYEDROPPER)
+        d.pointer.move(44, 44)
+        program.wait_pixel(CURRENT_SWATCH, (255, 0, 0), "the red physical pixel")
+        d.pointer.move(45, 44)
+        program.wait_pixel(CURRENT_SWATCH, (0, 0, 255), "its blue neighbour two physical pixels on")
+        d.pointer.up()
         expect_no_portal_file(d)
 
 
@@ -355,6 +375,7 @@ CASES = [
     session_shows_windows_and_takes_input,
     xwayland_single_pixel_follows_the_pointer,
     xwayland_block_mean_over_a_pattern,
+    xwayland_scaled_output_takes_one_physical_pixel,
     native_click_then_click_pick,
     strip_opens_under_the_swatch,
     native_strip_opens_under_the_swatch,
