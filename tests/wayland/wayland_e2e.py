@@ -307,8 +307,12 @@ def native_strip_opens_under_the_swatch(binary):
 
 # --- the portal fallbacks ---
 
-def pick_colour_when_screenshots_are_refused(binary):
-    with desk("pick-colour", portal="stand-in", left=hexcode(BLUE), right=hexcode(ORANGE)) as d:
+def pick_colour_when_screenshots_are_refused(binary, response=2):
+    """response: the stand-in's answer to Screenshot, 2 as a desktop that
+    refuses, 1 as one whose confirmation was cancelled."""
+    stand_in = ("0.8", "0.4", "0.2", str(response))
+    with desk(f"pick-colour-{response}", portal="stand-in", left=hexcode(BLUE),
+              right=hexcode(ORANGE), stand_in=stand_in) as d:
         program = d.start(binary)
         d.press_on(EYEDROPPER)
         d.pointer.move(*LEFT)
@@ -321,6 +325,18 @@ def pick_colour_when_screenshots_are_refused(binary):
         # Nothing sticks: the editor takes clicks and keys as before.
         type_into_red_box(d, "0")
         program.wait_pixel(CURRENT_SWATCH, (0, 102, 51), "swatch after typing")
+        # "5x5" has no frame to take a mean from: the picker's one pixel again.
+        d.click(BLOCK_MODE)
+        d.press_on(EYEDROPPER)
+        d.pointer.move(*RIGHT)
+        time.sleep(0.3)
+        d.pointer.up()
+        program.wait_pixel(CURRENT_SWATCH, PICKED, "the picker's colour in 5x5 mode")
+        expect(program, "the picker asked once more", 2, d.s.stand_in_calls().count("PickColor"))
+
+
+def pick_colour_when_the_screenshot_is_cancelled(binary):
+    pick_colour_when_screenshots_are_refused(binary, response=1)
 
 
 def absent_portal_leaves_the_eyedropper_inactive(binary):
@@ -380,6 +396,7 @@ CASES = [
     strip_opens_under_the_swatch,
     native_strip_opens_under_the_swatch,
     pick_colour_when_screenshots_are_refused,
+    pick_colour_when_the_screenshot_is_cancelled,
     absent_portal_leaves_the_eyedropper_inactive,
     copied_code_survives_the_program,
     native_copied_code_survives_the_program,
