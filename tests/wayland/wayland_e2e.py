@@ -162,7 +162,7 @@ def type_into_red_box(d, text):
     d.s.keys("-M", "ctrl", "a", "-m", "ctrl", "-s", "100", "-d", "40", text)
 
 
-# --- the desktop itself, with what main already does ---
+# --- the desktop itself ---
 
 def session_shows_windows_and_takes_input(binary):
     with desk("smoke", left=hexcode(BLUE), right=hexcode(ORANGE)) as d:
