@@ -237,33 +237,56 @@ def xwayland_scaled_output_takes_one_physical_pixel(binary):
 
 # --- the eyedropper natively on Wayland ---
 
+def magnified_cells_near(frame, x, y, reach=120, cell=4):
+    """Whether a block of cell x cell equal black or white pixels lies near
+    (x, y) but off the cursor's 32 x 32 pixels: over the 1-pixel checker
+    only a magnifier draws such blocks."""
+    for top in range(max(0, y - reach), min(frame.height - cell, y + reach)):
+        for left in range(max(0, x - reach), min(frame.width - cell, x + reach)):
+            if x - 32 <= left <= x + 32 and y - 32 <= top <= y + 32:
+                continue
+            colour = frame.pixel(left, top)
+            if colour not in ((0, 0, 0), (255, 255, 255)):
+                continue
+            if all(frame.pixel(left + dx, top + dy) == colour
+                   for dy in range(cell) for dx in range(cell)):
+                return True
+    return False
+
+
 def native_click_then_click_pick(binary):
-    with desk("native-pick", left=hexcode(BLUE), right=hexcode(ORANGE)) as d:
+    with desk("native-pick", left="checker", right=hexcode(ORANGE)) as d:
         program = d.start(binary, native=True)
+        fx, fy = d.fixture_origin
+        white = (LEFT[0] + (LEFT[0] + LEFT[1] - fx - fy) % 2, LEFT[1])
         d.click(EYEDROPPER)
         time.sleep(1.0)
         # The window underneath changes; the frozen picture does not.
         d.swap_fixture()
+        d.pointer.move(*white)
+        time.sleep(0.3)
         shot = d.s.shot("overlay")
-        expect(program, "the frozen picture over the left half", BLUE, shot.pixel(*LEFT))
-        d.pointer.move(*LEFT)
-        time.sleep(0.2)
+        expect(program, "the frozen picture of the checker", (255, 255, 255),
+               shot.pixel(white[0] + 40, white[1]))
+        if not magnified_cells_near(shot, *white):
+            raise Failure(f"no magnifier beside the pointer (screenshot {d.s.screenshot('overlay')})")
         d.pointer.down()
         d.pointer.up()
-        program.wait_pixel(CURRENT_SWATCH, BLUE, "the colour taken from the picture")
+        program.wait_pixel(CURRENT_SWATCH, (255, 255, 255), "the colour taken from the picture")
         shot = d.s.shot("picked")
-        expect(program, "the overlay is gone", ORANGE, shot.pixel(*LEFT))
+        expect(program, "the overlay is gone", ORANGE, shot.pixel(*white))
         expect_no_portal_file(d)
         # Escape over orange in the picture: the colour the editor had before comes back.
         d.click(EYEDROPPER)
         time.sleep(1.0)
         d.swap_fixture()
-        d.pointer.move(*LEFT)
+        d.pointer.move(*white)
         time.sleep(0.2)
         d.s.keys("-k", "Escape")
         time.sleep(0.3)
-        program.wait_pixel(CURRENT_SWATCH, BLUE, "the colour from before Escape")
-        expect(program, "the overlay is gone after Escape", BLUE, d.s.shot().pixel(*LEFT))
+        program.wait_pixel(CURRENT_SWATCH, (255, 255, 255), "the colour from before Escape")
+        expect(program, "the overlay is gone after Escape", (255, 255, 255),
+               d.s.shot().pixel(white[0] + 40, white[1]))
 
 
 # --- the value strip ---
