@@ -322,7 +322,10 @@ class Session:
 
     def _start_stand_in_portal(self, arguments):
         self.stand_in_log = os.path.join(self.dir, "stand-in-calls.log")
-        script = os.path.join(HERE, "stand_in_portal.py")
+        # A copy the session's user can read, wherever the source tree lies.
+        script = os.path.join(self.dir, "stand_in_portal.py")
+        shutil.copy(os.path.join(HERE, "stand_in_portal.py"), script)
+        os.chown(script, self.uid, self.gid)
         self.spawn("stand-in-portal", [SYSTEM_PYTHON, script, self.stand_in_log, *arguments])
         wait_for(lambda: self.has_bus_name("org.freedesktop.portal.Desktop"), "the stand-in portal")
 
