@@ -12,7 +12,8 @@ own, or none. Every process is stopped by its id at the end, also on failure.
 As root the test first enters its own mount and process namespaces
 (enter_private_namespaces): each session gets an empty /tmp, so XWayland's
 display and the files a portal leaves behind belong to that session alone,
-and nothing it started can outlive the test.
+and nothing it started can outlive the test. Screenshots are kept in
+TINCTORA_E2E_SHOTS (default /var/tmp/tinctora-wayland), not under /tmp.
 
 By hand, a command runs inside a fresh session as its user:
 
@@ -178,8 +179,8 @@ class Session:
         self.name = name
         self.scale = scale
         self.logical_size = (WIDTH // scale, HEIGHT // scale)
-        self.shots = shots or os.environ.get(
-            "TINCTORA_E2E_SHOTS", os.path.join(tempfile.gettempdir(), "tinctora-wayland"))
+        # Not under /tmp: each session has its own, gone at its end.
+        self.shots = shots or os.environ.get("TINCTORA_E2E_SHOTS", "/var/tmp/tinctora-wayland")
         self.processes = []
         self.started = time.time()
         self._tmpfs = False
