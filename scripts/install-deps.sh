@@ -8,6 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libxcb1-dev
+  libwayland-dev  # the clipboard keeper's Wayland side (wayland-client, wayland-scanner)
   # German texts of the toolkit itself
   qt6-translations-l10n
   # fonts for the captions (Times New Roman and Tahoma stand-ins)
@@ -18,6 +19,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   # running and testing on a virtual X server
   xvfb xauth x11-xserver-utils x11-utils xdotool xclip imagemagick openbox python3
+  parcellite  # a real clipboard manager for the tests of the clipboard after the end
 )
 
 # The Wayland suite (tests/wayland): a headless sway desktop with XWayland,

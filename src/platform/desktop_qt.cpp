@@ -1,13 +1,16 @@
 // The desktop as Qt gives it on X11, through XWayland and on Wayland.
 #include "desktop_qt.h"
 
+#include "clipboard_handover.h"
 #include "frame_sampling.h"
 #include "palette_colours.h"
 #include "screen_pixels.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -303,6 +306,42 @@ bool QtDesktop::setClipboardText(const QString& text) {
     clipboard->clear();
     clipboard->setText(text);
     return clipboard->text() == text;
+}
+
+bool QtDesktop::keepClipboardAfterExit() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        return false;
+    }
+    // The selected text of a box is not kept; given up, it cannot make the
+    // end wait for a clipboard manager that is asked to save it and never
+    // answers.
+    if (clipboard->supportsSelection() && clipboard->ownsSelection()) {
+        clipboard->clear(QClipboard::Selection);
+    }
+    const QString platform = QGuiApplication::platformName();
+    const std::string system = platform == QLatin1String("xcb")       ? "x11"
+                               : platform == QLatin1String("wayland") ? "wayland"
+                                                                      : "";
+    if (system.empty() || !clipboard->ownsClipboard()) {
+        return false;
+    }
+    const QString keeper =
+        QCoreApplication::applicationDirPath() + QLatin1String("/tinctora-clipboard-keeper");
+    const QByteArray text = clipboard->text().toUtf8();
+    using namespace std::chrono_literals;
+    if (!HandClipboardToKeeper(keeper.toStdString(), system,
+                               std::string_view(text.constData(), std::size_t(text.size())),
+                               800ms)) {
+        return false;
+    }
+    // Once the loss of the clipboard has reached Qt, its end no longer asks a
+    // clipboard manager to save what the keeper now serves.
+    const QDeadlineTimer deadline(300ms);
+    while (clipboard->ownsClipboard() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
 }
 
 } // namespace tinctora

@@ -47,6 +47,7 @@ public:
     PackedColor systemColour(int32_t index) override;
     MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) override;
     bool setClipboardText(const QString& text) override;
+    bool keepClipboardAfterExit() override;
 
 private:
     // What the session's portal was found to do.

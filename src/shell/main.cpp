@@ -1,6 +1,5 @@
 // Starts Tinctora: the platform choice, the application and the main window.
 #include "app_style.h"
-#include "clipboard_keeper.h"
 #include "desktop_qt.h"
 #include "frm_main.h"
 #include "resources.h"
@@ -25,7 +24,7 @@ int main(int argc, char* argv[]) {
         return EXIT_SUCCESS;
     }
     const int status = app.exec();
-    // The windows are gone; the copied code must not go with them.
-    tinctora::KeepServingClipboard(app);
+    // The windows are gone; the copied text must not go with them.
+    desktop.keepClipboardAfterExit();
     return status;
 }

@@ -3,6 +3,7 @@ real input events through xdotool, and checks of what a person sees (pixels
 of a screenshot) or pastes (the clipboard through xclip)."""
 
 import os
+import select
 import shutil
 import subprocess
 import sys
@@ -88,6 +89,8 @@ class Session:
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
     def close(self):
+        for pid in self.keepers():
+            os.kill(pid, 15)
         for process in (self.program, self.wm, self.xvfb):
             if process and process.poll() is None:
                 process.terminate()
@@ -168,6 +171,37 @@ class Session:
             return True
         except Failure:
             return False
+
+    def output_closed(self, timeout=1.0):
+        """Whether the program's error output reaches its end: nothing the
+        program left behind holds it open for whoever reads it."""
+        end = time.time() + timeout
+        while time.time() < end:
+            ready, _, _ = select.select([self.program.stderr], [], [], max(0.0, end - time.time()))
+            if ready and not os.read(self.program.stderr.fileno(), 65536):
+                return True
+        return False
+
+    def keepers(self):
+        """Process ids of the clipboard keepers serving this session's display."""
+        keeper = os.path.realpath(os.path.join(os.path.dirname(self.binary),
+                                               "tinctora-clipboard-keeper"))
+        found = []
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit():
+                continue
+            try:
+                if os.path.realpath(f"/proc/{entry}/exe") != keeper:
+                    continue
+                with open(f"/proc/{entry}/environ", "rb") as f:
+                    environment = f.read().split(b"\0")
+                with open(f"/proc/{entry}/stat") as f:
+                    state = f.read().rpartition(")")[2].split()[0]
+            except OSError:
+                continue
+            if f"DISPLAY={self.display}".encode() in environment and state != "Z":
+                found.append(int(entry))
+        return found
 
 
 def expect(session, what, expected, seen):

@@ -7,7 +7,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/tinctora \
+for file in bin/tinctora bin/tinctora-clipboard-keeper \
             share/applications/org.tinctora.Tinctora.desktop \
             share/icons/hicolor/scalable/apps/org.tinctora.Tinctora.svg \
             share/metainfo/org.tinctora.Tinctora.metainfo.xml; do

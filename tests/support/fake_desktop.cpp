@@ -130,6 +130,11 @@ bool FakeDesktop::setClipboardText(const QString& text) {
     return true;
 }
 
+bool FakeDesktop::keepClipboardAfterExit() {
+    ++clipboardKeeps;
+    return clipboard.has_value();
+}
+
 bool FakeDesktop::topmost(const QWidget* window) const {
     for (auto it = topmostCalls.rbegin(); it != topmostCalls.rend(); ++it) {
         if (it->first == window) {

@@ -45,6 +45,8 @@ public:
     std::optional<QString> clipboard;
     int clipboardClears = 0;
     bool clipboardFails = false;
+    // How often the program asked for its clipboard to be kept after its end.
+    int clipboardKeeps = 0;
 
     // How the screen is reached, and the questions to the desktop's portal
     // still waiting for their answer, answered by the test.
@@ -80,6 +82,7 @@ public:
     PackedColor systemColour(int32_t index) override { return DefaultSystemColour(index); }
     MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) override;
     bool setClipboardText(const QString& text) override;
+    bool keepClipboardAfterExit() override;
 
     bool topmost(const QWidget* window) const;
 };

@@ -1,6 +1,8 @@
 // A minimal X11 clipboard manager for the tests: it owns CLIPBOARD_MANAGER,
 // and when a program that ends asks it to SAVE_TARGETS it copies the
 // clipboard's UTF8_STRING, takes the clipboard over and serves that text.
+// With --saves-nothing it only claims to be a manager: it owns the selection
+// and never answers, as some managers in the wild do.
 // It prints "ready" once it owns the manager selection.
 #include <xcb/xcb.h>
 
@@ -42,7 +44,8 @@ void Notify(xcb_connection_t* c, const xcb_selection_request_event_t& request,
 
 } // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
+    const bool savesNothing = argc == 2 && std::strcmp(argv[1], "--saves-nothing") == 0;
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c) != 0) {
         return 1;
@@ -74,6 +77,9 @@ int main() {
         switch (event->response_type & 0x7F) {
         case XCB_SELECTION_REQUEST: {
             const auto& request = *reinterpret_cast<xcb_selection_request_event_t*>(raw);
+            if (request.selection == manager && savesNothing) {
+                break;
+            }
             if (request.selection == manager && request.target == saveTargets) {
                 // Fetch the text first; the ending program waits for the answer.
                 waitingSaves.push_back(request);

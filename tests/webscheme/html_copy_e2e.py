@@ -1,13 +1,17 @@
 """"Kopieren" on a real X server: the answers are given with the keyboard, the
-code is read back with xclip byte for byte. With no clipboard manager the
-program serves the clipboard without windows after "Ja" until another program
-takes it over; with one it hands the code over and ends at once.
+code is read back with xclip byte for byte. Whenever the program ends owning
+the clipboard (after "Ja", or after a plain Ctrl+C in a box) it ends at once,
+and its clipboard keeper serves the text until another program copies -
+without a clipboard manager, with one that saves, with one that only claims to
+be one (the stub with --saves-nothing), and with parcellite.
 
 Arguments: the tinctora binary and the clipboard manager stub."""
 
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
@@ -33,16 +37,38 @@ def message_box(s, timeout=5.0):
 
 
 def answer(s, key):
+    """Answers the message box; returns when the key was pressed."""
     box = message_box(s)
     s._run(["xdotool", "windowfocus", "--sync", box])
+    pressed = time.time()
     s.key(key)
     s._wait(lambda: box not in s.visible_windows("^Tinctora$"), "the message box to close")
+    return pressed
 
 
 def take_clipboard_over(s):
     """Another program takes the clipboard; xclip keeps serving in the background."""
     subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=b"taken over", env=s.env,
                    check=True, timeout=10)
+
+
+def expect_ended_at_once(s, since):
+    """The program ends within a second of the user's last step, and leaves
+    nothing open that whoever started it waits on (a shell gets its prompt)."""
+    left = max(0.0, since + 1.0 - time.time())
+    expect(s, "program ended within a second", True, s.ended(timeout=left))
+    expect(s, "exit status", 0, s.program.returncode)
+    expect(s, "program's output closed", True, s.output_closed(timeout=1.0))
+    expect(s, "windows left", [], s.visible_windows("Tinctora"))
+
+
+def expect_kept_until_taken_over(s, text):
+    """The clipboard keeper pastes the text until another program copies, then ends."""
+    expect(s, "clipboard after the end", text, s.clipboard())
+    expect(s, "clipboard keepers", 1, len(s.keepers()))
+    take_clipboard_over(s)
+    s._wait(lambda: not s.keepers(), "the keeper to end once the clipboard was taken", 3.0)
+    expect(s, "the other program's text", b"taken over", s.clipboard())
 
 
 def open_panel_on_link_off_the_grid(s):
@@ -53,20 +79,15 @@ def open_panel_on_link_off_the_grid(s):
     s.type("1")
 
 
-def yes_snaps_copies_ends_and_serves_until_taken_over(binary):
+def yes_snaps_copies_ends_and_the_keeper_serves_until_taken_over(binary):
     s = Session(binary, "copy-yes").start()
     try:
         open_panel_on_link_off_the_grid(s)
         s.click(*COPY)
         answer(s, "alt+j")   # snap the scheme first
-        answer(s, "alt+j")   # end after copying
-        s._wait(lambda: not s.visible_windows("Tinctora"), "every window to go")
-        expect(s, "still serving the clipboard", None, s.program.poll())
-        expect(s, "clipboard", BODY_START, s.clipboard())
-        take_clipboard_over(s)
-        expect(s, "program ended once the clipboard was taken", True, s.ended())
-        expect(s, "exit status", 0, s.program.returncode)
-        expect(s, "the other program's text", b"taken over", s.clipboard())
+        pressed = answer(s, "alt+j")   # end after copying
+        expect_ended_at_once(s, pressed)
+        expect_kept_until_taken_over(s, BODY_START)
     finally:
         s.close()
 
@@ -91,11 +112,10 @@ def no_keeps_the_colour_and_the_window(binary):
         expect(s, "clipboard", expected, s.clipboard())
         expect(s, "main window still shown", [s.window], s.visible_windows("^Tinctora Version"))
         # Ending the program another way still leaves the code on the clipboard.
+        clicked = time.time()
         s.click(*EXIT)
-        s._wait(lambda: not s.visible_windows("Tinctora"), "every window to go")
-        expect(s, "clipboard after Beenden", expected, s.clipboard())
-        take_clipboard_over(s)
-        expect(s, "program ended", True, s.ended())
+        expect_ended_at_once(s, clicked)
+        expect_kept_until_taken_over(s, expected)
     finally:
         s.close()
 
@@ -116,29 +136,73 @@ def cancel_copies_nothing(binary):
         s.click(*COPY)
         answer(s, "alt+n")
         expect(s, "clipboard", BODY_START, s.clipboard())
+        clicked = time.time()
         s.click(*EXIT)
-        expect(s, "serving after Beenden", None, s.program.poll())
+        expect_ended_at_once(s, clicked)
+        expect(s, "clipboard after Beenden", BODY_START, s.clipboard())
     finally:
         s.close()
 
 
-def a_clipboard_manager_takes_the_code_and_the_program_ends(binary):
-    s = Session(binary, "copy-manager")
-    manager = subprocess.Popen([MANAGER_STUB], env=s.env, stdout=subprocess.PIPE,
+def start_stub(s, *arguments):
+    manager = subprocess.Popen([MANAGER_STUB, *arguments], env=s.env, stdout=subprocess.PIPE,
                                stderr=subprocess.DEVNULL)
-    try:
-        expect(s, "manager stub", b"ready\n", manager.stdout.readline())
-        s.start()
-        s.click(*WEB)
-        s.click(*COPY)
-        answer(s, "alt+j")
-        expect(s, "program ended without waiting for a takeover", True, s.ended(timeout=3.0))
-        expect(s, "exit status", 0, s.program.returncode)
-        expect(s, "clipboard kept by the manager", BODY_START, s.clipboard())
-    finally:
-        manager.terminate()
-        manager.wait(timeout=5)
-        s.close()
+    expect(s, "manager stub", b"ready\n", manager.stdout.readline())
+    return manager
+
+
+def start_parcellite(s):
+    home = tempfile.mkdtemp(prefix="tinctora-parcellite-")
+    manager = subprocess.Popen(["parcellite", "-n"], env=dict(s.env, HOME=home),
+                               stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    manager.home = home
+    time.sleep(1.0)  # parcellite says nowhere when it is watching
+    expect(s, "parcellite running", None, manager.poll())
+    return manager
+
+
+MANAGERS = {
+    "no_manager": lambda s: None,
+    "a_saving_manager": lambda s: start_stub(s),
+    "a_manager_that_saves_nothing": lambda s: start_stub(s, "--saves-nothing"),
+    "parcellite": start_parcellite,
+}
+
+
+def copy_with_yes(s):
+    s.click(*WEB)
+    s.click(*COPY)
+    return answer(s, "alt+j"), BODY_START
+
+
+def copy_with_ctrl_c_then_beenden(s):
+    s.click(*BLUE_BOX)
+    s.key("ctrl+a", "ctrl+c")
+    clicked = time.time()
+    s.click(*EXIT)
+    return clicked, b"51"
+
+
+def leaving_with(manager_name, copy):
+    """The program ends at once and the keeper serves, whatever the manager does."""
+    def case(binary):
+        s = Session(binary, f"copy-{manager_name}")
+        manager = None
+        try:
+            manager = MANAGERS[manager_name](s)
+            s.start()
+            since, text = copy(s)
+            expect_ended_at_once(s, since)
+            expect_kept_until_taken_over(s, text)
+        finally:
+            if manager is not None:
+                manager.terminate()
+                manager.wait(timeout=5)
+                shutil.rmtree(getattr(manager, "home", ""), ignore_errors=True)
+            s.close()
+    case.__name__ = f"{copy.__name__}_with_{manager_name}"
+    return case
 
 
 def web_safe_button_snaps_the_preview(binary):
@@ -160,10 +224,15 @@ def web_safe_button_snaps_the_preview(binary):
 
 
 CASES = [
-    yes_snaps_copies_ends_and_serves_until_taken_over,
+    yes_snaps_copies_ends_and_the_keeper_serves_until_taken_over,
     no_keeps_the_colour_and_the_window,
     cancel_copies_nothing,
-    a_clipboard_manager_takes_the_code_and_the_program_ends,
+    leaving_with("no_manager", copy_with_ctrl_c_then_beenden),
+    leaving_with("a_saving_manager", copy_with_yes),
+    leaving_with("a_manager_that_saves_nothing", copy_with_yes),
+    leaving_with("a_manager_that_saves_nothing", copy_with_ctrl_c_then_beenden),
+    leaving_with("parcellite", copy_with_yes),
+    leaving_with("parcellite", copy_with_ctrl_c_then_beenden),
     web_safe_button_snaps_the_preview,
 ]
 

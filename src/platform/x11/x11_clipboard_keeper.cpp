@@ -1,0 +1,182 @@
+// Serving the copied text as the owner of the X11 clipboard.
+#include "x11_clipboard_keeper.h"
+
+#include "clipboard_formats.h"
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace tinctora {
+
+namespace {
+
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
+
+xcb_atom_t InternAtom(xcb_connection_t* connection, std::string_view name) {
+    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()),
+        nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+struct Format {
+    xcb_atom_t atom;
+    std::string_view name;
+};
+
+class Keeper {
+public:
+    Keeper(xcb_connection_t* connection, const std::string& utf8)
+        : connection_(connection), utf8_(utf8) {}
+
+    // Owns the clipboard with a time the server gave, as the selection rules
+    // ask, instead of "now": the time comes with the change of a property.
+    bool takeClipboard(xcb_window_t root) {
+        window_ = xcb_generate_id(connection_);
+        const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window_, root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                          &events);
+        constexpr std::string_view kName = "tinctora-clipboard-keeper";
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window_, XCB_ATOM_WM_NAME,
+                            XCB_ATOM_STRING, 8, static_cast<uint32_t>(kName.size()), kName.data());
+        xcb_flush(connection_);
+        while (xcb_generic_event_t* raw = xcb_wait_for_event(connection_)) {
+            const Reply<xcb_generic_event_t> event(raw);
+            if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY) {
+                ownedSince_ = reinterpret_cast<xcb_property_notify_event_t*>(raw)->time;
+                break;
+            }
+        }
+        clipboard_ = InternAtom(connection_, "CLIPBOARD");
+        targets_ = InternAtom(connection_, "TARGETS");
+        timestamp_ = InternAtom(connection_, "TIMESTAMP");
+        utf8String_ = InternAtom(connection_, "UTF8_STRING");
+        text_ = InternAtom(connection_, "TEXT");
+        for (const std::string_view name : ClipboardTextFormats()) {
+            formats_.push_back({InternAtom(connection_, name), name});
+        }
+        xcb_set_selection_owner(connection_, window_, clipboard_, ownedSince_);
+        const Reply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
+            connection_, xcb_get_selection_owner(connection_, clipboard_), nullptr));
+        return owner && owner->owner == window_;
+    }
+
+    // Answers pastes until another program owns the clipboard.
+    void serve() {
+        while (xcb_generic_event_t* raw = xcb_wait_for_event(connection_)) {
+            const Reply<xcb_generic_event_t> event(raw);
+            const uint8_t type = event->response_type & 0x7F;
+            if (type == XCB_SELECTION_CLEAR &&
+                reinterpret_cast<xcb_selection_clear_event_t*>(raw)->selection == clipboard_) {
+                return;
+            }
+            if (type == XCB_SELECTION_REQUEST) {
+                answer(*reinterpret_cast<xcb_selection_request_event_t*>(raw));
+            }
+        }
+    }
+
+private:
+    // Writes the requested form of the text into the requestor's property;
+    // false when the clipboard has no such form.
+    bool store(const xcb_selection_request_event_t& request, xcb_atom_t property) {
+        if (request.target == targets_) {
+            std::vector<xcb_atom_t> offered{targets_, timestamp_};
+            for (const Format& format : formats_) {
+                offered.push_back(format.atom);
+            }
+            xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                                XCB_ATOM_ATOM, 32, static_cast<uint32_t>(offered.size()),
+                                offered.data());
+            return true;
+        }
+        if (request.target == timestamp_) {
+            xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                                XCB_ATOM_INTEGER, 32, 1, &ownedSince_);
+            return true;
+        }
+        for (const Format& format : formats_) {
+            if (format.atom != request.target) {
+                continue;
+            }
+            const std::optional<std::string> bytes = ClipboardTextAs(format.name, utf8_);
+            // TEXT leaves the encoding to the owner, who names it in the type.
+            const xcb_atom_t type = request.target == text_ ? utf8String_ : request.target;
+            xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                                type, 8, static_cast<uint32_t>(bytes->size()), bytes->data());
+            return true;
+        }
+        return false;
+    }
+
+    void answer(const xcb_selection_request_event_t& request) {
+        // Programs of the first X11 days ask without naming a property.
+        const xcb_atom_t property =
+            request.property == XCB_ATOM_NONE ? request.target : request.property;
+        const bool stored = request.selection == clipboard_ && store(request, property);
+        xcb_selection_notify_event_t notify{};
+        notify.response_type = XCB_SELECTION_NOTIFY;
+        notify.time = request.time;
+        notify.requestor = request.requestor;
+        notify.selection = request.selection;
+        notify.target = request.target;
+        notify.property = stored ? property : xcb_atom_t{XCB_ATOM_NONE};
+        xcb_send_event(connection_, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char*>(&notify));
+        xcb_flush(connection_);
+    }
+
+    xcb_connection_t* connection_;
+    const std::string& utf8_;
+    xcb_window_t window_ = XCB_WINDOW_NONE;
+    xcb_timestamp_t ownedSince_ = XCB_CURRENT_TIME;
+    xcb_atom_t clipboard_ = XCB_ATOM_NONE;
+    xcb_atom_t targets_ = XCB_ATOM_NONE;
+    xcb_atom_t timestamp_ = XCB_ATOM_NONE;
+    xcb_atom_t utf8String_ = XCB_ATOM_NONE;
+    xcb_atom_t text_ = XCB_ATOM_NONE;
+    std::vector<Format> formats_;
+};
+
+} // namespace
+
+int ServeX11Clipboard(const std::string& utf8, const std::function<void()>& owned) {
+    int screenNumber = 0;
+    xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> closer(connection,
+                                                                              &xcb_disconnect);
+    if (xcb_connection_has_error(connection) != 0) {
+        return 1;
+    }
+    // A reply larger than one request would need the incremental transfer,
+    // which texts of this program never come near.
+    const std::size_t largestReply =
+        std::size_t{xcb_get_maximum_request_length(connection)} * 4 - 64;
+    if (utf8.size() > largestReply) {
+        return 1;
+    }
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int i = 0; i < screenNumber && screens.rem > 0; ++i) {
+        xcb_screen_next(&screens);
+    }
+    if (screens.rem == 0) {
+        return 1;
+    }
+    Keeper keeper(connection, utf8);
+    if (!keeper.takeClipboard(screens.data->root)) {
+        return 1;
+    }
+    owned();
+    keeper.serve();
+    return 0;
+}
+
+} // namespace tinctora
