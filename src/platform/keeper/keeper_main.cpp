@@ -11,13 +11,17 @@
 #include "x11_clipboard_keeper.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -60,6 +64,53 @@ void ReportOwned() {
     }
 }
 
+using Owners = std::vector<std::unique_ptr<tinctora::ClipboardOwner>>;
+
+// Takes the clipboard of the display system Tinctora ran on; empty when that
+// fails. Under XWayland the compositor passes an X11 owner on to Wayland
+// programs only while an X11 window has the focus, and once Tinctora's windows
+// are gone none may have it: there the keeper owns the Wayland selection as
+// well, where the compositor lets it. That one goes first, so that the X11
+// selection the compositor claims in answer to it is the keeper's again after,
+// and X11 programs paste from the keeper itself.
+Owners TakeClipboards(std::string_view system, const std::string& text) {
+    Owners owners;
+    if (system == "x11" && std::getenv("WAYLAND_DISPLAY") != nullptr) {
+        if (auto wayland = tinctora::TakeWaylandClipboard(text)) {
+            owners.push_back(std::move(wayland));
+        }
+    }
+    auto own =
+        system == "x11" ? tinctora::TakeX11Clipboard(text) : tinctora::TakeWaylandClipboard(text);
+    if (!own) {
+        return {};
+    }
+    owners.push_back(std::move(own));
+    return owners;
+}
+
+// Serves until another program owns every clipboard the keeper holds.
+void Serve(Owners owners) {
+    std::vector<pollfd> waits;
+    while (!owners.empty()) {
+        waits.clear();
+        for (const auto& owner : owners) {
+            owner->flush();
+            waits.push_back({owner->connection(), POLLIN, 0});
+        }
+        if (poll(waits.data(), waits.size(), -1) < 0 && errno != EINTR) {
+            return;
+        }
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < owners.size(); ++i) {
+            if (owners[i]->dispatch((waits[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0)) {
+                owners[kept++] = std::move(owners[i]);
+            }
+        }
+        owners.resize(kept);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -73,6 +124,11 @@ int main(int argc, char* argv[]) {
     if (!text) {
         return 1;
     }
-    return system == "x11" ? tinctora::ServeX11Clipboard(*text, ReportOwned)
-                           : tinctora::ServeWaylandClipboard(*text, ReportOwned);
+    Owners owners = TakeClipboards(system, *text);
+    if (owners.empty()) {
+        return 1;
+    }
+    ReportOwned();
+    Serve(std::move(owners));
+    return 0;
 }

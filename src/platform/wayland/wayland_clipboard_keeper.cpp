@@ -12,7 +12,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <memory>
 #include <string_view>
 
 namespace tinctora {
@@ -107,39 +106,79 @@ void GlobalRemove(void* /*data*/, wl_registry* /*registry*/, uint32_t /*name*/) 
 
 constexpr wl_registry_listener kRegistryListener{Global, GlobalRemove};
 
+class WaylandOwner : public ClipboardOwner {
+public:
+    explicit WaylandOwner(const std::string& utf8) : display_(wl_display_connect(nullptr)) {
+        session_.utf8 = &utf8;
+    }
+    ~WaylandOwner() override {
+        if (display_ != nullptr) {
+            wl_display_disconnect(display_);
+        }
+    }
+    WaylandOwner(const WaylandOwner&) = delete;
+    WaylandOwner& operator=(const WaylandOwner&) = delete;
+
+    bool takeClipboard() {
+        if (display_ == nullptr) {
+            return false;
+        }
+        wl_registry* registry = wl_display_get_registry(display_);
+        wl_registry_add_listener(registry, &kRegistryListener, &session_);
+        if (wl_display_roundtrip(display_) < 0 || session_.seat == nullptr ||
+            session_.manager == nullptr) {
+            return false;
+        }
+        zwlr_data_control_source_v1* source =
+            zwlr_data_control_manager_v1_create_data_source(session_.manager);
+        zwlr_data_control_source_v1_add_listener(source, &kSourceListener, &session_);
+        for (const std::string_view format : ClipboardTextFormats()) {
+            zwlr_data_control_source_v1_offer(source, std::string(format).c_str());
+        }
+        zwlr_data_control_device_v1* device =
+            zwlr_data_control_manager_v1_get_data_device(session_.manager, session_.seat);
+        zwlr_data_control_device_v1_add_listener(device, &kDeviceListener, &session_);
+        zwlr_data_control_device_v1_set_selection(device, source);
+        return wl_display_roundtrip(display_) >= 0 && owned();
+    }
+
+    int connection() const override { return wl_display_get_fd(display_); }
+
+    // Reading follows the library's rule for a loop of one's own: announce
+    // the read before waiting, then read or cancel.
+    void flush() override {
+        while (wl_display_prepare_read(display_) != 0) {
+            wl_display_dispatch_pending(display_);
+        }
+        wl_display_flush(display_);
+    }
+
+    bool dispatch(bool input) override {
+        if (input) {
+            if (wl_display_read_events(display_) < 0) {
+                return false;
+            }
+        } else {
+            wl_display_cancel_read(display_);
+        }
+        return wl_display_dispatch_pending(display_) >= 0 && owned();
+    }
+
+private:
+    bool owned() const { return !session_.cancelled && !session_.finished; }
+
+    wl_display* display_;
+    Session session_;
+};
+
 } // namespace
 
-int ServeWaylandClipboard(const std::string& utf8, const std::function<void()>& owned) {
-    const std::unique_ptr<wl_display, decltype(&wl_display_disconnect)> display(
-        wl_display_connect(nullptr), &wl_display_disconnect);
-    if (!display) {
-        return 1;
+std::unique_ptr<ClipboardOwner> TakeWaylandClipboard(const std::string& utf8) {
+    auto owner = std::make_unique<WaylandOwner>(utf8);
+    if (!owner->takeClipboard()) {
+        return nullptr;
     }
-    Session session;
-    session.utf8 = &utf8;
-    wl_registry* registry = wl_display_get_registry(display.get());
-    wl_registry_add_listener(registry, &kRegistryListener, &session);
-    if (wl_display_roundtrip(display.get()) < 0 || session.seat == nullptr ||
-        session.manager == nullptr) {
-        return 1;
-    }
-    zwlr_data_control_source_v1* source =
-        zwlr_data_control_manager_v1_create_data_source(session.manager);
-    zwlr_data_control_source_v1_add_listener(source, &kSourceListener, &session);
-    for (const std::string_view format : ClipboardTextFormats()) {
-        zwlr_data_control_source_v1_offer(source, std::string(format).c_str());
-    }
-    zwlr_data_control_device_v1* device =
-        zwlr_data_control_manager_v1_get_data_device(session.manager, session.seat);
-    zwlr_data_control_device_v1_add_listener(device, &kDeviceListener, &session);
-    zwlr_data_control_device_v1_set_selection(device, source);
-    if (wl_display_roundtrip(display.get()) < 0 || session.cancelled || session.finished) {
-        return 1;
-    }
-    owned();
-    while (!session.cancelled && !session.finished && wl_display_dispatch(display.get()) >= 0) {
-    }
-    return 0;
+    return owner;
 }
 
 } // namespace tinctora

@@ -3,16 +3,16 @@
 // without a window own the clipboard.
 #pragma once
 
-#include <functional>
+#include "clipboard_owner.h"
+
+#include <memory>
 #include <string>
 
 namespace tinctora {
 
-// Sets the selection on the Wayland display the environment names, calls owned
-// once the compositor has taken it, and serves the text until another client
-// sets the selection. Returns 0 then; 1 when the display cannot be reached or
-// offers no data control (GNOME keeps the selection of an ended program
-// itself).
-int ServeWaylandClipboard(const std::string& utf8, const std::function<void()>& owned);
+// Sets the selection on the Wayland display the environment names; empty when
+// the display cannot be reached, offers no data control (GNOME keeps the
+// selection of an ended program itself), or refused the selection.
+std::unique_ptr<ClipboardOwner> TakeWaylandClipboard(const std::string& utf8);
 
 } // namespace tinctora

@@ -6,7 +6,6 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -31,10 +30,13 @@ struct Format {
     std::string_view name;
 };
 
-class Keeper {
+class X11Owner : public ClipboardOwner {
 public:
-    Keeper(xcb_connection_t* connection, const std::string& utf8)
+    X11Owner(xcb_connection_t* connection, const std::string& utf8)
         : connection_(connection), utf8_(utf8) {}
+    ~X11Owner() override { xcb_disconnect(connection_); }
+    X11Owner(const X11Owner&) = delete;
+    X11Owner& operator=(const X11Owner&) = delete;
 
     // Owns the clipboard with a time the server gave, as the selection rules
     // ask, instead of "now": the time comes with the change of a property.
@@ -69,19 +71,24 @@ public:
         return owner && owner->owner == window_;
     }
 
+    int connection() const override { return xcb_get_file_descriptor(connection_); }
+
+    void flush() override { xcb_flush(connection_); }
+
     // Answers pastes until another program owns the clipboard.
-    void serve() {
-        while (xcb_generic_event_t* raw = xcb_wait_for_event(connection_)) {
+    bool dispatch(bool /*input*/) override {
+        while (xcb_generic_event_t* raw = xcb_poll_for_event(connection_)) {
             const Reply<xcb_generic_event_t> event(raw);
             const uint8_t type = event->response_type & 0x7F;
             if (type == XCB_SELECTION_CLEAR &&
                 reinterpret_cast<xcb_selection_clear_event_t*>(raw)->selection == clipboard_) {
-                return;
+                return false;
             }
             if (type == XCB_SELECTION_REQUEST) {
                 answer(*reinterpret_cast<xcb_selection_request_event_t*>(raw));
             }
         }
+        return xcb_connection_has_error(connection_) == 0;
     }
 
 private:
@@ -131,7 +138,6 @@ private:
         notify.property = stored ? property : xcb_atom_t{XCB_ATOM_NONE};
         xcb_send_event(connection_, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT,
                        reinterpret_cast<const char*>(&notify));
-        xcb_flush(connection_);
     }
 
     xcb_connection_t* connection_;
@@ -148,35 +154,26 @@ private:
 
 } // namespace
 
-int ServeX11Clipboard(const std::string& utf8, const std::function<void()>& owned) {
+std::unique_ptr<ClipboardOwner> TakeX11Clipboard(const std::string& utf8) {
     int screenNumber = 0;
     xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
-    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> closer(connection,
-                                                                              &xcb_disconnect);
+    auto owner = std::make_unique<X11Owner>(connection, utf8);
     if (xcb_connection_has_error(connection) != 0) {
-        return 1;
+        return nullptr;
     }
     // A reply larger than one request would need the incremental transfer,
     // which texts of this program never come near.
     const std::size_t largestReply =
         std::size_t{xcb_get_maximum_request_length(connection)} * 4 - 64;
-    if (utf8.size() > largestReply) {
-        return 1;
-    }
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
     for (int i = 0; i < screenNumber && screens.rem > 0; ++i) {
         xcb_screen_next(&screens);
     }
-    if (screens.rem == 0) {
-        return 1;
+    if (utf8.size() > largestReply || screens.rem == 0 ||
+        !owner->takeClipboard(screens.data->root)) {
+        return nullptr;
     }
-    Keeper keeper(connection, utf8);
-    if (!keeper.takeClipboard(screens.data->root)) {
-        return 1;
-    }
-    owned();
-    keeper.serve();
-    return 0;
+    return owner;
 }
 
 } // namespace tinctora
