@@ -205,6 +205,36 @@ def leaving_with(manager_name, copy):
     return case
 
 
+def the_keeper_answers_in_each_text_format(binary):
+    """The keeper by itself: the formats it lists, and the text in each."""
+    s = Session(binary, "keeper-formats")
+    keeper = None
+    try:
+        path = os.path.join(os.path.dirname(binary), "tinctora-clipboard-keeper")
+        keeper = subprocess.Popen([path, "x11"], env=s.env, stdin=subprocess.PIPE,
+                                  stdout=subprocess.PIPE)
+        keeper.stdin.write("Grüße & <Co>\r\n".encode())
+        keeper.stdin.close()
+        expect(s, "keeper owns the clipboard", b"1", keeper.stdout.read(1))
+
+        def paste(target):
+            return s._run(["xclip", "-o", "-selection", "clipboard", "-t", target]).stdout
+
+        expect(s, "offered targets", [b"TARGETS", b"TIMESTAMP", b"UTF8_STRING",
+                                      b"text/plain;charset=utf-8", b"text/plain", b"TEXT",
+                                      b"STRING"], paste("TARGETS").split())
+        for target in ("UTF8_STRING", "text/plain;charset=utf-8", "text/plain", "TEXT"):
+            expect(s, target, "Grüße & <Co>\r\n".encode(), paste(target))
+        expect(s, "STRING", "Grüße & <Co>\r\n".encode("latin-1"), paste("STRING"))
+        take_clipboard_over(s)
+        expect(s, "keeper ended once the clipboard was taken", 0, keeper.wait(timeout=3))
+    finally:
+        if keeper is not None and keeper.poll() is None:
+            keeper.kill()
+            keeper.wait()
+        s.close()
+
+
 def web_safe_button_snaps_the_preview(binary):
     s = Session(binary, "websafe-hp").start()
     try:
@@ -233,6 +263,7 @@ CASES = [
     leaving_with("a_manager_that_saves_nothing", copy_with_ctrl_c_then_beenden),
     leaving_with("parcellite", copy_with_yes),
     leaving_with("parcellite", copy_with_ctrl_c_then_beenden),
+    the_keeper_answers_in_each_text_format,
     web_safe_button_snaps_the_preview,
 ]
 
