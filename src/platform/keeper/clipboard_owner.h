@@ -9,8 +9,10 @@ public:
     virtual ~ClipboardOwner() = default;
     // The connection whose input the keeper waits for.
     virtual int connection() const = 0;
-    // Sends what is queued before the keeper waits.
-    virtual void flush() = 0;
+    // Before the keeper waits: handles what has already been read from the
+    // connection (the wait would not wake for it) and sends what is queued.
+    // Like dispatch, false once this clipboard is lost.
+    virtual bool prepareToWait() = 0;
     // Handles what arrived while the keeper waited (input says whether the
     // connection had any); false once another program owns this clipboard or
     // the connection is gone.

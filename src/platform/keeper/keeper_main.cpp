@@ -92,22 +92,24 @@ Owners TakeClipboards(std::string_view system, const std::string& text) {
 // Serves until another program owns every clipboard the keeper holds.
 void Serve(Owners owners) {
     std::vector<pollfd> waits;
-    while (!owners.empty()) {
+    while (true) {
+        std::erase_if(owners, [](const auto& owner) { return !owner->prepareToWait(); });
+        if (owners.empty()) {
+            return;
+        }
         waits.clear();
         for (const auto& owner : owners) {
-            owner->flush();
             waits.push_back({owner->connection(), POLLIN, 0});
         }
         if (poll(waits.data(), waits.size(), -1) < 0 && errno != EINTR) {
             return;
         }
-        std::size_t kept = 0;
         for (std::size_t i = 0; i < owners.size(); ++i) {
-            if (owners[i]->dispatch((waits[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0)) {
-                owners[kept++] = std::move(owners[i]);
+            if (!owners[i]->dispatch((waits[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0)) {
+                owners[i].reset();
             }
         }
-        owners.resize(kept);
+        std::erase(owners, nullptr);
     }
 }
 

@@ -146,11 +146,14 @@ public:
 
     // Reading follows the library's rule for a loop of one's own: announce
     // the read before waiting, then read or cancel.
-    void flush() override {
+    bool prepareToWait() override {
         while (wl_display_prepare_read(display_) != 0) {
-            wl_display_dispatch_pending(display_);
+            if (wl_display_dispatch_pending(display_) < 0) {
+                return false;
+            }
         }
         wl_display_flush(display_);
+        return owned();
     }
 
     bool dispatch(bool input) override {

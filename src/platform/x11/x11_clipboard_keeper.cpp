@@ -73,25 +73,37 @@ public:
 
     int connection() const override { return xcb_get_file_descriptor(connection_); }
 
-    void flush() override { xcb_flush(connection_); }
+    // A paste asked for while the keeper took the clipboard waits in the
+    // library's queue already.
+    bool prepareToWait() override {
+        while (xcb_generic_event_t* raw = xcb_poll_for_queued_event(connection_)) {
+            handle(Reply<xcb_generic_event_t>(raw));
+        }
+        xcb_flush(connection_);
+        return owned();
+    }
 
-    // Answers pastes until another program owns the clipboard.
     bool dispatch(bool /*input*/) override {
         while (xcb_generic_event_t* raw = xcb_poll_for_event(connection_)) {
-            const Reply<xcb_generic_event_t> event(raw);
-            const uint8_t type = event->response_type & 0x7F;
-            if (type == XCB_SELECTION_CLEAR &&
-                reinterpret_cast<xcb_selection_clear_event_t*>(raw)->selection == clipboard_) {
-                return false;
-            }
-            if (type == XCB_SELECTION_REQUEST) {
-                answer(*reinterpret_cast<xcb_selection_request_event_t*>(raw));
-            }
+            handle(Reply<xcb_generic_event_t>(raw));
         }
-        return xcb_connection_has_error(connection_) == 0;
+        return owned();
     }
 
 private:
+    bool owned() const { return !lost_ && xcb_connection_has_error(connection_) == 0; }
+
+    // Answers a paste, or notes that another program owns the clipboard now.
+    void handle(const Reply<xcb_generic_event_t>& event) {
+        const uint8_t type = event->response_type & 0x7F;
+        if (type == XCB_SELECTION_CLEAR) {
+            const auto* clear = reinterpret_cast<const xcb_selection_clear_event_t*>(event.get());
+            lost_ = lost_ || clear->selection == clipboard_;
+        } else if (type == XCB_SELECTION_REQUEST && !lost_) {
+            answer(*reinterpret_cast<const xcb_selection_request_event_t*>(event.get()));
+        }
+    }
+
     // Writes the requested form of the text into the requestor's property;
     // false when the clipboard has no such form.
     bool store(const xcb_selection_request_event_t& request, xcb_atom_t property) {
@@ -150,6 +162,7 @@ private:
     xcb_atom_t utf8String_ = XCB_ATOM_NONE;
     xcb_atom_t text_ = XCB_ATOM_NONE;
     std::vector<Format> formats_;
+    bool lost_ = false;
 };
 
 } // namespace
