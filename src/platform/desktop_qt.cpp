@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -330,7 +331,7 @@ bool QtDesktop::keepClipboardAfterExit() {
         QCoreApplication::applicationDirPath() + QLatin1String("/tinctora-clipboard-keeper");
     const QByteArray text = clipboard->text().toUtf8();
     using namespace std::chrono_literals;
-    if (!HandClipboardToKeeper(keeper.toStdString(), system,
+    if (!HandClipboardToKeeper(QFile::encodeName(keeper).toStdString(), system,
                                std::string_view(text.constData(), std::size_t(text.size())),
                                800ms)) {
         return false;

@@ -254,17 +254,20 @@ class Session:
                                f"{result.stderr.decode(errors='replace').strip()}")
         return result
 
-    def reachable(self, path):
+    def reachable(self, path, beside=()):
         """The path of a file the session's user may execute: the file itself
-        when it can, else a copy in the session's private folder."""
+        when it can, else a copy in the session's private folder, together
+        with the files of its folder named in beside (programs it starts)."""
         if self.run(["test", "-x", path], check=False).returncode == 0:
             return path
-        copy = os.path.join(self.dir, "bin", os.path.basename(path))
-        os.makedirs(os.path.dirname(copy), exist_ok=True)
-        shutil.copy2(path, copy)
-        for folder in (os.path.dirname(copy), copy):
-            os.chown(folder, self.uid, self.gid)
-        return copy
+        folder = os.path.join(self.dir, "bin")
+        os.makedirs(folder, exist_ok=True)
+        os.chown(folder, self.uid, self.gid)
+        for name in (os.path.basename(path), *beside):
+            copy = os.path.join(folder, name)
+            shutil.copy2(os.path.join(os.path.dirname(path), name), copy)
+            os.chown(copy, self.uid, self.gid)
+        return os.path.join(folder, os.path.basename(path))
 
     def _start_bus(self):
         socket = os.path.join(self.runtime, "bus")

@@ -41,6 +41,9 @@ POINTER = FIXTURE = None        # set from the command line
 _active_eyedropper = []         # the eyedropper box's pixels with a working portal
 
 
+KEEPER = "tinctora-clipboard-keeper"
+
+
 def hexcode(colour):
     return "#%02x%02x%02x" % colour
 
@@ -53,7 +56,8 @@ class Program:
         self.session = session
         self.shell = "xdg_shell" if native else "xwayland"
         env = {"QT_QPA_PLATFORM": "wayland"} if native else {}
-        self.process = session.spawn("tinctora", [session.reachable(binary)], env=env)
+        self.path = session.reachable(binary, beside=(KEEPER,))
+        self.process = session.spawn("tinctora", [self.path], env=env)
         session.window(self._is_main, timeout=15)
         self.wait_pixel(CURRENT_SWATCH, START_COLOUR, "the painted main window")
 
@@ -404,8 +408,35 @@ def copied_code_survives_the_program(binary, native=False):
                 if attempt == 2:
                     raise Failure(f"windows left: {program.windows()} "
                                   f"(screenshot {program.screenshot('windows-left')})") from None
+        wait_for(lambda: program.process.poll() is not None,
+                 "the program to end with its windows", 1.0)
         pasted = d.s.run(["wl-paste", "--no-newline"], check=False)
         expect(program, "pasted after the program's end", BODY_START, pasted.stdout)
+        if not native:
+            pasted = d.s.run(["xclip", "-o", "-selection", "clipboard"], check=False)
+            expect(program, "pasted by an X11 program", BODY_START, pasted.stdout)
+        # The keeper that serves it ends once another program copies.
+        expect(program, "clipboard keepers", 1, len(keepers(program)))
+        d.s.spawn("wl-copy", ["wl-copy", "--foreground", "taken over"])
+        wait_for(lambda: not keepers(program), "the keeper to end once another program copied",
+                 3.0)
+        pasted = d.s.run(["wl-paste", "--no-newline"], check=False)
+        expect(program, "the other program's text", b"taken over", pasted.stdout)
+
+
+def keepers(program):
+    """Process ids of the clipboard keepers started from beside the program."""
+    keeper = os.path.realpath(os.path.join(os.path.dirname(program.path), KEEPER))
+    found = []
+    for entry in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{entry}/stat") as f:
+                ended = f.read().rpartition(")")[2].split()[0] == "Z"
+            if not ended and os.path.realpath(f"/proc/{entry}/exe") == keeper:
+                found.append(int(entry))
+        except OSError:
+            continue
+    return found
 
 
 def native_copied_code_survives_the_program(binary):
