@@ -80,6 +80,7 @@ void frmMain::picScreencolor_MouseDown() {
     const bool firstButton = !tmrScreencolor->isActive();
     if (firstButton && access == ScreenAccess::DragFrame) {
         DragFrame = ScreenFrame();
+        DragFrameWait.start();
         RequestFrame();
     }
     // The pointer stays hidden until the frame has arrived: a desktop that
@@ -101,11 +102,18 @@ void frmMain::picScreencolor_MouseDown() {
 }
 
 void frmMain::tmrScreencolor_Timer() {
+    const bool fromFrame = desktop.screenAccess() == ScreenAccess::DragFrame;
+    // A frame this late comes after a question to the user, which has taken
+    // the pointer: the drag ends, and the frame opens for a click once given.
+    if (fromFrame && DragFrame.image.isNull() &&
+        std::chrono::milliseconds(DragFrameWait.elapsed()) >= DragFrameWaitLimit) {
+        picScreencolor_MouseUp();
+        return;
+    }
     // Until the frame has arrived its pixels cannot be read: the pointer is
     // followed, the colour stays.
-    const std::optional<PointerSample> sample = desktop.screenAccess() == ScreenAccess::DragFrame
-                                                    ? desktop.samplePointerOn(DragFrame)
-                                                    : desktop.samplePointer();
+    const std::optional<PointerSample> sample =
+        fromFrame ? desktop.samplePointerOn(DragFrame) : desktop.samplePointer();
     if (!sample) {
         return;
     }
@@ -272,10 +280,10 @@ void frmMain::connectSampler() {
                     }
                 });
     }
-    // A question of the desktop (may this program take a screenshot?) takes
-    // the pointer away from a drag that is waiting for its frame, and the
-    // release goes to the question: the drag ends here instead, with no
-    // pointer or timer left behind.
+    // A question of the desktop in a window of its own (may this program take
+    // a screenshot?) takes the pointer away from a drag that is waiting for
+    // its frame, and the release goes to the question: the drag ends here
+    // instead, with no pointer or timer left behind.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state != Qt::ApplicationActive && tmrScreencolor->isActive() &&

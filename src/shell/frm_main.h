@@ -8,10 +8,12 @@
 #include "desktop.h"
 #include "picture_box.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <vector>
 
 class QCheckBox;
@@ -92,6 +94,14 @@ public:
     // overlays a click picks from, and the colour Escape there brings back.
     ScreenFrame DragFrame;
     int FrameRequests = 0;
+    // How long a drag waits for its frame before it lets go of the pointer.
+    // The desktop gives a frame within about half a second; longer means it
+    // is asking the user, and a question shown by the desktop itself (GNOME)
+    // takes the pointer without telling our windows: the X server keeps the
+    // button held and the pointer where the question took it, so the drag
+    // would sample a stale place until the pointer came back to us.
+    std::chrono::milliseconds DragFrameWaitLimit{1000};
+    QElapsedTimer DragFrameWait;
     std::vector<QPointer<FrameOverlay>> FrameOverlays;
     RGBColor ColourBeforePick;
     // The box's picture, tooltips and state as the desktop's screen access allows.
