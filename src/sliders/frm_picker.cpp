@@ -8,8 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cmath>
-
 namespace tinctora {
 
 frmPicker::frmPicker(frmMain& owner) : QWidget(nullptr), owner_(owner) {
@@ -80,10 +78,9 @@ void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
     }
     const float x = PickerColumn(static_cast<float>(position.x()), ScaleWidth());
     setChoosingLineX(x);
-    const float value = PickerValueAt(x, ScaleWidth(), owner_.PickerMaxValue);
-    const auto floored = static_cast<int32_t>(std::floor(value));
+    const int32_t value = PickerValueAt(x, ScaleWidth(), owner_.PickerMaxValue);
     owner_.txtValue[channel]->setText(QString::fromStdString(
-        ChannelValueText(channel, floored, HexMode(owner_), WebSafeMode(owner_))));
+        ChannelValueText(channel, value, HexMode(owner_), WebSafeMode(owner_))));
 }
 
 void frmPicker::Form_MouseUp(Qt::MouseButtons Button, QPointF /*position*/) {

@@ -11,23 +11,22 @@ int16_t PickerStartValue(std::string_view text, int index, bool hexMode) {
     return static_cast<int16_t>(ClampValue(ReadLeadingNumber(text, base), 0, 255));
 }
 
-float PickerMarkerX(int16_t value, int16_t maxValue, int scaleWidth) {
-    return static_cast<float>(static_cast<double>(value) / maxValue * scaleWidth);
-}
-
 PickerPlacement PlacePicker(const PickerPlacementInput& in) {
     PickerPlacement out;
-    const double px = in.pointerX;
-    out.leftTwips = static_cast<float>((px - static_cast<double>(in.markerX)) * in.twipsPerPixelX -
-                                       in.frameWidthTwips / 2.0);
-    out.topTwips = static_cast<float>(static_cast<double>(in.twipsPerPixelY) * in.swatchBottom);
-    if (out.leftTwips < 0) {
-        out.pointerX = static_cast<int32_t>(RoundHalfEven(px - out.leftTwips / in.twipsPerPixelX));
-        out.leftTwips = 0;
-    } else if (out.leftTwips + in.widthTwips > in.screenWidthTwips) {
-        const double overshoot = out.leftTwips + in.widthTwips - in.screenWidthTwips;
-        out.pointerX = static_cast<int32_t>(RoundHalfEven(px - overshoot / in.twipsPerPixelX + 1));
-        out.leftTwips = in.screenWidthTwips - in.widthTwips;
+    out.left = in.pointerX - in.markerColumn - in.clientLeft;
+    out.top = in.swatchBottom;
+    if (!in.screenWidth) {
+        return out;
+    }
+    // Pushed back by whole pixels, the pointer follows by exactly as many and
+    // stays over the marker's column.
+    const int32_t maxLeft = *in.screenWidth - in.outerWidth;
+    if (out.left < 0) {
+        out.pointerX = in.pointerX - out.left;
+        out.left = 0;
+    } else if (out.left > maxLeft) {
+        out.pointerX = in.pointerX - (out.left - maxLeft);
+        out.left = maxLeft;
     }
     return out;
 }

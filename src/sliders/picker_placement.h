@@ -1,5 +1,5 @@
-// Where the picker opens: the value its marker starts at, the marker's column
-// and the window's place under the colour swatch, kept on the screen.
+// Where the picker opens: the value its marker starts at and the window's
+// place under the colour swatch, kept on the screen.
 #pragma once
 
 #include <cstdint>
@@ -12,26 +12,23 @@ namespace tinctora {
 // for red, green and blue in hex mode) and limited to 0..255 on every channel.
 int16_t PickerStartValue(std::string_view text, int index, bool hexMode);
 
-// The marker's column for a value: the value's share of the full width, so
-// that the maximum lies just right of the last column.
-float PickerMarkerX(int16_t value, int16_t maxValue, int scaleWidth);
-
-// What the placement reads. Window sizes are outer sizes in twips, positions
-// are screen pixels.
+// What the placement reads, all in logical screen pixels.
 struct PickerPlacementInput {
     int32_t pointerX = 0;
-    float markerX = 0;
-    int16_t frameWidthTwips = 0;
-    float widthTwips = 0;
-    float screenWidthTwips = 0;
+    int32_t markerColumn = 0;
+    // The client area's offset inside the window's frame, and the width of
+    // the whole window.
+    int32_t clientLeft = 0;
+    int32_t outerWidth = 256;
+    // The screen's width; empty where the desktop itself keeps the window on
+    // the screen and the program cannot know where its windows are.
+    std::optional<int32_t> screenWidth;
     int32_t swatchBottom = 0; // the first screen row below the colour swatch
-    float twipsPerPixelX = 15;
-    float twipsPerPixelY = 15;
 };
 
 struct PickerPlacement {
-    float leftTwips = 0;
-    float topTwips = 0;
+    int32_t left = 0; // the window's outer left edge
+    int32_t top = 0;
     // Where the pointer is moved to so that it stays over the marker's column
     // when the window had to be pushed back onto the screen.
     std::optional<int32_t> pointerX;

@@ -21,8 +21,16 @@ float PickerColumn(float x, int scaleWidth) {
     return static_cast<float>(std::clamp(RoundHalfEven(x), 0.0, last));
 }
 
-float PickerValueAt(float column, int scaleWidth, int16_t maxValue) {
-    return column / static_cast<float>(scaleWidth - 1) * static_cast<float>(maxValue);
+int32_t PickerValueAt(float column, int scaleWidth, int16_t maxValue) {
+    return static_cast<int32_t>(column) * maxValue / (scaleWidth - 1);
+}
+
+int32_t PickerMarkerColumn(int32_t value, int16_t maxValue, int scaleWidth) {
+    if (value <= 0 || maxValue <= 0) {
+        return 0;
+    }
+    // The smallest column c with c * maxValue / (scaleWidth - 1) >= value.
+    return (value * (scaleWidth - 1) + maxValue - 1) / maxValue;
 }
 
 std::string ChannelValueText(int index, int32_t value, bool hexMode, bool webSafe) {

@@ -14,8 +14,14 @@ int32_t StripValueAt(float y, double hp, int32_t scale);
 // The picker column under x: x rounded and kept within the strip's columns,
 // however far outside the window the pointer is.
 float PickerColumn(float x, int scaleWidth);
-// The value of a picker column: 0 at the left column, the maximum at the right.
-float PickerValueAt(float column, int scaleWidth, int16_t maxValue);
+// The value of a picker column: 0 at the left column, the maximum at the
+// right, the column's share floored in whole numbers so that no rounding of a
+// fraction moves a value between neighbouring columns.
+int32_t PickerValueAt(float column, int scaleWidth, int16_t maxValue);
+// The marker's column for a value: the first column that picks it again, so
+// that the pointer left on the marker's column gives back the very value the
+// strip opened at. Values above the maximum lie right of the strip.
+int32_t PickerMarkerColumn(int32_t value, int16_t maxValue, int scaleWidth);
 
 // The text a strip or the picker writes for a value: red, green and blue
 // (0..2) snapped in web-safe mode and as two hex digits in hex mode; hue,

@@ -6,7 +6,7 @@
 #include "frm_picker.h"
 #include "gradient.h"
 #include "picker_placement.h"
-#include "twips.h"
+#include "pointer_values.h"
 
 namespace tinctora {
 
@@ -17,33 +17,27 @@ void OpenValuePicker(frmMain& form, int Index) {
     frmPicker& picker = form.Picker();
     picker.setChoosingLineColor(ContrastColor(form.picWSColor->backColor()));
 
-    constexpr auto tpp = static_cast<float>(kTwipsPerPixel);
-    const QRect outer = picker.frameGeometry();
-    const auto frameTwips = static_cast<int16_t>((outer.width() - picker.ScaleWidth()) * tpp);
-    const QPoint pointer = form.desktop.pointerPosition().value_or(QPoint());
-
     const std::string text = form.txtValue[Index]->text().toStdString();
     const int16_t value = PickerStartValue(text, Index, HexMode(form));
-    const float markerX = PickerMarkerX(value, form.PickerMaxValue, picker.ScaleWidth());
-    picker.setChoosingLineX(markerX);
+    const int32_t marker = PickerMarkerColumn(value, form.PickerMaxValue, picker.ScaleWidth());
+    picker.setChoosingLineX(static_cast<float>(marker));
 
     // The strip opens right under the swatch, whichever channel it serves.
+    const QPoint pointer = form.desktop.pointerPosition().value_or(QPoint());
     const QRect swatch = form.desktop.windowRect(form.picColor).value_or(QRect());
+    const QRect outer = picker.frameGeometry();
     PickerPlacementInput in;
     in.pointerX = pointer.x();
-    in.markerX = markerX;
-    in.frameWidthTwips = frameTwips;
-    in.widthTwips = static_cast<float>(outer.width()) * tpp;
-    in.screenWidthTwips = static_cast<float>(form.desktop.screenSize().width()) * tpp;
+    in.markerColumn = marker;
+    in.clientLeft = picker.geometry().x() - outer.x();
+    in.outerWidth = outer.width();
+    in.screenWidth = form.desktop.screenSize().width();
     in.swatchBottom = swatch.y() + swatch.height();
-    in.twipsPerPixelX = tpp;
-    in.twipsPerPixelY = tpp;
     const PickerPlacement place = PlacePicker(in);
     if (place.pointerX) {
         form.desktop.setPointerPosition(QPoint(*place.pointerX, pointer.y()));
     }
-    picker.move(static_cast<int>(RoundHalfEven(place.leftTwips / tpp)),
-                static_cast<int>(RoundHalfEven(place.topTwips / tpp)));
+    picker.move(place.left, place.top);
 
     DrawGradient(picker.image(), PickerGradient(Index, LinkedMode(form), form.CurRGB, form.CurHSL),
                  true, webSafe);

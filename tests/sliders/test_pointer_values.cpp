@@ -6,7 +6,7 @@
 
 #include <QTest>
 
-#include <cmath>
+#include <string>
 
 using namespace tinctora;
 
@@ -75,8 +75,7 @@ private slots:
         QFETCH(float, column);
         QFETCH(int, maxValue);
         QFETCH(int, floored);
-        const float value = PickerValueAt(column, 256, int16_t(maxValue));
-        QCOMPARE(int(std::floor(value)), floored);
+        QCOMPARE(PickerValueAt(column, 256, int16_t(maxValue)), floored);
     }
 
     void channelValueText_data() {
@@ -128,57 +127,128 @@ private slots:
         QCOMPARE(int(PickerStartValue(text.toStdString(), index, hex)), value);
     }
 
-    void pickerMarkerX_data() {
+    void pickerMarkerColumn_data() {
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("maxValue");
-        QTest::addColumn<float>("x");
-        QTest::newRow("red 0 at column 0") << 0 << 255 << 0.0f;
-        QTest::newRow("red 255 just outside") << 255 << 255 << 256.0f;
-        QTest::newRow("hue 120 at 128") << 120 << 240 << 128.0f;
-        QTest::newRow("green CC at 204.8") << 204 << 255 << 204.8f;
-        QTest::newRow("hue 250 right of the strip") << 250 << 240 << float(250.0 / 240 * 256);
+        QTest::addColumn<int>("column");
+        QTest::newRow("red 0 at column 0") << 0 << 255 << 0;
+        QTest::newRow("red 255 on the last column") << 255 << 255 << 255;
+        QTest::newRow("red 204 on its own column") << 204 << 255 << 204;
+        QTest::newRow("hue 120 at 128") << 120 << 240 << 128;
+        // 19 picks 17.88, 20 picks 18.82: the marker goes where 18 is picked.
+        QTest::newRow("hue 18 at 20, not 19") << 18 << 240 << 20;
+        QTest::newRow("hue 16 at 17 exactly") << 16 << 240 << 17;
+        QTest::newRow("hue 240 on the last column") << 240 << 240 << 255;
+        QTest::newRow("hue 250 right of the strip") << 250 << 240 << 266;
     }
-    void pickerMarkerX() {
+    void pickerMarkerColumn() {
         QFETCH(int, value);
         QFETCH(int, maxValue);
-        QFETCH(float, x);
-        QCOMPARE(PickerMarkerX(int16_t(value), int16_t(maxValue), 256), x);
+        QFETCH(int, column);
+        QCOMPARE(PickerMarkerColumn(value, int16_t(maxValue), 256), column);
     }
 
     void pickerPlacement_data() {
         QTest::addColumn<int>("pointerX");
-        QTest::addColumn<float>("markerX");
-        QTest::addColumn<int>("frameTwips");
-        QTest::addColumn<float>("left");
+        QTest::addColumn<int>("markerColumn");
+        QTest::addColumn<int>("clientLeft");
+        QTest::addColumn<bool>("keptOnScreen");
+        QTest::addColumn<int>("left");
         QTest::addColumn<int>("movedPointer"); // -1: the pointer stays
-        // Screen 1024 px = 15360 twips; the picker is 256 px = 3840 twips
-        // plus its frame.
-        QTest::newRow("marker column under the pointer") << 500 << 0.0f << 0 << 7500.0f << -1;
-        QTest::newRow("fractional marker")
-            << 500 << 204.8f << 0 << float((500 - 204.8f) * 15.0) << -1;
-        QTest::newRow("half the frame to the left") << 500 << 0.0f << 90 << 7455.0f << -1;
-        QTest::newRow("cut off at the left edge") << 100 << 200.0f << 0 << 0.0f << 200;
-        QTest::newRow("past the right edge, one pixel more")
-            << 1000 << 10.0f << 0 << 11520.0f << 779;
-        QTest::newRow("flush with the right edge stays") << 768 << 0.0f << 0 << 11520.0f << -1;
+        // Screen 1024 px; the picker is 256 px plus twice its frame.
+        QTest::newRow("marker column under the pointer") << 500 << 0 << 0 << true << 500 << -1;
+        QTest::newRow("the frame to the left") << 500 << 204 << 3 << true << 293 << -1;
+        QTest::newRow("cut off at the left edge") << 100 << 200 << 0 << true << 0 << 200;
+        QTest::newRow("past the right edge, by the overshoot")
+            << 1000 << 10 << 0 << true << 768 << 778;
+        QTest::newRow("past the right edge with a frame") << 1000 << 10 << 2 << true << 764 << 776;
+        QTest::newRow("flush with the right edge stays") << 768 << 0 << 0 << true << 768 << -1;
+        QTest::newRow("left to the desktop off the screen")
+            << 100 << 200 << 0 << false << -100 << -1;
     }
     void pickerPlacement() {
         QFETCH(int, pointerX);
-        QFETCH(float, markerX);
-        QFETCH(int, frameTwips);
-        QFETCH(float, left);
+        QFETCH(int, markerColumn);
+        QFETCH(int, clientLeft);
+        QFETCH(bool, keptOnScreen);
+        QFETCH(int, left);
         QFETCH(int, movedPointer);
         PickerPlacementInput in;
         in.pointerX = pointerX;
-        in.markerX = markerX;
-        in.frameWidthTwips = int16_t(frameTwips);
-        in.widthTwips = float(3840 + frameTwips);
-        in.screenWidthTwips = 15360;
+        in.markerColumn = markerColumn;
+        in.clientLeft = clientLeft;
+        in.outerWidth = 256 + 2 * clientLeft;
+        if (keptOnScreen) {
+            in.screenWidth = 1024;
+        }
         in.swatchBottom = 321;
         const PickerPlacement out = PlacePicker(in);
-        QCOMPARE(out.leftTwips, left);
-        QCOMPARE(out.topTwips, 321.0f * 15);
+        QCOMPARE(out.left, left);
+        QCOMPARE(out.top, 321);
         QCOMPARE(out.pointerX.value_or(-1), movedPointer);
+    }
+
+    // Opening the picker on a box's text and picking again at the column the
+    // pointer was left on gives back the same text, for every value of every
+    // channel in every mode, wherever on the screen the strip has to open.
+    void pointerLeftOnTheMarkerPicksTheBoxsValue_data() {
+        QTest::addColumn<int>("pointerX");
+        QTest::addColumn<int>("clientLeft");
+        QTest::addColumn<int>("screenWidth"); // 0: the desktop places the window
+        QTest::newRow("middle of the screen") << 500 << 0 << 1024;
+        QTest::newRow("leftmost pixel") << 0 << 0 << 1024;
+        QTest::newRow("near the left edge") << 7 << 0 << 1024;
+        QTest::newRow("near the right edge") << 1015 << 0 << 1024;
+        QTest::newRow("rightmost pixel") << 1023 << 0 << 1024;
+        QTest::newRow("framed window near the left edge") << 40 << 1 << 1024;
+        QTest::newRow("framed window near the right edge") << 1000 << 4 << 1024;
+        QTest::newRow("wide screen, right edge") << 2559 << 0 << 2560;
+        QTest::newRow("placed by the desktop") << 30 << 0 << 0;
+    }
+    void pointerLeftOnTheMarkerPicksTheBoxsValue() {
+        QFETCH(int, pointerX);
+        QFETCH(int, clientLeft);
+        QFETCH(int, screenWidth);
+        int checked = 0;
+        for (int index = 0; index < 6; ++index) {
+            const auto maxValue = int16_t(index <= 2 ? 255 : 240);
+            for (const bool hex : {false, true}) {
+                for (const bool webSafe : {false, true}) {
+                    for (int v = 0; v <= maxValue; ++v) {
+                        const std::string text = ChannelValueText(index, v, hex, webSafe);
+                        const int16_t start = PickerStartValue(text, index, hex);
+                        PickerPlacementInput in;
+                        in.pointerX = pointerX;
+                        in.markerColumn = PickerMarkerColumn(start, maxValue, 256);
+                        in.clientLeft = clientLeft;
+                        in.outerWidth = 256 + 2 * clientLeft;
+                        if (screenWidth > 0) {
+                            in.screenWidth = screenWidth;
+                        }
+                        const PickerPlacement place = PlacePicker(in);
+                        const int pointer = place.pointerX.value_or(pointerX);
+                        const auto x = float(pointer - place.left - clientLeft);
+                        const int32_t picked = PickerValueAt(PickerColumn(x, 256), 256, maxValue);
+                        if (ChannelValueText(index, picked, hex, webSafe) != text) {
+                            QFAIL(qPrintable(QString("channel %1 value %2 (hex %3, web-safe %4) "
+                                                     "picks %5 at column %6")
+                                                 .arg(index)
+                                                 .arg(v)
+                                                 .arg(hex)
+                                                 .arg(webSafe)
+                                                 .arg(picked)
+                                                 .arg(x)));
+                        }
+                        if (screenWidth > 0) {
+                            QVERIFY(place.left >= 0);
+                            QVERIFY(place.left + in.outerWidth <= screenWidth);
+                        }
+                        ++checked;
+                    }
+                }
+            }
+        }
+        QCOMPARE(checked, 4 * (3 * 256 + 3 * 241));
     }
 
     void webSafeCaption_data() {

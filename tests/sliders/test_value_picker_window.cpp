@@ -122,12 +122,11 @@ private slots:
         QTest::addColumn<bool>("hex");
         QTest::addColumn<QString>("text");
         QTest::addColumn<float>("x");
-        QTest::newRow("red 255 just right of the strip") << 0 << false << "255" << 256.0f;
+        QTest::newRow("red 255 on the last column") << 0 << false << "255" << 255.0f;
         QTest::newRow("hue 120 at 128") << 3 << false << "120" << 128.0f;
-        QTest::newRow("green CC at 204.8") << 1 << true << "CC" << 204.8f;
+        QTest::newRow("green CC on its own column") << 1 << true << "CC" << 204.0f;
         QTest::newRow("empty text at 0") << 2 << false << "" << 0.0f;
-        QTest::newRow("hue 250 right of the strip")
-            << 3 << false << "250" << float(250.0 / 240 * 256);
+        QTest::newRow("hue 250 right of the strip") << 3 << false << "250" << 266.0f;
     }
     void markerStartsAtTheBoxsValue() {
         QFETCH(int, index);
@@ -146,10 +145,10 @@ private slots:
         QTest::addColumn<int>("pointerX");
         QTest::addColumn<int>("left");
         QTest::addColumn<int>("movedTo");
-        // Red 255 is at column 256: the strip would start 206 px off screen.
-        QTest::newRow("left edge") << 255 << 50 << 0 << 256;
-        // Red 10 is at 10.04: the strip would end 222 px past 1024, less one.
-        QTest::newRow("right edge") << 10 << 1000 << 768 << 779;
+        // Red 255 is on column 255: the strip would start 205 px off screen.
+        QTest::newRow("left edge") << 255 << 50 << 0 << 255;
+        // Red 10 is on column 10: the strip would end 222 px past 1024.
+        QTest::newRow("right edge") << 10 << 1000 << 768 << 778;
     }
     void keptOnTheScreenByMovingThePointer() {
         QFETCH(int, red);
@@ -160,6 +159,37 @@ private slots:
         openPicker(0, QPoint(pointerX, 333));
         QCOMPARE(picker().x(), left);
         QCOMPARE(desktop.pointerMoves, std::vector<QPoint>{QPoint(movedTo, 333)});
+    }
+
+    // Pressing on an arrow and moving back to the pointer's column, wherever
+    // the strip had to open, leaves the box as it was.
+    void movingBackToThePressColumnKeepsTheValue_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("pointerX");
+        QTest::newRow("red 204") << 0 << false << "204" << 500;
+        QTest::newRow("green 128") << 1 << false << "128" << 500;
+        QTest::newRow("blue CC in hex") << 2 << true << "CC" << 500;
+        QTest::newRow("hue 18") << 3 << false << "18" << 500;
+        QTest::newRow("red 0 at the right edge") << 0 << false << "0" << 1020;
+        QTest::newRow("hue 100 at the right edge") << 3 << false << "100" << 1010;
+        QTest::newRow("red 255 at the left edge") << 0 << false << "255" << 30;
+        QTest::newRow("luminance 239 at the left edge") << 5 << false << "239" << 3;
+    }
+    void movingBackToThePressColumnKeepsTheValue() {
+        QFETCH(int, index);
+        QFETCH(bool, hex);
+        QFETCH(QString, text);
+        QFETCH(int, pointerX);
+        SetMode(form->chkShowHexvalues, hex);
+        form->txtValue[index]->setText(text);
+        openPicker(index, QPoint(pointerX, 300));
+        const int pointer = desktop.pointerMoves.empty() ? pointerX : desktop.pointerMoves[0].x();
+        const QPointF column(pointer - picker().mapToGlobal(QPoint(0, 0)).x(), 8);
+        Move(&picker(), column);
+        QCOMPARE(form->txtValue[index]->text(), text);
+        QCOMPARE(picker().ChoosingLine().X1, float(column.x()));
     }
 
     void drawsTheChannelsGradient_data() {
