@@ -5,15 +5,21 @@
 #include "packed_qcolor.h"
 #include "pointer_values.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace tinctora {
 
-frmPicker::frmPicker(frmMain& owner) : QWidget(nullptr), owner_(owner) {
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+// A popup of the main window: no window manager moves, resizes or frames it
+// (override-redirect on X11), and a Wayland compositor shows it as the main
+// window's popup, placed relative to it and holding the pointer. Always on
+// top from the start, so that taking the topmost state changes no flag of
+// the shown window.
+frmPicker::frmPicker(frmMain& owner)
+    : QWidget(&owner, Qt::Popup | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      owner_(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -63,6 +69,14 @@ void frmPicker::mouseMoveEvent(QMouseEvent* event) {
 }
 void frmPicker::mouseReleaseEvent(QMouseEvent* event) {
     Form_MouseUp(event->button(), event->position());
+}
+
+// A popup holds the keyboard too: Escape ends the drag as a release would,
+// keeping the value, where a plain popup would vanish with the arrow held in.
+void frmPicker::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        Form_MouseUp(Qt::NoButton, QPointF());
+    }
 }
 
 void frmPicker::Form_MouseDown(Qt::MouseButtons Button, QPointF position) {

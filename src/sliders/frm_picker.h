@@ -1,4 +1,4 @@
-// The popup value picker: a frameless 256 x 15 px strip with the channel's
+// The popup value picker: a 256 x 15 px popup strip with the channel's
 // gradient and the marker line ChoosingLine.
 #pragma once
 
@@ -38,8 +38,9 @@ public:
     // The persistent drawing of the window: the gradient goes into it.
     QImage& image();
 
-    // A press takes the capture back and picks at once; a move with the left
-    // button alone picks the value under the pointer; any release closes.
+    // A press anywhere takes the capture back and picks at once; a move with
+    // the left button alone picks the value under the pointer; any release
+    // closes. Unlike a plain popup, a press outside the strip does not close it.
     void Form_MouseDown(Qt::MouseButtons Button, QPointF position);
     void Form_MouseMove(Qt::MouseButtons Button, QPointF position);
     void Form_MouseUp(Qt::MouseButtons Button, QPointF position);
@@ -49,6 +50,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     frmMain& owner_;

@@ -11,7 +11,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from harness import Failure, Session, expect, expect_near, main  # noqa: E402
 
 # Points of the client area (logical pixels).
-RED_ARROW, BLUE_ARROW = (80, 22), (80, 70)
+RED_ARROW, BLUE_ARROW, HUE_ARROW = (80, 22), (80, 70), (216, 22)
+RED_BOX, HUE_BOX, HEX_BOX = (56, 22), (192, 22), (68, 93)
 GREEN_STRIP_X, GREEN_STRIP_TOP = 90, 38
 CURRENT_SWATCH = (160, 150)
 SWATCH_BOTTOM = 165  # the first row below picColor
@@ -54,7 +55,11 @@ def picker_follows_the_pointer_and_closes_on_release(binary, window_manager=Fals
         found = picker_window(s)
         if found is None:
             raise Failure(f"no picker while the button is held (screenshot {s.screenshot('no-picker')})")
-        _, (px, py, _, _) = found
+        picker, (px, py, _, _) = found
+        # No window manager may move, resize or frame the strip.
+        attributes = s._run(["xwininfo", "-id", picker]).stdout.decode()
+        if "Override Redirect State: yes" not in attributes:
+            raise Failure(f"the picker is not override-redirect:\n{attributes}")
         # Red 51 puts the marker at 51.2: the strip starts 51 px left of the pointer.
         expect(s, "picker under the swatch", (ox + RED_ARROW[0] - 51, oy + SWATCH_BOTTOM), (px, py))
         s.move_screen(px + 101, py + 40)
@@ -92,6 +97,59 @@ def picker_follows_the_pointer_and_closes_on_release(binary, window_manager=Fals
 
 def picker_under_a_window_manager(binary):
     picker_follows_the_pointer_and_closes_on_release(binary, window_manager=True)
+
+
+def pointer(s):
+    out = s._run(["xdotool", "getmouselocation", "--shell"]).stdout.decode()
+    values = dict(line.split("=") for line in out.split())
+    return int(values["X"]), int(values["Y"])
+
+
+def nudged_picker_keeps_the_value(binary, name, box, arrow, text, window_x):
+    """Opens the strip on a value of a saturated colour, where every step of
+    every channel shows, and moves the pointer by one pixel down, in the column
+    the strip put under it: the colour stays as it was."""
+    s = start(binary, name)
+    try:
+        s._run(["xdotool", "windowmove", s.window, str(window_x), "100"])
+        time.sleep(0.3)
+        for where, what in ((HEX_BOX, "#ff3300"), (box, text)):
+            s.click(*where)
+            s.key("ctrl+a")
+            s.type(what)
+        before = s.pixel(*CURRENT_SWATCH)
+        s.move(*arrow)
+        s.down(1)
+        time.sleep(0.3)
+        found = picker_window(s)
+        if found is None:
+            raise Failure(f"no picker while the button is held (screenshot {s.screenshot(name)})")
+        _, (px, py, _, _) = found
+        if px < 0 or px + PICKER_SIZE[0] > 1024:
+            raise Failure(f"the picker at {px} reaches off the screen")
+        x, y = pointer(s)
+        s.move_screen(x, y + 1)
+        time.sleep(0.3)
+        shot = s.screenshot(name)
+        expect_near(s, f"{text} after a nudge", before, s.pixel(*CURRENT_SWATCH, shot), tolerance=0)
+        s.up(1)
+        expect_near(s, f"{text} after the release", before, s.pixel(*CURRENT_SWATCH), tolerance=0)
+    finally:
+        s.close()
+
+
+def picker_opened_on_red_204_and_nudged(binary):
+    nudged_picker_keeps_the_value(binary, "nudge-red-204", RED_BOX, RED_ARROW, "204", 300)
+
+
+def picker_opened_at_the_right_edge_and_nudged(binary):
+    # The strip must be pushed left: the pointer follows it by the same pixels.
+    nudged_picker_keeps_the_value(binary, "nudge-red-0", RED_BOX, RED_ARROW, "0", 1024 - 120)
+    nudged_picker_keeps_the_value(binary, "nudge-hue-100", HUE_BOX, HUE_ARROW, "100", 1024 - 260)
+
+
+def picker_opened_at_the_left_edge_and_nudged(binary):
+    nudged_picker_keeps_the_value(binary, "nudge-red-255", RED_BOX, RED_ARROW, "255", 0)
 
 
 def strip_drag_goes_on_outside_the_window(binary):
@@ -139,6 +197,9 @@ def web_safe_menu_writes_the_chosen_value(binary):
 CASES = [
     picker_follows_the_pointer_and_closes_on_release,
     picker_under_a_window_manager,
+    picker_opened_on_red_204_and_nudged,
+    picker_opened_at_the_right_edge_and_nudged,
+    picker_opened_at_the_left_edge_and_nudged,
     strip_drag_goes_on_outside_the_window,
     web_safe_menu_writes_the_chosen_value,
 ]

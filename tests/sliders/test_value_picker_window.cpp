@@ -306,6 +306,27 @@ private slots:
         QVERIFY(!form->cmdValpick[4]->isDown());
     }
 
+    void aPressOutsideTheStripPicksInsteadOfClosingIt() {
+        openPicker(1, QPoint(600, 300));
+        Press(&picker(), QPointF(-40, 60));
+        QVERIFY(picker().isVisible());
+        QCOMPARE(form->txtValue[1]->text(), QString("0"));
+        Move(&picker(), QPointF(300, -20));
+        QCOMPARE(form->txtValue[1]->text(), QString("255"));
+    }
+
+    void escapeEndsTheDragKeepingTheValue() {
+        openPicker(4, QPoint(600, 300));
+        Move(&picker(), Column(17));
+        desktop.topmostCalls.clear();
+        QTest::keyClick(&picker(), Qt::Key_Escape);
+        QTRY_VERIFY(!form->pickerExists());
+        QCOMPARE(form->txtValue[4]->text(), QString("16"));
+        QCOMPARE(form->PickerChannel, 7);
+        QVERIFY(desktop.topmost(form.get()));
+        QVERIFY(!form->cmdValpick[4]->isDown());
+    }
+
     void releaseOnTheArrowKeepsTheChannel() {
         openPicker(2, QPoint(600, 300));
         desktop.topmostCalls.clear();
