@@ -11,8 +11,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from harness import Failure, Session, expect, expect_near, main  # noqa: E402
 
 # Points of the client area (logical pixels).
-RED_ARROW, BLUE_ARROW, HUE_ARROW = (80, 22), (80, 70), (216, 22)
-RED_BOX, HUE_BOX, HEX_BOX = (56, 22), (192, 22), (68, 93)
+RED_ARROW, BLUE_ARROW, HUE_ARROW, LUM_ARROW = (80, 22), (80, 70), (216, 22), (216, 70)
+RED_BOX, HUE_BOX, LUM_BOX, HEX_BOX = (56, 22), (192, 22), (192, 70), (68, 93)
 GREEN_STRIP_X, GREEN_STRIP_TOP = 90, 38
 CURRENT_SWATCH = (160, 150)
 SWATCH_BOTTOM = 165  # the first row below picColor
@@ -113,6 +113,8 @@ def nudged_picker_keeps_the_value(binary, name, box, arrow, text, window_x):
     try:
         s._run(["xdotool", "windowmove", s.window, str(window_x), "100"])
         time.sleep(0.3)
+        if s.client_origin()[0] + CURRENT_SWATCH[0] >= 1024:
+            raise Failure("the colour swatch is off the screen")
         for where, what in ((HEX_BOX, "#ff3300"), (box, text)):
             s.click(*where)
             s.key("ctrl+a")
@@ -144,12 +146,13 @@ def picker_opened_on_red_204_and_nudged(binary):
 
 def picker_opened_at_the_right_edge_and_nudged(binary):
     # The strip must be pushed left: the pointer follows it by the same pixels.
-    nudged_picker_keeps_the_value(binary, "nudge-red-0", RED_BOX, RED_ARROW, "0", 1024 - 120)
-    nudged_picker_keeps_the_value(binary, "nudge-hue-100", HUE_BOX, HUE_ARROW, "100", 1024 - 260)
+    nudged_picker_keeps_the_value(binary, "nudge-red-0", RED_BOX, RED_ARROW, "0", 1024 - 250)
+    nudged_picker_keeps_the_value(binary, "nudge-hue-100", HUE_BOX, HUE_ARROW, "100", 1024 - 250)
 
 
 def picker_opened_at_the_left_edge_and_nudged(binary):
     nudged_picker_keeps_the_value(binary, "nudge-red-255", RED_BOX, RED_ARROW, "255", 0)
+    nudged_picker_keeps_the_value(binary, "nudge-lum-239", LUM_BOX, LUM_ARROW, "239", 0)
 
 
 def strip_drag_goes_on_outside_the_window(binary):
