@@ -95,6 +95,10 @@ public:
     // Outer rectangle of a window (its frame included) or of a control, in
     // logical screen pixels; empty when it cannot be read.
     virtual std::optional<QRect> windowRect(const QWidget* widget) = 0;
+    // Whether window positions are places on the screen. Not on Wayland: the
+    // compositor places every window, a popup relative to its parent window,
+    // and itself keeps a popup on the screen.
+    virtual bool placesWindows() = 0;
     virtual bool setTopmost(QWidget* window, bool topmost) = 0;
     // Routes every mouse event to the widget until released.
     virtual void setCapture(QWidget* widget) = 0;

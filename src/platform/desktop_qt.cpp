@@ -224,6 +224,10 @@ std::optional<QRect> QtDesktop::windowRect(const QWidget* widget) {
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
 }
 
+bool QtDesktop::placesWindows() {
+    return !NativeWayland();
+}
+
 bool QtDesktop::setTopmost(QWidget* window, bool topmost) {
     if (window == nullptr) {
         return false;
@@ -242,9 +246,18 @@ bool QtDesktop::setTopmost(QWidget* window, bool topmost) {
 }
 
 void QtDesktop::setCapture(QWidget* widget) {
-    if (widget != nullptr) {
-        widget->grabMouse();
+    if (widget == nullptr) {
+        return;
     }
+    if (!placesWindows() && widget->windowType() == Qt::Popup && widget->windowHandle()) {
+        // On Wayland the compositor's popup grab already holds the pointer,
+        // and the widget layer hands an open popup every event of our other
+        // windows. Qt's own grab on top of it would hand those events over at
+        // (-1, -1) instead of where the pointer is.
+        widget->windowHandle()->setMouseGrabEnabled(false);
+        return;
+    }
+    widget->grabMouse();
 }
 
 void QtDesktop::releaseCapture() {

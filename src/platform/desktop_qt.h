@@ -41,6 +41,7 @@ public:
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
     void pickColour(std::function<void(std::optional<PackedColor>)> picked) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
+    bool placesWindows() override;
     bool setTopmost(QWidget* window, bool topmost) override;
     void setCapture(QWidget* widget) override;
     void releaseCapture() override;

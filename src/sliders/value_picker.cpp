@@ -31,7 +31,9 @@ void OpenValuePicker(frmMain& form, int Index) {
     in.markerColumn = marker;
     in.clientLeft = picker.geometry().x() - outer.x();
     in.outerWidth = outer.width();
-    in.screenWidth = form.desktop.screenSize().width();
+    if (form.desktop.placesWindows()) {
+        in.screenWidth = form.desktop.screenSize().width();
+    }
     in.swatchBottom = swatch.y() + swatch.height();
     const PickerPlacement place = PlacePicker(in);
     if (place.pointerX) {

@@ -192,6 +192,17 @@ private slots:
         QCOMPARE(picker().ChoosingLine().X1, float(column.x()));
     }
 
+    // On Wayland the strip's place is relative to the main window and the
+    // compositor keeps it on the screen: the program pushes nothing back and
+    // moves no pointer, which Wayland would refuse anyway.
+    void leftToTheCompositorWhereItPlacesTheWindows() {
+        desktop.windowsPlaced = false;
+        SetColour(*form, 255, 0, 0);
+        openPicker(0, QPoint(50, 40));
+        QCOMPARE(picker().x(), 50 - 255);
+        QVERIFY(desktop.pointerMoves.empty());
+    }
+
     void drawsTheChannelsGradient_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<bool>("linked");

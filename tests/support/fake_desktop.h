@@ -20,6 +20,7 @@ public:
     std::optional<QPoint> pointer = QPoint(0, 0);
     std::optional<QRect> forcedWindowRect; // overrides the widgets' own geometry
     bool windowRectFails = false;
+    bool windowsPlaced = true; // false: a Wayland compositor places the windows
     bool topmostFails = false;
     bool pointerMoveFails = false;
     // A screen that gives nothing back, while the pointer itself can be read.
@@ -76,6 +77,7 @@ public:
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
     void pickColour(std::function<void(std::optional<PackedColor>)> picked) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
+    bool placesWindows() override { return windowsPlaced; }
     bool setTopmost(QWidget* window, bool topmost) override;
     void setCapture(QWidget* widget) override { captured = widget; }
     void releaseCapture() override;
