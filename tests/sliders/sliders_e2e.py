@@ -105,6 +105,19 @@ def pointer(s):
     return int(values["X"]), int(values["Y"])
 
 
+def settled_pixel(s, point):
+    """The colour of a point once two looks a moment apart agree: typed text
+    may still be on its way through a busy machine."""
+    seen = s.pixel(*point)
+    for _ in range(20):
+        time.sleep(0.2)
+        again = s.pixel(*point)
+        if again == seen:
+            return seen
+        seen = again
+    raise Failure(f"the colour at {point} does not settle")
+
+
 def nudged_picker_keeps_the_value(binary, name, box, arrow, text, window_x):
     """Opens the strip on a value of a saturated colour, where every step of
     every channel shows, and moves the pointer by one pixel down, in the column
@@ -119,23 +132,22 @@ def nudged_picker_keeps_the_value(binary, name, box, arrow, text, window_x):
             s.click(*where)
             s.key("ctrl+a")
             s.type(what)
-        before = s.pixel(*CURRENT_SWATCH)
+        before = settled_pixel(s, CURRENT_SWATCH)
         s.move(*arrow)
         s.down(1)
-        time.sleep(0.3)
-        found = picker_window(s)
-        if found is None:
+        try:
+            s._wait(lambda: picker_window(s) is not None, "the picker", timeout=5)
+        except Failure:
             raise Failure(f"no picker while the button is held (screenshot {s.screenshot(name)})")
-        _, (px, py, _, _) = found
+        _, (px, py, _, _) = picker_window(s)
         if px < 0 or px + PICKER_SIZE[0] > 1024:
             raise Failure(f"the picker at {px} reaches off the screen")
         x, y = pointer(s)
         s.move_screen(x, y + 1)
-        time.sleep(0.3)
-        shot = s.screenshot(name)
-        expect_near(s, f"{text} after a nudge", before, s.pixel(*CURRENT_SWATCH, shot), tolerance=0)
+        expect(s, f"{text} after a nudge", before, settled_pixel(s, CURRENT_SWATCH))
+        s.screenshot(name)
         s.up(1)
-        expect_near(s, f"{text} after the release", before, s.pixel(*CURRENT_SWATCH), tolerance=0)
+        expect(s, f"{text} after the release", before, settled_pixel(s, CURRENT_SWATCH))
     finally:
         s.close()
 
