@@ -22,7 +22,13 @@ PICKER_SIZE = (256, 15)
 def start(binary, name, window_manager=False):
     """A session whose client origin comes from xwininfo: under a reparenting
     window manager xdotool adds the frame's offset to the window's position."""
-    s = Session(binary, name, window_manager=window_manager).start()
+    s = Session(binary, name, window_manager=window_manager)
+    try:
+        s.start()
+    except BaseException:
+        # A program that never showed its window must not leave its X server behind.
+        s.close()
+        raise
 
     def client_origin():
         out = s._run(["xwininfo", "-id", s.window]).stdout.decode()
