@@ -63,6 +63,14 @@ void TextBox::insertTyped(const QString& text) {
     insert(text);
 }
 
+// Ctrl or Alt turns a key into a command, which types nothing; AltGr, which
+// types the third character of a key, reaches Qt as the group switch.
+static bool IsCommandKey(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    return (mods & (Qt::ControlModifier | Qt::AltModifier)) != 0 &&
+           (mods & Qt::GroupSwitchModifier) == 0;
+}
+
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     // Keys without a character (arrows, Home, End, Delete) and the editing
@@ -76,6 +84,10 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
             QLineEdit::keyPressEvent(event);
         }
         event->accept();
+        return;
+    }
+    if (IsCommandKey(event)) {
+        event->ignore();
         return;
     }
     event->accept();
@@ -108,8 +120,25 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
 
 void TextBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    selectAfterPress_ = event->reason() == Qt::MouseFocusReason;
-    emit gotFocus();
+    // Only a person moving into the box, by key or by click, or the program
+    // handing the focus on, selects the text. The focus that comes back when
+    // the box's own context menu closes or the window is activated again
+    // keeps the selection and caret the person left.
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+        selectAfterPress_ = true;
+        break;
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        selectAfterPress_ = false;
+        emit gotFocus();
+        break;
+    default:
+        selectAfterPress_ = false;
+        break;
+    }
 }
 
 void TextBox::mousePressEvent(QMouseEvent* event) {

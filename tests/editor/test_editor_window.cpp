@@ -9,6 +9,11 @@
 #include "test_colours.h"
 #include <QCheckBox>
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 
 using namespace tinctora;
@@ -172,6 +177,144 @@ private slots:
         QCOMPARE(form->txtValue[4]->selectedText(), QString("0"));
         QTest::mouseClick(form->txtValue[6], Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(form->txtValue[6]->selectedText(), QString("#333333"));
+    }
+
+    void keyboardWaysIntoABoxSelectItsText_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("reached");
+        const int none = Qt::NoModifier;
+        const int alt = Qt::AltModifier;
+        QTest::newRow("Tab from red") << 0 << int(Qt::Key_Tab) << none << 1;
+        QTest::newRow("Backtab from hue") << 3 << int(Qt::Key_Backtab) << none << 6;
+        QTest::newRow("access key of Blau") << 0 << int(Qt::Key_B) << alt << 2;
+        QTest::newRow("access key of Hex") << 0 << int(Qt::Key_X) << alt << 6;
+    }
+    void keyboardWaysIntoABoxSelectItsText() {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, reached);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->txtValue[from]->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(QApplication::focusWidget(), form->txtValue[reached]);
+        QCOMPARE(form->txtValue[reached]->selectedText(), form->txtValue[reached]->text());
+    }
+
+    // The box's own context menu works on the part the person selected: the
+    // focus coming back as the menu closes must not select the whole text.
+    void contextMenuActsOnThePartialSelection_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("Löschen removes the selected 3") << "Löschen" << 1 << "12"
+                                                        << "9";
+        QTest::newRow("Kopieren copies the selected 3") << "Kopieren" << 1 << "123"
+                                                        << "3";
+        QTest::newRow("Einfügen goes in at the caret after 12") << "Einfügen" << 0 << "1293"
+                                                                << "9";
+    }
+    void contextMenuActsOnThePartialSelection() {
+        QFETCH(QString, entry);
+        QFETCH(int, selected);
+        QFETCH(QString, text);
+        QFETCH(QString, clipboard);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        TextBox* red = form->txtValue[0];
+        Type(red, "123");
+        red->setSelection(2, selected);
+        QApplication::clipboard()->setText(QStringLiteral("9"));
+
+        QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(5, 5),
+                               red->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(red, &open);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        // The entries as the German menu shows them, without access keys and shortcuts.
+        QAction* action = nullptr;
+        for (QAction* candidate : menu->actions()) {
+            if (candidate->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')) ==
+                entry) {
+                action = candidate;
+            }
+        }
+        QVERIFY2(action != nullptr, qPrintable(entry));
+        QVERIFY(action->isEnabled());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+
+        QCOMPARE(red->text(), text);
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
+        QCOMPARE(QApplication::focusWidget(), red);
+    }
+
+    void comingBackToTheWindowKeepsTheCaret() {
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        TextBox* red = form->txtValue[0];
+        Type(red, "123");
+        red->setCursorPosition(1);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(QApplication::focusWidget(), red);
+        QVERIFY(!red->hasSelectedText());
+        QCOMPARE(red->cursorPosition(), 1);
+    }
+
+    // Ctrl and Alt make a key a command: it types nothing into a box. AltGr
+    // reaches Qt as the group switch and types the key's third character.
+    void commandKeysTypeNothing_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("shown");
+        const int ctrl = Qt::ControlModifier;
+        const int alt = Qt::AltModifier;
+        QTest::newRow("Ctrl+1 in red") << 0 << false << int(Qt::Key_1) << "1" << ctrl << "1";
+        QTest::newRow("Ctrl+9 in green") << 1 << false << int(Qt::Key_9) << "9" << ctrl << "1";
+        QTest::newRow("Ctrl+0 in hue") << 3 << false << int(Qt::Key_0) << "0" << ctrl << "1";
+        QTest::newRow("Alt+5 in blue") << 2 << false << int(Qt::Key_5) << "5" << alt << "1";
+        QTest::newRow("Alt+5 in luminance") << 5 << false << int(Qt::Key_5) << "5" << alt << "1";
+        QTest::newRow("Alt+A in red, hex mode") << 0 << true << int(Qt::Key_A) << "a" << alt << "1";
+        QTest::newRow("Alt+Shift+F in blue, hex mode")
+            << 2 << true << int(Qt::Key_F) << "F" << (alt | int(Qt::ShiftModifier)) << "1";
+        QTest::newRow("Ctrl+Alt+5 in red")
+            << 0 << false << int(Qt::Key_5) << "5" << (ctrl | alt) << "1";
+        QTest::newRow("Alt+B in the hex box") << 6 << false << int(Qt::Key_B) << "b" << alt << "1";
+        QTest::newRow("plain 5 types") << 0 << false << int(Qt::Key_5) << "5" << 0 << "15";
+        QTest::newRow("Shift+A types in hex mode")
+            << 0 << true << int(Qt::Key_A) << "A" << int(Qt::ShiftModifier) << "1A";
+        QTest::newRow("AltGr types")
+            << 0 << false << int(Qt::Key_5) << "5" << int(Qt::GroupSwitchModifier) << "15";
+    }
+    void commandKeysTypeNothing() {
+        QFETCH(int, index);
+        QFETCH(bool, hex);
+        QFETCH(int, key);
+        QFETCH(QString, typed);
+        QFETCH(int, modifiers);
+        QFETCH(QString, shown);
+        if (hex) {
+            form->chkShowHexvalues->click();
+        }
+        TextBox* box = form->txtValue[index];
+        Type(box, "1");
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key(key), typed,
+                            Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(box->text(), shown);
     }
 
     void hexModeShowsTwoDigitsAndKeepsRed255() {
