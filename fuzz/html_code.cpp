@@ -1,6 +1,7 @@
 // Any page title, with any five scheme colours and either code style, gives
-// the page skeleton with the title exactly as typed: nothing in it is replaced
-// or escaped, every template line ends in CR LF and the page ends in </html>.
+// the page skeleton with the title as page text: its "&", "<" and ">" as
+// entities, every other byte as typed, no placeholder in it replaced; every
+// template line ends in CR LF and the page ends in </html>.
 #include "html_code.h"
 
 #include <cstdio>
@@ -26,6 +27,17 @@ tinctora::PackedColor Packed(const uint8_t* rgb) {
     return rgb[0] + 256 * rgb[1] + 65536 * rgb[2];
 }
 
+// The title's bytes one by one, the three markup characters as entities.
+std::string TitleText(std::string_view title) {
+    static const std::string kEntities[3] = {"&amp;", "&lt;", "&gt;"};
+    std::string text;
+    for (const char c : title) {
+        const auto markup = std::string_view("&<>").find(c);
+        text += markup == std::string_view::npos ? std::string(1, c) : kEntities[markup];
+    }
+    return text;
+}
+
 // Outside the title, a CR is always followed by an LF and an LF always follows a CR.
 bool OnlyCrLfBreaks(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -49,10 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const tinctora::SchemeColours colours{Packed(data), Packed(data + 3), Packed(data + 6),
                                           Packed(data + 9), Packed(data + 12)};
     const bool bodyTag = (data[15] & 1) == 0;
-    const std::string title(reinterpret_cast<const char*>(data + kHeader), size - kHeader);
+    const std::string typed(reinterpret_cast<const char*>(data + kHeader), size - kHeader);
+    const std::string title = TitleText(typed);
 
     const std::string code = tinctora::BuildHtmlCode(
-        colours, bodyTag ? tinctora::CodeStyle::BodyTag : tinctora::CodeStyle::CssStyles, title);
+        colours, bodyTag ? tinctora::CodeStyle::BodyTag : tinctora::CodeStyle::CssStyles, typed);
 
     const std::string head = "<html>\r\n <head>\r\n  <title>";
     std::string tail = "</title>\r\n";

@@ -35,6 +35,28 @@ std::string ReplaceAll(std::string text, std::string_view placeholder,
     return text;
 }
 
+std::string EscapeTitle(std::string_view title) {
+    std::string text;
+    text.reserve(title.size());
+    for (const char c : title) {
+        switch (c) {
+        case '&':
+            text += "&amp;";
+            break;
+        case '<':
+            text += "&lt;";
+            break;
+        case '>':
+            text += "&gt;";
+            break;
+        default:
+            text += c;
+            break;
+        }
+    }
+    return text;
+}
+
 std::string BuildHtmlCode(const SchemeColours& colours, CodeStyle style, std::string_view title) {
     const std::string frame = JoinLines(kFrameLines);
     std::string middle =
@@ -46,8 +68,9 @@ std::string BuildHtmlCode(const SchemeColours& colours, CodeStyle style, std::st
     middle = ReplaceAll(middle, "%alnk", HtmlColourText(colours.activeLink));
     middle = ReplaceAll(middle, "%vlnk", HtmlColourText(colours.visitedLink));
 
-    // The title comes last, so whatever it holds stays as typed.
-    return ReplaceAll(ReplaceAll(frame, "%BB", middle), "%t", title);
+    // The title comes last, so placeholders typed into it stay as typed; a
+    // "</title>" in it must not end the title.
+    return ReplaceAll(ReplaceAll(frame, "%BB", middle), "%t", EscapeTitle(title));
 }
 
 std::string WebSafeQuestionText() {

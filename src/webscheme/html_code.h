@@ -55,7 +55,11 @@ std::string HtmlColourText(PackedColor colour);
 std::string ReplaceAll(std::string text, std::string_view placeholder,
                        std::string_view replacement);
 
-// The whole page; the title is UTF-8 and goes in as typed.
+// The title as page text: "&", "<" and ">" become entities, every other byte
+// stays as it is.
+std::string EscapeTitle(std::string_view title);
+
+// The whole page; the title is UTF-8 and goes in as text, never as markup.
 std::string BuildHtmlCode(const SchemeColours& colours, CodeStyle style, std::string_view title);
 
 // The question asked when a scheme colour is off the web-safe grid.

@@ -103,7 +103,7 @@ def no_keeps_the_colour_and_the_window(binary):
         s.click(*COPY)
         answer(s, "alt+n")   # keep the colours as they are
         answer(s, "alt+n")   # keep the program running
-        expected = (b"<html>\r\n <head>\r\n  <title>Farben & <Test></title>\r\n"
+        expected = (b"<html>\r\n <head>\r\n  <title>Farben &amp; &lt;Test&gt;</title>\r\n"
                     b"  <style type=\"text/css\"><!--\r\n   body {\r\n"
                     b"    background-color: #333333;\r\n    color: #ffffff;\r\n   }\r\n"
                     b"   a:link { color: #ffcc01 }\r\n   a:visited { color: #999966 }\r\n"

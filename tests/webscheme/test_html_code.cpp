@@ -1,4 +1,4 @@
-// The page code byte for byte: both code styles, the title as typed, padded
+// The page code byte for byte: both code styles, the title as page text, padded
 // colour texts and the line breaks.
 #include "html_code.h"
 
@@ -110,9 +110,26 @@ private slots:
             << kStartScheme << CodeStyle::BodyTag << QByteArray("%bg %tx %BB %t")
             << Lines({"<html>", " <head>", "  <title>%bg %tx %BB %t</title>", " </head>", startBody,
                       " </body>", "</html>"});
-        QTest::newRow("title is not escaped")
+        QTest::newRow("markup in the title is text")
             << kStartScheme << CodeStyle::BodyTag << QByteArray("<b>Grün & \"Blau\"</b>")
-            << Lines({"<html>", " <head>", "  <title><b>Grün & \"Blau\"</b></title>", " </head>",
+            << Lines({"<html>", " <head>",
+                      "  <title>&lt;b&gt;Grün &amp; \"Blau\"&lt;/b&gt;</title>", " </head>",
+                      startBody, " </body>", "</html>"});
+        QTest::newRow("a closing title tag stays in the title")
+            << kStartScheme << CodeStyle::CssStyles << QByteArray("A</title>&B")
+            << Lines({"<html>", " <head>", "  <title>A&lt;/title&gt;&amp;B</title>",
+                      "  <style type=\"text/css\"><!--", "   body {",
+                      "    background-color: #333333;", "    color: #ffffff;", "   }",
+                      "   a:link { color: #ffcc00 }", "   a:visited { color: #999966 }",
+                      "   a:active { color: #ffff00 }", "  //--></style>", " </head>", " <body>",
+                      " </body>", "</html>"});
+        QTest::newRow("entities typed in the title are escaped once more")
+            << kStartScheme << CodeStyle::BodyTag << QByteArray("&amp; &lt;%t&gt;")
+            << Lines({"<html>", " <head>", "  <title>&amp;amp; &amp;lt;%t&amp;gt;</title>",
+                      " </head>", startBody, " </body>", "</html>"});
+        QTest::newRow("quotes, apostrophes, CR LF and non-ASCII bytes stay")
+            << kStartScheme << CodeStyle::BodyTag << QByteArray("\"'\r\n\xc3\xa4\t\x01\xff")
+            << Lines({"<html>", " <head>", "  <title>\"'\r\n\xc3\xa4\t\x01\xff</title>", " </head>",
                       startBody, " </body>", "</html>"});
         QTest::newRow("each role in its place, channels padded")
             << SchemeColours{0x010000, 0x000200, 0x000003, 0x0F0000, 0x0000F0}
