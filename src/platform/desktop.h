@@ -5,6 +5,7 @@
 #include "colour.h"
 
 #include <QImage>
+#include <QMarginsF>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -73,6 +74,12 @@ public:
     virtual int colourDepth() = 0;
     // Size of the screen in logical pixels.
     virtual QSize screenSize() = 0;
+    // The screen a window shows on, in logical pixels.
+    virtual QRect screenGeometry(const QWidget* window) = 0;
+    // The frame, in logical pixels, that the window manager will draw around
+    // a window of fixed size not shown yet; empty when it cannot be known
+    // beforehand.
+    virtual std::optional<QMarginsF> newWindowFrame(const QWidget* window) = 0;
     // Pointer position in logical screen pixels; empty when it cannot be read.
     virtual std::optional<QPoint> pointerPosition() = 0;
     virtual bool setPointerPosition(QPoint position) = 0;

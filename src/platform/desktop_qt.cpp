@@ -2,6 +2,7 @@
 #include "desktop_qt.h"
 
 #include "clipboard_handover.h"
+#include "frame_extents.h"
 #include "frame_sampling.h"
 #include "palette_colours.h"
 #include "screen_pixels.h"
@@ -81,6 +82,30 @@ int QtDesktop::colourDepth() {
 QSize QtDesktop::screenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->geometry().size() : QSize();
+}
+
+QRect QtDesktop::screenGeometry(const QWidget* window) {
+    const QScreen* screen = window != nullptr ? window->screen() : nullptr;
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen != nullptr ? screen->geometry() : QRect();
+}
+
+std::optional<QMarginsF> QtDesktop::newWindowFrame(const QWidget* window) {
+    const QScreen* screen = window != nullptr ? window->screen() : nullptr;
+    if (screen == nullptr) {
+        return std::nullopt;
+    }
+    const qreal ratio = screen->devicePixelRatio();
+    // Window managers answer within milliseconds; one that lists the request
+    // but never answers must not hold up the start for long.
+    const std::optional<QMargins> native = EstimatedFrameExtents(
+        (QSizeF(window->size()) * ratio).toSize(), std::chrono::milliseconds(300));
+    if (!native) {
+        return std::nullopt;
+    }
+    return QMarginsF(*native) / ratio;
 }
 
 std::optional<QPoint> QtDesktop::pointerPosition() {

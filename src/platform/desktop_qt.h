@@ -32,6 +32,8 @@ class QtDesktop : public Desktop {
 public:
     int colourDepth() override;
     QSize screenSize() override;
+    QRect screenGeometry(const QWidget* window) override;
+    std::optional<QMarginsF> newWindowFrame(const QWidget* window) override;
     std::optional<QPoint> pointerPosition() override;
     bool setPointerPosition(QPoint position) override;
     std::optional<PointerSample> samplePointer() override;

@@ -59,14 +59,16 @@ bool frmMain::Form_Load() {
 
     CurRGB = UnpackColor(PackColor(51, 51, 51));
 
-    // Centred as the wide window, then narrowed: the narrow window opens with
-    // its left edge where the wide one's would be.
-    const QSize screen = desktop.screenSize();
-    const int frameHeight = frameGeometry().height() - height();
+    // The outer window, frame included, centred as the wide window on the
+    // screen it opens on, then narrowed: the narrow window opens with its left
+    // edge where the wide one's would be. The frame does not exist before the
+    // window shows, so its height comes from the window manager's estimate.
+    const QRect screen = desktop.screenGeometry(this);
+    const QMarginsF frame = desktop.newWindowFrame(this).value_or(QMarginsF());
     const double outerWidth = TwipsToPixels(kWideWidthTwips);
-    const double outerHeight = height() + frameHeight;
-    move(static_cast<int>(std::nearbyint(screen.width() / 2.0 - outerWidth / 2.0)),
-         static_cast<int>(std::nearbyint(screen.height() / 2.0 - outerHeight / 2.0)));
+    const double outerHeight = height() + frame.top() + frame.bottom();
+    move(screen.x() + static_cast<int>(std::nearbyint(screen.width() / 2.0 - outerWidth / 2.0)),
+         screen.y() + static_cast<int>(std::nearbyint(screen.height() / 2.0 - outerHeight / 2.0)));
     setOuterWidthTwips(kNarrowWidthTwips);
     setWindowIcon(WindowIconResource());
 

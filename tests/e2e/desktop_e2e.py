@@ -78,6 +78,29 @@ def window_manager_frame_keeps_everything_working(binary):
         s.close()
 
 
+def frame_extents(s):
+    """The window manager's frame around the main window: left, right, top, bottom."""
+    out = s._run(["xprop", "-id", s.window, "_NET_FRAME_EXTENTS"]).stdout.decode()
+    if "=" not in out:
+        expect(s, "frame extents", "set", out)
+    return tuple(int(v) for v in out.split("=")[1].split(","))
+
+
+def window_opens_centred_frame_and_all(binary):
+    s = Session(binary, "openbox-centre", window_manager=True).start(settle=1.0)
+    try:
+        left, _, top, bottom = frame_extents(s)
+        expect(s, "a frame with a title bar", True, top > bottom)
+        x, y = s.client_origin()
+        _, _, _, height = s.geometry()
+        # The outer window in the middle of the 1024 x 768 screen, halves to
+        # the even pixel; horizontally as the wide window of 478 pixels.
+        expect(s, "outer frame's top", round(768 / 2 - (height + top + bottom) / 2), y - top)
+        expect(s, "outer frame's left", 1024 // 2 - 478 // 2, x - left)
+    finally:
+        s.close()
+
+
 def scaled_window_is_twice_as_large_with_17_strip_rows(binary):
     s = Session(binary, "scale2", scale=2).start()
     try:
@@ -120,6 +143,7 @@ CASES = [
     web_safe_menu_chosen_with_the_mouse,
     role_change_recolours_the_preview,
     window_manager_frame_keeps_everything_working,
+    window_opens_centred_frame_and_all,
     scaled_window_is_twice_as_large_with_17_strip_rows,
     scaled_picker_opens_under_the_swatch,
 ]

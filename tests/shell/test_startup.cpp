@@ -22,6 +22,9 @@ private slots:
         desktop.answers.clear();
         desktop.topmostCalls.clear();
         desktop.depth = 24;
+        desktop.screenOrigin = QPoint();
+        desktop.screen = QSize(1024, 768);
+        desktop.windowFrame.reset();
     }
 
     void caption_data() {
@@ -81,6 +84,36 @@ private slots:
             QVERIFY(!button->isDefault());
             QVERIFY(!button->autoDefault());
         }
+    }
+
+    // The outer window, frame included, sits in the middle of the screen it
+    // opens on, horizontally as the wide window; halves go to the even pixel.
+    void startUpCentresTheOuterWindow_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QMarginsF>("frame");
+        QTest::addColumn<QPoint>("position");
+        const QRect plain(0, 0, 1024, 768);
+        QTest::newRow("no window manager") << plain << QMarginsF() << QPoint(273, 286);
+        QTest::newRow("title bar and border, 110.5 up")
+            << plain << QMarginsF(1, 21, 1, 4) << QPoint(273, 274);
+        QTest::newRow("frame at scale 1.25")
+            << plain << QMarginsF(0.8, 17.6, 0.8, 3.2) << QPoint(273, 276);
+        QTest::newRow("second screen to the right")
+            << QRect(1024, 0, 1280, 1024) << QMarginsF(4, 30, 4, 6) << QPoint(1425, 396);
+        QTest::newRow("screen below another")
+            << QRect(0, 768, 1024, 768) << QMarginsF(1, 21, 1, 3) << QPoint(273, 768 + 274);
+    }
+    void startUpCentresTheOuterWindow() {
+        QFETCH(QRect, screen);
+        QFETCH(QMarginsF, frame);
+        QFETCH(QPoint, position);
+        desktop.screenOrigin = screen.topLeft();
+        desktop.screen = screen.size();
+        desktop.windowFrame = frame.isNull() ? std::nullopt : std::optional<QMarginsF>(frame);
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QCOMPARE(form.height(), 196);
+        QCOMPARE(form.pos(), position);
     }
 
     void webPanelToggles() {

@@ -17,6 +17,9 @@ class FakeDesktop : public Desktop {
 public:
     int depth = 24;
     QSize screen{1024, 768};
+    QPoint screenOrigin{0, 0};
+    // The frame a window manager would draw around a window; none by default.
+    std::optional<QMarginsF> windowFrame;
     std::optional<QPoint> pointer = QPoint(0, 0);
     std::optional<QRect> forcedWindowRect; // overrides the widgets' own geometry
     bool windowRectFails = false;
@@ -68,6 +71,8 @@ public:
 
     int colourDepth() override { return depth; }
     QSize screenSize() override { return screen; }
+    QRect screenGeometry(const QWidget*) override { return QRect(screenOrigin, screen); }
+    std::optional<QMarginsF> newWindowFrame(const QWidget*) override { return windowFrame; }
     std::optional<QPoint> pointerPosition() override { return pointer; }
     bool setPointerPosition(QPoint position) override;
     std::optional<PointerSample> samplePointer() override;
