@@ -1,6 +1,7 @@
 // The main window's construction, tab order and close handling.
 #include "frm_main.h"
 
+#include "accessible_roles.h"
 #include "frm_picker.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 namespace tinctora {
 
 frmMain::frmMain(Desktop& desktopLayer, QWidget* parent) : QWidget(parent), desktop(desktopLayer) {
+    InstallAccessibleRoles();
     buildLayout();
     connectEditor();
     connectSliders();

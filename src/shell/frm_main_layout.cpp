@@ -190,6 +190,7 @@ void frmMain::buildLayout() {
                                   0x669999, 9, false, true);
 
     Picture1 = MakeBox(frameHPTheme, BoxBorder::Sunken, 1980, 240, 1215, 1455, kSysButtonFace);
+    Picture1->setAccessibleName(QStringLiteral("Seitenelemente"));
     struct Role {
         const char* caption;
         int top;
@@ -229,6 +230,8 @@ void frmMain::buildLayout() {
                              QRect(1980, 2370, 1275, 195), Qt::AlignLeft);
     txtSiteTitle = Place(new TextBox(frameHPTheme), 1980, 2580, 1275, 255);
     txtSiteTitle->setText(QStringLiteral("Unbenannt"));
+    // Without a name of its own the box would be announced by its group's title.
+    txtSiteTitle->setAccessibleName(QStringLiteral("Seitentitel"));
 
     // Etched rules: a shadow line beside a light one.
     const auto line = [this](int x1, int y1, int x2, int y2, PackedColor color) {

@@ -25,6 +25,10 @@ const QString kHideWeb = QStringLiteral("<< &Web");
 
 void frmMain::setOuterWidthTwips(int twips) {
     setFixedWidth(TwipsToPixels(twips - kDesignFrameTwips));
+    // The web panel lies beyond the narrow window's edge. Cut off, it would
+    // still take the focus from Tab unseen and be read out by screen
+    // readers; hidden, it does neither.
+    frameHPTheme->setVisible(twips >= kWideWidthTwips);
 }
 
 frmPicker& frmMain::Picker() {

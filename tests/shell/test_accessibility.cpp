@@ -2,9 +2,13 @@
 #include "app_style.h"
 #include "fake_desktop.h"
 #include "frm_main.h"
+#include "picture_box.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace tinctora;
@@ -48,6 +52,106 @@ private slots:
         QCOMPARE(form->picWSColor->accessibleName(), QString::fromUtf8("Nächste WebSafe-Farbe"));
         QCOMPARE(form->picInvert->accessibleName(), QString("Inverse Farbe"));
         QCOMPARE(form->picScreencolor->accessibleName(), QString("Pipette"));
+    }
+
+    void mainWindowIsAFrameNamedByItsCaption() {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QString("Tinctora Version 0.9.9"));
+    }
+
+    // Qt announces a QFrame as a frame, which a screen reader takes for a
+    // window: picture boxes are pictures or plain containers instead.
+    void controlKindsHaveTheirRoles_data() {
+        QTest::addColumn<QWidget*>("control");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("red strip") << static_cast<QWidget*>(form->picMiniScroll[0])
+                                   << int(QAccessible::Graphic) << "Verlauf Rot";
+        QTest::newRow("eyedropper") << static_cast<QWidget*>(form->picScreencolor)
+                                    << int(QAccessible::Graphic) << "Pipette";
+        QTest::newRow("current colour, holding the web-safe swatch")
+            << static_cast<QWidget*>(form->picColor) << int(QAccessible::Client)
+            << "Aktuelle Farbe";
+        QTest::newRow("red editor's border box")
+            << static_cast<QWidget*>(form->picTxtBorder[0]) << int(QAccessible::Client) << "Rot:";
+        QTest::newRow("role buttons' box") << static_cast<QWidget*>(form->Picture1)
+                                           << int(QAccessible::Client) << "Seitenelemente";
+        QTest::newRow("etched line, nameless")
+            << static_cast<QWidget*>(form->Line1[0]) << int(QAccessible::Separator) << "";
+    }
+    void controlKindsHaveTheirRoles() {
+        QFETCH(QWidget*, control);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(int(accessible->role()), role);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+    }
+
+    // The web panel the narrow window cuts off is not in the tree at all.
+    void mainWindowListsWhatItShows() {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+        const auto listed = [window](QWidget* widget) {
+            for (int i = 0; i < window->childCount(); ++i) {
+                if (window->child(i)->object() == widget) {
+                    return window->indexOfChild(window->child(i)) == i;
+                }
+            }
+            return false;
+        };
+        QVERIFY(listed(form->cmdShowWebFeatures));
+        QVERIFY(!listed(form->frameHPTheme));
+        form->cmdShowWebFeatures->click();
+        QVERIFY(listed(form->frameHPTheme));
+        form->cmdShowWebFeatures->click();
+        QVERIFY(!listed(form->frameHPTheme));
+    }
+
+    void pageTitleBoxIsNamedAfterItsLabel() {
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form->txtSiteTitle);
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->role(), QAccessible::EditableText);
+        QCOMPARE(box->text(QAccessible::Name), QString("Seitentitel"));
+    }
+
+    // Tab goes on from "&Web >>" only into what the window shows: back to
+    // "Beenden" while the web panel is cut off, into the panel once it is open.
+    void tabStaysInTheVisiblePanels_data() {
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("narrow window") << false << QStringList{"Beenden"};
+        QTest::newRow("wide window")
+            << true << QStringList{"Hintergrund", "WebSafe",     "Kopieren",
+                                   "Body Tag",    "Seitentitel", "Beenden"};
+    }
+    void tabStaysInTheVisiblePanels() {
+        QFETCH(bool, open);
+        QFETCH(QStringList, after);
+        if (open) {
+            form->cmdShowWebFeatures->click();
+        }
+        const auto close = qScopeGuard([this, open] {
+            if (open) {
+                form->cmdShowWebFeatures->click();
+            }
+        });
+        form->cmdShowWebFeatures->setFocus(Qt::TabFocusReason);
+        QStringList walked;
+        for (qsizetype i = 0; i < after.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+                          ->text(QAccessible::Name);
+        }
+        QCOMPARE(walked, after);
+        // What is cut off is not announced either.
+        for (QWidget* control : form->frameHPTheme->findChildren<QWidget*>()) {
+            const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(accessible != nullptr);
+            QCOMPARE(accessible->state().invisible, !open);
+        }
     }
 
     void tabWalksTheDesignOrder() {
