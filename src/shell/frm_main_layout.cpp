@@ -3,6 +3,7 @@
 // picture box's border).
 #include "frm_main.h"
 
+#include "check_box_style.h"
 #include "twips.h"
 
 #include <QAction>
@@ -131,6 +132,11 @@ void frmMain::buildLayout() {
     chkShowHexvalues = MakeCheck(this, QStringLiteral("RGB in Hex"), 2100, 1530, 1335, 195, false);
     chkLinkChannels =
         MakeCheck(this, QString::fromUtf8("Kanäle verbinden"), 2100, 1740, 1575, 195, true);
+    // The boxes are lower than the style's indicator.
+    auto* fitting = new FittingIndicatorStyle(this);
+    for (QCheckBox* check : {chkWebSafe, chkShowHexvalues, chkLinkChannels}) {
+        check->setStyle(fitting);
+    }
 
     // The current colour; its web-safe neighbour is clipped by its inner area.
     picColor = MakeBox(this, BoxBorder::Sunken, 2100, 1980, 1515, 495, kBlack);
