@@ -276,9 +276,16 @@ def native_click_then_click_pick(binary):
             raise Failure(f"no magnifier beside the pointer (screenshot {d.s.screenshot('overlay')})")
         d.pointer.down()
         d.pointer.up()
+        # The hover has already shown white: wait for the overlay to go, then
+        # look beside the pointer, where the cursor hides nothing.
+        beside = (white[0] + 40, white[1])
+        try:
+            wait_for(lambda: d.s.shot().pixel(*beside) == ORANGE, "the overlay to close", 5.0,
+                     interval=0.1)
+        except SessionError:
+            pass  # the check below says what was seen
         program.wait_pixel(CURRENT_SWATCH, (255, 255, 255), "the colour taken from the picture")
-        shot = d.s.shot("picked")
-        expect(program, "the overlay is gone", ORANGE, shot.pixel(*white))
+        expect(program, "the overlay is gone", ORANGE, d.s.shot("picked").pixel(*beside))
         expect_no_portal_file(d)
         # Escape over orange in the picture: the colour the editor had before comes back.
         d.click(EYEDROPPER)
