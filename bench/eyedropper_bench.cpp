@@ -90,7 +90,7 @@ int main(int argc, char* argv[]) {
 
     const auto refresh = bench::TimeMicroseconds(runs, [&form](int i) {
         form.CurRGB = UnpackColor((static_cast<uint32_t>(i) * 2654435761u) & 0xFFFFFF);
-        form.RefreshChannels(7);
+        form.RefreshChannels(kAllChannels);
         QApplication::processEvents();
     });
     bench::Print("refresh cycle on X, painted", refresh, "us");

@@ -7,28 +7,22 @@
 #include "fake_desktop.h"
 #include "frm_main.h"
 #include "frm_picker.h"
+#include "window_driver.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 
 #include <cstdio>
 #include <cstdlib>
 
 using namespace tinctora;
+using namespace tinctora::testing;
 
 namespace {
-
-void SendMouse(QWidget* target, QEvent::Type type, QPointF position, Qt::MouseButton button,
-               Qt::MouseButtons buttons) {
-    QMouseEvent event(type, position, target->mapToGlobal(position), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
 
 // The mouse move, then the paint events it caused; kept out of line so a
 // profiler can single it out (callgrind --toggle-collect='*MoveAndPaint*').
 [[gnu::noinline]] void MoveAndPaint(QWidget* target, QPointF position) {
-    SendMouse(target, QEvent::MouseMove, position, Qt::NoButton, Qt::LeftButton);
+    Move(target, position);
     QApplication::processEvents();
 }
 
@@ -46,7 +40,7 @@ int main(int argc, char* argv[]) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 5000;
     const auto refresh = bench::TimeMicroseconds(runs, [&form](int i) {
         form.CurRGB = UnpackColor((static_cast<uint32_t>(i) * 2654435761u) & 0xFFFFFF);
-        form.RefreshChannels(7);
+        form.RefreshChannels(kAllChannels);
     });
     bench::Print("refresh cycle (RefreshChannels 7)", refresh, "us");
 
@@ -54,11 +48,11 @@ int main(int argc, char* argv[]) {
     // value and every display change each time.
     QWidget* strip = form.picMiniScroll[1]->client();
     const int rows = strip->height();
-    SendMouse(strip, QEvent::MouseButtonPress, QPointF(5, 0), Qt::LeftButton, Qt::LeftButton);
+    Press(strip, QPointF(5, 0));
     QApplication::processEvents();
     const auto drag = bench::TimeMicroseconds(
         runs, [strip, rows](int i) { MoveAndPaint(strip, QPointF(5, (i * 7) % rows + 0.5)); });
-    SendMouse(strip, QEvent::MouseButtonRelease, QPointF(5, 0), Qt::LeftButton, Qt::NoButton);
+    Release(strip, QPointF(5, 0));
     QApplication::processEvents();
     bench::Print("strip drag step, painted", drag, "us", "refresh cycle", refresh.median);
 

@@ -32,7 +32,6 @@ public:
     // The persistent image: what is drawn into it survives repaints. It is
     // created on first use with the client area's size and background colour.
     QImage& image();
-    bool hasImage() const { return !image_.isNull(); }
     // Shows the persistent image's new content.
     void refresh();
 

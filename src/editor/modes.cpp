@@ -9,7 +9,7 @@
 namespace tinctora {
 
 void frmMain::chkWebSafe_Click() {
-    RefreshChannels(7);
+    RefreshChannels(kAllChannels);
 }
 
 void frmMain::chkShowHexvalues_Click() {
@@ -17,18 +17,18 @@ void frmMain::chkShowHexvalues_Click() {
     for (int i = 0; i < 3; ++i) {
         txtValue[i]->setTypingLimit(limit);
     }
-    RefreshChannels(7);
+    RefreshChannels(kAllChannels);
 }
 
 void frmMain::chkLinkChannels_Click() {
-    RefreshChannels(7);
+    RefreshChannels(kAllChannels);
 }
 
 void frmMain::cmdInvert_Click() {
     CurRGB.red = static_cast<int16_t>(255 - CurRGB.red);
     CurRGB.green = static_cast<int16_t>(255 - CurRGB.green);
     CurRGB.blue = static_cast<int16_t>(255 - CurRGB.blue);
-    RefreshChannels(7);
+    RefreshChannels(kAllChannels);
 }
 
 void frmMain::cmdRandom_Click() {
@@ -42,7 +42,7 @@ void frmMain::cmdRandom_Click() {
     const double x = uniform(generator);
     const auto c = static_cast<PackedColor>(RoundHalfEven(x * 16777215));
     CurRGB = UnpackColor(c);
-    RefreshChannels(7);
+    RefreshChannels(kAllChannels);
 }
 
 } // namespace tinctora

@@ -153,7 +153,7 @@ void frmMain::TakeSampledBlock(const PixelBlock& block) {
     const PackedColor packed = PackColor(*sampled);
     if (packed != LastSampledColor || !DragHasSampled) {
         CurRGB = *sampled;
-        RefreshChannels(7);
+        RefreshChannels(kAllChannels);
     }
     LastSampledColor = packed;
     DragHasSampled = true;

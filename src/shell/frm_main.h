@@ -3,6 +3,7 @@
 // (editor/, sliders/, sampler/, webscheme/); this header is the one map of it.
 #pragma once
 
+#include "channel_text.h"
 #include "colour.h"
 #include "controls.h"
 #include "desktop.h"
@@ -54,6 +55,8 @@ public:
     HSLColor CurHSL;
     RGBColor WebSafeNeighbour;
     int32_t PickerChannel = 0;
+    // ChannelIndex names the box that changed (kHexBoxIndex the hex box), or
+    // kAllChannels when the colour changed as a whole.
     void RefreshChannels(int32_t ChannelIndex);
 
     // --- editor: text entry, modes and quick actions (editor/text_entry.cpp, modes.cpp) ---

@@ -81,7 +81,7 @@ bool frmMain::Form_Load() {
     show();
     ShowScreenAccess();
     RestyleButtons();
-    RefreshChannels(7);
+    RefreshChannels(kAllChannels);
     desktop.setTopmost(this, true);
     return true;
 }

@@ -85,7 +85,7 @@ void frmMain::UpdateSchemePreview() {
 
 void frmMain::optHPColormode_Click(int Index) {
     CurRGB = UnpackColor(RoleColour(*this, Index));
-    RefreshChannels(7);
+    RefreshChannels(kAllChannels);
 }
 
 void frmMain::connectWebScheme() {

@@ -29,12 +29,12 @@ void frmMain::cmdWebsafeHP_Click() {
 
 void frmMain::picWSColor_Click() {
     CurRGB = SnapWebSafe(CurRGB);
-    RefreshChannels(7);
+    RefreshChannels(kAllChannels);
 }
 
 void frmMain::lblCaution_Click() {
     CurRGB = SnapWebSafe(CurRGB);
-    RefreshChannels(7);
+    RefreshChannels(kAllChannels);
 }
 
 } // namespace tinctora

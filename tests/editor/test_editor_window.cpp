@@ -1,46 +1,19 @@
 // The colour editor as a person sees it: typing into the boxes, the modes and
 // the quick actions, checked on the real main window with the fake desktop.
 #include "app_style.h"
-#include "fake_desktop.h"
-#include "frm_main.h"
 #include "frm_picker.h"
-#include "packed_qcolor.h"
-
-#include "test_colours.h"
-#include <QCheckBox>
+#include "window_driver.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
 
 using namespace tinctora;
-
-namespace {
-
-QStringList Boxes(const frmMain& form) {
-    QStringList texts;
-    for (const auto* box : form.txtValue) {
-        texts << box->text();
-    }
-    return texts;
-}
-
-// Replaces a box's text the way a person does: select all, then type.
-void Type(TextBox* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-void SetColour(frmMain& form, int r, int g, int b) {
-    form.CurRGB = Rgb(r, g, b);
-    form.RefreshChannels(7);
-}
-
-} // namespace
+using namespace tinctora::testing;
 
 class TestEditorWindow : public QObject {
     Q_OBJECT
@@ -50,14 +23,13 @@ class TestEditorWindow : public QObject {
 private slots:
     void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
     void init() {
-        form = std::make_unique<frmMain>(desktop);
-        QVERIFY(form->Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = OpenMainWindow(desktop);
+        QVERIFY(form);
     }
     void cleanup() { form.reset(); }
 
     void startUpShowsTheDarkGrey() {
-        QCOMPARE(Boxes(*form), QStringList({"51", "51", "51", "0", "0", "48", "#333333"}));
+        QCOMPARE(BoxTexts(*form), QStringList({"51", "51", "51", "0", "0", "48", "#333333"}));
         QVERIFY(form->lblCaution->isHidden());
         QCOMPARE(form->picInvert->backColor(), 0xCCCCCC);
         QCOMPARE(form->picColor->backColor(), 0x333333);
@@ -70,7 +42,7 @@ private slots:
         QCOMPARE(form->CurRGB.red, int16_t(255));
         QCOMPARE(form->txtValue[6]->text(), QString("#ff3333"));
         QCOMPARE(form->picColor->backColor(), 0x3333FF);
-        form->RefreshChannels(7);
+        form->RefreshChannels(kAllChannels);
         QCOMPARE(form->txtValue[0]->text(), QString("255"));
     }
 
@@ -89,7 +61,7 @@ private slots:
         Type(form->txtValue[3], "250");
         QCOMPARE(form->CurHSL.hue, int16_t(240));
         QCOMPARE(form->txtValue[3]->text(), QString("250"));
-        QCOMPARE(Boxes(*form).mid(0, 3), QStringList({"255", "0", "0"}));
+        QCOMPARE(BoxTexts(*form).mid(0, 3), QStringList({"255", "0", "0"}));
         QCOMPARE(form->txtValue[6]->text(), QString("#ff0000"));
     }
 
@@ -98,7 +70,7 @@ private slots:
         Type(form->txtValue[3], "13");
         Type(form->txtValue[4], "144");
         Type(form->txtValue[5], "118");
-        QCOMPARE(Boxes(*form), QStringList({"204", "102", "51", "13", "144", "118", "#cc6633"}));
+        QCOMPARE(BoxTexts(*form), QStringList({"204", "102", "51", "13", "144", "118", "#cc6633"}));
         QCOMPARE(form->CurHSL, (HSLColor{13, 144, 118}));
     }
 
@@ -113,13 +85,13 @@ private slots:
         QCOMPARE(form->CurRGB, Rgb(255, 8, 0));
         QTest::keyClicks(form->txtValue[6], "000");
         QCOMPARE(form->CurRGB, Rgb(255, 128, 0));
-        QCOMPARE(Boxes(*form), QStringList({"255", "128", "0", "20", "240", "120", "#ff8000"}));
+        QCOMPARE(BoxTexts(*form), QStringList({"255", "128", "0", "20", "240", "120", "#ff8000"}));
     }
 
     void partialHexTextStaysAsTyped() {
         Type(form->txtValue[6], "#ab");
         QCOMPARE(form->txtValue[6]->text(), QString("#ab"));
-        QCOMPARE(Boxes(*form).mid(0, 3), QStringList({"171", "0", "0"}));
+        QCOMPARE(BoxTexts(*form).mid(0, 3), QStringList({"171", "0", "0"}));
     }
 
     void keyFilterOfTheBoxes_data() {
@@ -320,11 +292,11 @@ private slots:
     void hexModeShowsTwoDigitsAndKeepsRed255() {
         SetColour(*form, 255, 128, 0);
         form->chkShowHexvalues->click();
-        QCOMPARE(Boxes(*form).mid(0, 3), QStringList({"FF", "80", "00"}));
+        QCOMPARE(BoxTexts(*form).mid(0, 3), QStringList({"FF", "80", "00"}));
         QCOMPARE(form->CurRGB, Rgb(255, 128, 0));
         QCOMPARE(form->txtValue[6]->text(), QString("#ff8000"));
         form->chkShowHexvalues->click();
-        QCOMPARE(Boxes(*form).mid(0, 3), QStringList({"255", "128", "0"}));
+        QCOMPARE(BoxTexts(*form).mid(0, 3), QStringList({"255", "128", "0"}));
     }
 
     void webSafeModeSnapsTheColourButNotTheTypedBox() {
@@ -333,7 +305,7 @@ private slots:
         QCOMPARE(form->txtValue[0]->text(), QString("100"));
         QCOMPARE(form->CurRGB.red, int16_t(102));
         QVERIFY(form->txtValue[6]->text().startsWith("#66"));
-        form->RefreshChannels(7);
+        form->RefreshChannels(kAllChannels);
         QCOMPARE(form->txtValue[0]->text(), QString("102"));
     }
 
@@ -351,7 +323,7 @@ private slots:
     void blackAfterBlueKeepsHue160() {
         SetColour(*form, 0, 0, 255);
         Type(form->txtValue[2], "0");
-        QCOMPARE(Boxes(*form).mid(3, 3), QStringList({"160", "0", "0"}));
+        QCOMPARE(BoxTexts(*form).mid(3, 3), QStringList({"160", "0", "0"}));
     }
 
     void invertTwiceRestores() {

@@ -3,15 +3,13 @@
 // screen that gives nothing back and a clipboard that refuses the text. The
 // program goes on with what it has and never acts as if a failed call worked.
 #include "app_style.h"
-#include "fake_desktop.h"
-#include "frm_main.h"
 #include "frm_picker.h"
+#include "window_driver.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -21,6 +19,7 @@
 #include <memory>
 
 using namespace tinctora;
+using namespace tinctora::testing;
 
 namespace {
 
@@ -34,28 +33,6 @@ void Inject(FakeDesktop& desktop, Fault fault) {
     desktop.windowRectFails = fault == Fault::WindowRect || all;
     desktop.topmostFails = fault == Fault::Topmost || all;
     desktop.pointerMoveFails = fault == Fault::PointerMove || all;
-}
-
-void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
-               QPointF position) {
-    QMouseEvent event(type, position, widget->mapToGlobal(position), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-QStringList BoxTexts(const frmMain& form) {
-    QStringList texts;
-    for (const TextBox* box : form.txtValue) {
-        texts << box->text();
-    }
-    return texts;
-}
-
-void SetColour(frmMain& form, int16_t r, int16_t g, int16_t b) {
-    form.CurRGB.red = r;
-    form.CurRGB.green = g;
-    form.CurRGB.blue = b;
-    form.RefreshChannels(7);
 }
 
 QImage UniformScreen(QColor colour) {
@@ -74,9 +51,8 @@ class TestDesktopFaults : public QObject {
     std::unique_ptr<frmMain> form;
 
     void load() {
-        form = std::make_unique<frmMain>(desktop);
-        QVERIFY(form->Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = OpenMainWindow(desktop);
+        QVERIFY(form);
     }
     QWidget* eyedropper() const { return form->picScreencolor->client(); }
 

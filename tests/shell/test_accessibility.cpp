@@ -1,8 +1,7 @@
 // Names a screen reader announces and the order the Tab key walks.
 #include "app_style.h"
-#include "fake_desktop.h"
-#include "frm_main.h"
 #include "picture_box.h"
+#include "window_driver.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,6 +11,7 @@
 #include <QTest>
 
 using namespace tinctora;
+using namespace tinctora::testing;
 
 class TestAccessibility : public QObject {
     Q_OBJECT
@@ -21,9 +21,8 @@ class TestAccessibility : public QObject {
 private slots:
     void initTestCase() {
         ApplyApplicationStyle(*qApp, desktop);
-        form = std::make_unique<frmMain>(desktop);
-        QVERIFY(form->Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = OpenMainWindow(desktop);
+        QVERIFY(form);
         form->activateWindow();
     }
     void cleanupTestCase() { form.reset(); }

@@ -1,8 +1,6 @@
 // The six strips on the real main window: their pixels in every mode, and
 // pressing, dragging and releasing on them.
 #include "app_style.h"
-#include "fake_desktop.h"
-#include "frm_main.h"
 #include "window_driver.h"
 
 #include <QTest>
@@ -63,9 +61,8 @@ private slots:
     void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
     void init() {
         desktop = FakeDesktop();
-        form = std::make_unique<frmMain>(desktop);
-        QVERIFY(form->Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = OpenMainWindow(desktop);
+        QVERIFY(form);
     }
     void cleanup() { form.reset(); }
 

@@ -2,8 +2,6 @@
 // picking, closing), the web-safe value menu, and the focus forwards of the
 // channel editors.
 #include "app_style.h"
-#include "fake_desktop.h"
-#include "frm_main.h"
 #include "frm_picker.h"
 #include "window_driver.h"
 
@@ -71,9 +69,8 @@ private slots:
     void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
     void init() {
         desktop = FakeDesktop();
-        form = std::make_unique<frmMain>(desktop);
-        QVERIFY(form->Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = OpenMainWindow(desktop);
+        QVERIFY(form);
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }

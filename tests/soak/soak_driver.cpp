@@ -3,12 +3,12 @@
 
 #include "frm_picker.h"
 #include "scheme_roles.h"
+#include "window_driver.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -20,12 +20,7 @@ namespace tinctora::soak {
 
 namespace {
 
-void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
-               QPointF position) {
-    QMouseEvent event(type, position, widget->mapToGlobal(position), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
+using testing::SendMouse;
 
 QString ButtonName(Qt::MouseButtons buttons) {
     return QString::number(static_cast<int>(buttons));

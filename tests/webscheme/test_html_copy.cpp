@@ -1,13 +1,13 @@
 // "Kopieren" on the real main window: the web-safe question, the code box,
 // the clipboard and the end of the program, for every answer.
 #include "app_style.h"
-#include "fake_desktop.h"
-#include "frm_main.h"
 #include "frm_picker.h"
+#include "window_driver.h"
 
 #include <QTest>
 
 using namespace tinctora;
+using namespace tinctora::testing;
 
 Q_DECLARE_METATYPE(tinctora::MessageAnswer)
 
@@ -33,9 +33,7 @@ QString Confirmation(const QString& code) {
 
 void SetRole(frmMain& form, int role, int r, int g, int b) {
     form.optHPColormode[static_cast<std::size_t>(role)]->click();
-    form.CurRGB = UnpackColor(
-        PackColor(static_cast<int16_t>(r), static_cast<int16_t>(g), static_cast<int16_t>(b)));
-    form.RefreshChannels(7);
+    SetColour(form, r, g, b);
 }
 
 } // namespace
@@ -55,10 +53,8 @@ private slots:
         desktop.clipboard = QStringLiteral("earlier text");
         desktop.clipboardClears = 0;
         desktop.clipboardFails = false;
-        form = std::make_unique<frmMain>(desktop);
-        QVERIFY(form->Form_Load());
-        form->cmdShowWebFeatures_Click();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = OpenMainWindow(desktop, WebPanel::Open);
+        QVERIFY(form);
     }
     void cleanup() { form.reset(); }
 

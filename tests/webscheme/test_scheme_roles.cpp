@@ -1,31 +1,18 @@
 // The five scheme roles on the real main window: selecting a role, the
 // current colour flowing into it, the preview and the web-safe snapping.
 #include "app_style.h"
-#include "fake_desktop.h"
-#include "frm_main.h"
-#include "packed_qcolor.h"
+#include "window_driver.h"
 
 #include <QCheckBox>
 #include <QTest>
 
 using namespace tinctora;
+using namespace tinctora::testing;
 
 namespace {
 
 QStringList RgbBoxes(const frmMain& form) {
     return {form.txtValue[0]->text(), form.txtValue[1]->text(), form.txtValue[2]->text()};
-}
-
-void Type(TextBox* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-void SetColour(frmMain& form, int r, int g, int b) {
-    form.CurRGB = UnpackColor(
-        PackColor(static_cast<int16_t>(r), static_cast<int16_t>(g), static_cast<int16_t>(b)));
-    form.RefreshChannels(7);
 }
 
 void Select(frmMain& form, int role) {
@@ -65,10 +52,8 @@ class TestSchemeRoles : public QObject {
 private slots:
     void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
     void init() {
-        form = std::make_unique<frmMain>(desktop);
-        QVERIFY(form->Form_Load());
-        form->cmdShowWebFeatures_Click();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = OpenMainWindow(desktop, WebPanel::Open);
+        QVERIFY(form);
     }
     void cleanup() { form.reset(); }
 
