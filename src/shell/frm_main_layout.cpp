@@ -4,6 +4,7 @@
 #include "frm_main.h"
 
 #include "check_box_style.h"
+#include "line_edit_looks.h"
 #include "twips.h"
 
 #include <QAction>
@@ -101,7 +102,8 @@ void frmMain::buildLayout() {
         txtValue[i]->setFrame(false);
         txtValue[i]->setText(QStringLiteral("0"));
         txtValue[i]->setTypingLimit(3);
-        txtValue[i]->makeOpaqueOverParent();
+        // The refresh rewrites the channel boxes on every step of a drag.
+        new LineEditLooks(txtValue[i]);
         cmdValpick[i] = Place(new ArrowButton(picTxtBorder[i]->client()), 480, 0, 195, 255);
         picMiniScroll[i] = MakeBox(picTxtBorder[i], BoxBorder::None, 660, 0, 135, 255, kSysWindow);
         // The border box is reached by its label's access key and hands the focus on.
@@ -113,7 +115,7 @@ void frmMain::buildLayout() {
     txtValue[6] = Place(new TextBox(FrameRGB), 540, 1260, 855, 285);
     txtValue[6]->setText(QStringLiteral("#000000"));
     txtValue[6]->setTypingLimit(7);
-    txtValue[6]->makeOpaqueOverParent();
+    new LineEditLooks(txtValue[6]);
     lblChannel[6]->setBuddy(txtValue[6]);
 
     // Names for screen readers: the channel names, and what each swatch shows.

@@ -3,6 +3,7 @@
 // screen's own pixels.
 #include "app_style.h"
 #include "fake_desktop.h"
+#include "line_edit_looks.h"
 #include "picture_box.h"
 #include "text_box.h"
 
@@ -48,7 +49,7 @@ struct Pair {
             QLineEdit* edit = nullptr;
             if (i == 0) {
                 box = new TextBox(inner);
-                box->makeOpaqueOverParent();
+                new LineEditLooks(box);
                 edit = box;
             } else {
                 reference = new QLineEdit(inner);
