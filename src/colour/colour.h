@@ -55,6 +55,11 @@ inline PackedColor PackColor(const RGBColor& c) {
 
 // Two hex digits (an even number of digits); upperCase non-zero for A..F.
 std::string HexByte(int16_t value, int upperCase);
+// "#" and six lower-case hex digits: the hex box's text and the colours of the HTML code.
+std::string HexColorText(PackedColor value);
+// The value of the leading digits of the text in base 10 or 16; text without
+// leading digits reads as 0. Long digit runs saturate instead of overflowing.
+int32_t ReadLeadingNumber(std::string_view text, int base);
 RGBColor ParseHexColor(std::string_view text);
 RGBColor SnapWebSafe(RGBColor color);
 bool IsWebSafe(PackedColor value);

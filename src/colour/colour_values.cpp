@@ -51,30 +51,42 @@ std::string HexByte(int16_t value, int upperCase) {
     return text;
 }
 
-static int HexDigitValue(char ch) {
+std::string HexColorText(PackedColor value) {
+    return "#" + HexByte(RedOf(value), 0) + HexByte(GreenOf(value), 0) + HexByte(BlueOf(value), 0);
+}
+
+static int DigitValue(char ch, int base) {
+    int value = -1;
     if (ch >= '0' && ch <= '9') {
-        return ch - '0';
+        value = ch - '0';
+    } else if (ch >= 'a' && ch <= 'f') {
+        value = ch - 'a' + 10;
+    } else if (ch >= 'A' && ch <= 'F') {
+        value = ch - 'A' + 10;
     }
-    if (ch >= 'a' && ch <= 'f') {
-        return ch - 'a' + 10;
+    return value < base ? value : -1;
+}
+
+int32_t ReadLeadingNumber(std::string_view text, int base) {
+    // Any value above every channel maximum clamps the same way.
+    constexpr int32_t kSaturated = 1'000'000;
+    int32_t value = 0;
+    for (const char ch : text) {
+        const int digit = DigitValue(ch, base);
+        if (digit < 0) {
+            break;
+        }
+        value = value * base + digit;
+        if (value > kSaturated) {
+            value = kSaturated;
+        }
     }
-    if (ch >= 'A' && ch <= 'F') {
-        return ch - 'A' + 10;
-    }
-    return -1;
+    return value;
 }
 
 // A piece is at most two characters, so its value is at most 0xFF.
 static int16_t LeadingHexValue(std::string_view piece) {
-    int value = 0;
-    for (const char ch : piece) {
-        const int digit = HexDigitValue(ch);
-        if (digit < 0) {
-            break;
-        }
-        value = value * 16 + digit;
-    }
-    return static_cast<int16_t>(value);
+    return static_cast<int16_t>(ReadLeadingNumber(piece, 16));
 }
 
 RGBColor ParseHexColor(std::string_view text) {

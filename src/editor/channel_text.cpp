@@ -20,18 +20,6 @@ int LowerCase(int code) {
     return code >= 'A' && code <= 'Z' ? code - 'A' + 'a' : code;
 }
 
-int DigitValue(char ch, int base) {
-    int value = -1;
-    if (ch >= '0' && ch <= '9') {
-        value = ch - '0';
-    } else if (ch >= 'a' && ch <= 'f') {
-        value = ch - 'a' + 10;
-    } else if (ch >= 'A' && ch <= 'F') {
-        value = ch - 'A' + 10;
-    }
-    return value < base ? value : -1;
-}
-
 } // namespace
 
 int FilterChannelKey(int index, int code, bool hexMode) {
@@ -53,23 +41,6 @@ int FilterChannelKey(int index, int code, bool hexMode) {
     return 0;
 }
 
-int32_t ReadLeadingNumber(std::string_view text, int base) {
-    // Any value above every channel maximum clamps the same way.
-    constexpr int32_t kSaturated = 1'000'000;
-    int32_t value = 0;
-    for (const char ch : text) {
-        const int digit = DigitValue(ch, base);
-        if (digit < 0) {
-            break;
-        }
-        value = value * base + digit;
-        if (value > kSaturated) {
-            value = kSaturated;
-        }
-    }
-    return value;
-}
-
 int16_t ReadChannelText(int index, std::string_view text, bool hexMode) {
     const int base = index <= 2 && hexMode ? 16 : 10;
     return static_cast<int16_t>(
@@ -78,10 +49,6 @@ int16_t ReadChannelText(int index, std::string_view text, bool hexMode) {
 
 std::string RgbChannelText(int16_t value, bool hexMode) {
     return hexMode ? HexByte(value, 1) : DecimalText(value);
-}
-
-std::string HexColourText(const RGBColor& color) {
-    return "#" + HexByte(color.red, 0) + HexByte(color.green, 0) + HexByte(color.blue, 0);
 }
 
 std::string DecimalText(int32_t value) {

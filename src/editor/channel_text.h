@@ -22,17 +22,11 @@ constexpr int ChannelMaximum(int index) {
 // the character is dropped. Backspace (8) always passes.
 int FilterChannelKey(int index, int code, bool hexMode);
 
-// The value of the leading digits of the text in base 10 or 16; text without
-// leading digits reads as 0. Long digit runs saturate instead of overflowing.
-int32_t ReadLeadingNumber(std::string_view text, int base);
-
 // The stored value of a red, green, blue (0..2) or HSL (3..5) box text.
 int16_t ReadChannelText(int index, std::string_view text, bool hexMode);
 
 // The text a red, green or blue box shows for a value in the current notation.
 std::string RgbChannelText(int16_t value, bool hexMode);
-// "#" and six lower-case hex digits.
-std::string HexColourText(const RGBColor& color);
 std::string DecimalText(int32_t value);
 
 // The red channel of the web-safe snap of a single value.

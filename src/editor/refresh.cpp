@@ -4,6 +4,7 @@
 
 #include "channel_text.h"
 #include "frm_picker.h"
+#include "gradient.h"
 
 #include <QCheckBox>
 
@@ -41,12 +42,6 @@ void WriteMarked(const std::array<TextBox*, N>& boxes, const std::array<std::str
     }
 }
 
-PackedColor HslContrast(HSLColor hsl) {
-    RGBColor scratch;
-    UpdateRGB(hsl, scratch);
-    return ContrastColor(PackColor(scratch));
-}
-
 } // namespace
 
 void frmMain::RefreshChannels(int32_t ChannelIndex) {
@@ -76,42 +71,19 @@ void frmMain::RefreshChannels(int32_t ChannelIndex) {
     }
     if (k != kHexBoxIndex) {
         snap();
-        WriteMarked<1>({txtValue[6]}, {HexColourText(CurRGB)});
+        WriteMarked<1>({txtValue[6]}, {HexColorText(PackColor(CurRGB))});
     }
 
     WebSafeNeighbour = SnapWebSafe(CurRGB);
     picWSColor->setBackColor(PackColor(WebSafeNeighbour));
     lblCaution->setForeColor(ContrastColor(PackColor(CurRGB)));
 
-    frmPicker& picker = Picker();
-    if (LinkedMode(*this)) {
-        picker.setChoosingLineColor(lblCaution->foreColor());
-    } else {
-        switch (PickerChannel) {
-        case 0:
-            picker.setChoosingLineColor(ContrastColor(PackColor(CurRGB.red, 0, 0)));
-            break;
-        case 1:
-            picker.setChoosingLineColor(ContrastColor(PackColor(0, CurRGB.green, 0)));
-            break;
-        case 2:
-            picker.setChoosingLineColor(ContrastColor(PackColor(0, 0, CurRGB.blue)));
-            break;
-        case 3:
-            picker.setChoosingLineColor(HslContrast({CurHSL.hue, 240, 120}));
-            break;
-        case 4:
-            picker.setChoosingLineColor(HslContrast({CurHSL.hue, CurHSL.saturation, 120}));
-            break;
-        case 5:
-            picker.setChoosingLineColor(HslContrast({CurHSL.hue, 240, CurHSL.luminance}));
-            break;
-        case 7:
-            picker.setChoosingLineColor(lblCaution->foreColor());
-            break;
-        default:
-            break;
-        }
+    // The picker's line contrasts with what its strip shows, as a strip's
+    // marker does; once the picker has closed, with the current colour.
+    const bool wholeColour = LinkedMode(*this) || PickerChannel == kAllChannels;
+    if (wholeColour || PickerChannel < kHexBoxIndex) {
+        Picker().setChoosingLineColor(
+            ContrastColor(StripMarkerBasis(PickerChannel, wholeColour, CurRGB, CurHSL)));
     }
 
     picInvert->setBackColor(0xFFFFFF - PackColor(CurRGB));

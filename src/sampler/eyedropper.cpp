@@ -21,7 +21,6 @@ namespace tinctora {
 
 namespace {
 
-const QString kShowWeb = QStringLiteral("&Web >>");
 constexpr int kShowWebLeftTwips = 1860;
 
 const QString kEyedropperTip =
@@ -71,9 +70,8 @@ void frmMain::picScreencolor_MouseDown() {
         break;
     }
     move(0, 0);
-    if (cmdShowWebFeatures->text() != kShowWeb) {
-        setOuterWidthTwips(kNarrowWidthTwips);
-        cmdShowWebFeatures->setText(kShowWeb);
+    if (WebPanelShown()) {
+        ShowNarrowWindow();
         cmdShowWebFeatures->move(TwipsToPixels(kShowWebLeftTwips), cmdShowWebFeatures->y());
     }
     desktop.setTopmost(this, true);

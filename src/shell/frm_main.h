@@ -46,6 +46,9 @@ public:
     static constexpr int kNarrowWidthTwips = 3735;
     static constexpr int kWideWidthTwips = 7170;
     void setOuterWidthTwips(int twips);
+    // The narrow window, its button offering the web panel again.
+    void ShowNarrowWindow();
+    bool WebPanelShown() const;
     // The picker window, created hidden (and loaded) on first access.
     frmPicker& Picker();
     bool pickerExists() const { return !picker_.isNull(); }

@@ -180,7 +180,8 @@ void frmMain::buildLayout() {
     picInvert->setAccessibleName(QStringLiteral("Inverse Farbe"));
 
     cmdExit = MakeButton(this, QStringLiteral("Beenden"), 60, 2520, 1755, 375);
-    cmdShowWebFeatures = MakeButton(this, QStringLiteral("&Web >>"), 1860, 2520, 1755, 375);
+    // Captioned with the narrow window it opens in (startup.cpp).
+    cmdShowWebFeatures = MakeButton(this, QString(), 1860, 2520, 1755, 375);
 
     // The web panel, cut off by the narrow window at its frame's left edge.
     frameHPTheme = MakeGroup(this, QStringLiteral("Homepage Farbschema"), 3660, 0, 3375, 2895);

@@ -5,6 +5,7 @@
 #include "frm_picker.h"
 #include "resources.h"
 #include "twips.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -29,6 +30,15 @@ void frmMain::setOuterWidthTwips(int twips) {
     // still take the focus from Tab unseen and be read out by screen
     // readers; hidden, it does neither.
     frameHPTheme->setVisible(twips >= kWideWidthTwips);
+}
+
+void frmMain::ShowNarrowWindow() {
+    setOuterWidthTwips(kNarrowWidthTwips);
+    cmdShowWebFeatures->setText(kShowWeb);
+}
+
+bool frmMain::WebPanelShown() const {
+    return cmdShowWebFeatures->text() != kShowWeb;
 }
 
 frmPicker& frmMain::Picker() {
@@ -73,7 +83,7 @@ bool frmMain::Form_Load() {
     const double outerHeight = height() + frame.top() + frame.bottom();
     move(screen.x() + static_cast<int>(std::nearbyint(screen.width() / 2.0 - outerWidth / 2.0)),
          screen.y() + static_cast<int>(std::nearbyint(screen.height() / 2.0 - outerHeight / 2.0)));
-    setOuterWidthTwips(kNarrowWidthTwips);
+    ShowNarrowWindow();
     setWindowIcon(WindowIconResource());
 
     setWindowTitle(QString::fromStdString(
@@ -87,12 +97,11 @@ bool frmMain::Form_Load() {
 }
 
 void frmMain::cmdShowWebFeatures_Click() {
-    if (cmdShowWebFeatures->text() == kShowWeb) {
+    if (WebPanelShown()) {
+        ShowNarrowWindow();
+    } else {
         setOuterWidthTwips(kWideWidthTwips);
         cmdShowWebFeatures->setText(kHideWeb);
-    } else {
-        setOuterWidthTwips(kNarrowWidthTwips);
-        cmdShowWebFeatures->setText(kShowWeb);
     }
 }
 

@@ -20,11 +20,6 @@ std::string JoinLines(std::span<const std::string_view> lines) {
 
 } // namespace
 
-std::string HtmlColourText(PackedColor colour) {
-    return "#" + HexByte(RedOf(colour), 0) + HexByte(GreenOf(colour), 0) +
-           HexByte(BlueOf(colour), 0);
-}
-
 std::string ReplaceAll(std::string text, std::string_view placeholder,
                        std::string_view replacement) {
     std::size_t at = text.find(placeholder);
@@ -62,11 +57,11 @@ std::string BuildHtmlCode(const SchemeColours& colours, CodeStyle style, std::st
     std::string middle =
         style == CodeStyle::BodyTag ? JoinLines(kBodyTagLines) : JoinLines(kCssStyleLines);
 
-    middle = ReplaceAll(middle, "%bg", HtmlColourText(colours.background));
-    middle = ReplaceAll(middle, "%tx", HtmlColourText(colours.text));
-    middle = ReplaceAll(middle, "%lnk", HtmlColourText(colours.link));
-    middle = ReplaceAll(middle, "%alnk", HtmlColourText(colours.activeLink));
-    middle = ReplaceAll(middle, "%vlnk", HtmlColourText(colours.visitedLink));
+    middle = ReplaceAll(middle, "%bg", HexColorText(colours.background));
+    middle = ReplaceAll(middle, "%tx", HexColorText(colours.text));
+    middle = ReplaceAll(middle, "%lnk", HexColorText(colours.link));
+    middle = ReplaceAll(middle, "%alnk", HexColorText(colours.activeLink));
+    middle = ReplaceAll(middle, "%vlnk", HexColorText(colours.visitedLink));
 
     // The title comes last, so placeholders typed into it stay as typed; a
     // "</title>" in it must not end the title.

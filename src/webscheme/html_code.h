@@ -47,9 +47,6 @@ inline constexpr std::array<std::string_view, 11> kCssStyleLines = {
     " <body>",
 };
 
-// "#rrggbb" in lower case, each channel two digits.
-std::string HtmlColourText(PackedColor colour);
-
 // Replaces every occurrence of `placeholder`, left to right; the inserted
 // text is never searched again.
 std::string ReplaceAll(std::string text, std::string_view placeholder,

@@ -5,7 +5,7 @@ scaled display."""
 import sys
 import time
 
-from harness import Session, expect, expect_near, main
+from harness import CAPTION, Session, expect, expect_near, main
 
 RED_BOX, RED_ARROW, CURRENT_SWATCH, WEB = (56, 22), (80, 22), (160, 150), (182, 180)
 ROLE_TEXT = (400, 42)
@@ -66,7 +66,7 @@ def role_change_recolours_the_preview(binary):
 def window_manager_frame_keeps_everything_working(binary):
     s = Session(binary, "openbox", window_manager=True).start(settle=1.0)
     try:
-        expect(s, "caption", "Tinctora Version 0.9.9", s.title())
+        expect(s, "caption", CAPTION, s.title())
         _, _, width, height = s.geometry()
         expect(s, "client size under a frame", (244, 196), (width, height))
         s._run(["xdotool", "windowactivate", "--sync", s.window], check=False)

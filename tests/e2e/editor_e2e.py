@@ -3,7 +3,7 @@ the quick actions, the web panel toggle and the ways the program ends."""
 
 import sys
 
-from harness import Session, expect, expect_near, main
+from harness import CAPTION, Session, expect, expect_near, main
 
 # Points of the client area (logical pixels).
 RED_BOX, GREEN_BOX, BLUE_BOX, HEX_BOX = (56, 22), (56, 46), (56, 70), (68, 93)
@@ -22,7 +22,7 @@ def replace_text(s, box, text):
 def startup_shows_the_narrow_window_and_the_grey(binary):
     s = Session(binary, "startup").start()
     try:
-        expect(s, "caption", "Tinctora Version 0.9.9", s.title())
+        expect(s, "caption", CAPTION, s.title())
         _, _, width, height = s.geometry()
         expect(s, "window size", (244, 196), (width, height))
         shot = s.screenshot("startup")

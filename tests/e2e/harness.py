@@ -12,6 +12,8 @@ import time
 import traceback
 
 SHOTS = os.environ.get("TINCTORA_E2E_SHOTS", os.path.join(tempfile.gettempdir(), "tinctora-e2e"))
+# The window caption of the version being tested, as the build registers it.
+CAPTION = "Tinctora Version " + os.environ.get("TINCTORA_VERSION", "")
 
 
 class Failure(Exception):

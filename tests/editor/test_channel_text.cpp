@@ -75,7 +75,7 @@ private slots:
         c.red = 255;
         c.green = 128;
         c.blue = 0;
-        QCOMPARE(HexColourText(c), std::string("#ff8000"));
+        QCOMPARE(HexColorText(PackColor(c)), std::string("#ff8000"));
         QCOMPARE(WebSafeValue(208), int16_t(204));
         QCOMPARE(WebSafeValue(25), int16_t(0));
     }

@@ -30,13 +30,13 @@ private slots:
     void caption_data() {
         QTest::addColumn<int>("revision");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("revision 9") << 9 << "Tinctora Version 0.9.9";
-        QTest::newRow("revision 0 left out") << 0 << "Tinctora Version 0.9";
+        QTest::newRow("revision 9") << 9 << "Tinctora Version 2.4.9";
+        QTest::newRow("revision 0 left out") << 0 << "Tinctora Version 2.4";
     }
     void caption() {
         QFETCH(int, revision);
         QFETCH(QString, caption);
-        QCOMPARE(QString::fromStdString(WindowCaption("Tinctora", 0, 9, revision)), caption);
+        QCOMPARE(QString::fromStdString(WindowCaption("Tinctora", 2, 4, revision)), caption);
     }
 
     void colourDepthWarning_data() {
@@ -73,7 +73,7 @@ private slots:
         frmMain form(desktop);
         QVERIFY(form.Form_Load());
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.windowTitle(), QString("Tinctora Version 0.9.9"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tinctora Version " TINCTORA_PROJECT_VERSION));
         QCOMPARE(form.width(), 244);
         QCOMPARE(form.height(), 196);
         // Centred as the wide window: 1024 / 2 - 478 / 2.

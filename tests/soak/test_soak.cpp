@@ -117,13 +117,11 @@ QString BrokenInvariant(const frmMain& form, bool refreshedEverything) {
     }
     if (refreshedEverything) {
         const bool hex = form.chkShowHexvalues->isChecked();
-        const std::array<std::string, 7> shown = {RgbChannelText(rgb.red, hex),
-                                                  RgbChannelText(rgb.green, hex),
-                                                  RgbChannelText(rgb.blue, hex),
-                                                  DecimalText(hsl.hue),
-                                                  DecimalText(hsl.saturation),
-                                                  DecimalText(hsl.luminance),
-                                                  HexColourText(rgb)};
+        const std::array<std::string, 7> shown = {
+            RgbChannelText(rgb.red, hex),  RgbChannelText(rgb.green, hex),
+            RgbChannelText(rgb.blue, hex), DecimalText(hsl.hue),
+            DecimalText(hsl.saturation),   DecimalText(hsl.luminance),
+            HexColorText(PackColor(rgb))};
         for (std::size_t i = 0; i < shown.size(); ++i) {
             if (form.txtValue[i]->text() != QString::fromStdString(shown[i])) {
                 return QStringLiteral("box %1 shows \"%2\" instead of \"%3\"")

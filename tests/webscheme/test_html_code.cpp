@@ -39,7 +39,7 @@ private slots:
     void colourText() {
         QFETCH(int, colour);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(HtmlColourText(colour)), text);
+        QCOMPARE(QString::fromStdString(HexColorText(colour)), text);
     }
 
     void replaceAll_data() {

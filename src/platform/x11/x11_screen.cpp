@@ -80,6 +80,10 @@ const xcb_screen_t* FirstScreen(xcb_connection_t* connection) {
     return roots.rem > 0 ? roots.data : nullptr;
 }
 
+QRect RootRect(const xcb_screen_t* screen) {
+    return {0, 0, screen->width_in_pixels, screen->height_in_pixels};
+}
+
 } // namespace
 
 std::optional<QPoint> ReadX11Pointer() {
@@ -109,90 +113,84 @@ bool X11RootReadable() {
     return image != nullptr;
 }
 
-std::optional<NativePointerBlock> X11PointerReader::read(const std::vector<QRect>& screens,
-                                                         std::optional<QPoint> seen) {
-    guessServed_ = false;
-    auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                                   : nullptr;
-    if (x11 == nullptr || x11->connection() == nullptr) {
-        return std::nullopt;
-    }
-    xcb_connection_t* connection = x11->connection();
-    const xcb_setup_t* setup = xcb_get_setup(connection);
-    const auto roots = xcb_setup_roots_iterator(setup);
-    if (roots.rem == 0) {
-        return std::nullopt;
-    }
-    const xcb_screen_t* first = roots.data;
-
-    // The guess goes out with the pointer query, so that both answers come
-    // back together; a guess that turns out wrong is thrown away unread.
-    const QRect firstRoot(0, 0, first->width_in_pixels, first->height_in_pixels);
-    QRect guess;
-    if (seen) {
-        guess = GuessedReadRect(*seen, firstRoot);
-    } else if (last_) {
-        guess = GuessedReadRect(*last_ + step_, firstRoot);
-    }
-    const xcb_query_pointer_cookie_t pointerCookie = xcb_query_pointer(connection, first->root);
-    std::optional<xcb_get_image_cookie_t> guessCookie;
-    if (!guess.isEmpty()) {
-        guessCookie = RequestImage(connection, first->root, guess);
-    }
-    const auto dropGuess = [connection, &guessCookie] {
-        if (guessCookie) {
-            xcb_discard_reply(connection, guessCookie->sequence);
-            guessCookie.reset();
+// The pixels asked for around where the pointer is expected, sent in the same
+// breath as the pointer query; an answer nobody takes is thrown away unread.
+class GuessedImage {
+public:
+    GuessedImage(xcb_connection_t* connection, xcb_window_t root, QRect rect)
+        : connection_(connection), rect_(rect) {
+        if (!rect.isEmpty()) {
+            cookie_ = RequestImage(connection, root, rect);
         }
-    };
-
-    const Reply<xcb_query_pointer_reply_t> pointer(
-        xcb_query_pointer_reply(connection, pointerCookie, nullptr));
-    const xcb_screen_t* screen = pointer ? ScreenOfRoot(setup, pointer->root) : nullptr;
-    if (screen == nullptr) {
-        dropGuess();
-        last_.reset();
-        return std::nullopt;
     }
-    NativePointerBlock result;
-    result.nativePosition = QPoint(pointer->root_x, pointer->root_y);
-    result.block.fill(-1);
-    // Guesses are made on the first screen's root only.
-    if (screen == first) {
-        step_ = last_ ? result.nativePosition - *last_ : QPoint();
-        last_ = result.nativePosition;
-    } else {
-        last_.reset();
+    GuessedImage(const GuessedImage&) = delete;
+    GuessedImage& operator=(const GuessedImage&) = delete;
+    ~GuessedImage() {
+        if (cookie_) {
+            xcb_discard_reply(connection_, cookie_->sequence);
+        }
     }
 
-    const QRect root(0, 0, screen->width_in_pixels, screen->height_in_pixels);
+    // The answer when the guess holds the needed part; else nothing.
+    Reply<xcb_get_image_reply_t> take(QRect needed) {
+        if (!cookie_ || !rect_.contains(needed)) {
+            return nullptr;
+        }
+        Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(connection_, *cookie_, nullptr));
+        cookie_.reset();
+        return image;
+    }
+    QRect rect() const { return rect_; }
+
+private:
+    xcb_connection_t* connection_;
+    QRect rect_;
+    std::optional<xcb_get_image_cookie_t> cookie_;
+};
+
+QRect X11PointerReader::nextGuess(std::optional<QPoint> seen, QRect firstRoot) const {
+    if (seen) {
+        return GuessedReadRect(*seen, firstRoot);
+    }
+    if (last_) {
+        return GuessedReadRect(*last_ + step_, firstRoot);
+    }
+    return {};
+}
+
+void X11PointerReader::remember(std::optional<QPoint> onFirstScreen) {
+    step_ = last_ && onFirstScreen ? *onFirstScreen - *last_ : QPoint();
+    last_ = onFirstScreen;
+}
+
+PixelBlock X11PointerReader::readBlock(xcb_connection_t* connection, const xcb_screen_t* screen,
+                                       QPoint position, GuessedImage* guess,
+                                       const std::vector<QRect>& screens) {
+    PixelBlock block;
+    block.fill(-1);
+    const QRect root = RootRect(screen);
     // A block reaching past the root window would make the server refuse it,
     // so only the part on it is asked for.
-    const QRect needed = BlockReadRect(result.nativePosition, root);
+    const QRect needed = BlockReadRect(position, root);
     if (needed.isEmpty()) {
-        dropGuess();
-        return result;
+        return block;
     }
-    QRect readRect = needed;
-    Reply<xcb_get_image_reply_t> image;
-    if (guessCookie && screen == first && guess.contains(needed)) {
-        image.reset(xcb_get_image_reply(connection, *guessCookie, nullptr));
-        guessServed_ = image != nullptr;
-        readRect = guessServed_ ? guess : needed;
-    } else {
-        dropGuess();
-    }
+    QRect readRect = guess != nullptr ? guess->rect() : needed;
+    Reply<xcb_get_image_reply_t> image = guess != nullptr ? guess->take(needed) : nullptr;
+    guessServed_ = image != nullptr;
     if (!image) {
+        readRect = needed;
         image.reset(xcb_get_image_reply(connection, RequestImage(connection, screen->root, needed),
                                         nullptr));
     }
     if (!image) {
-        return result;
+        return block;
     }
-    const std::optional<PixelFormat> format = FormatOf(
-        setup, screen, image->depth, image->visual != 0 ? image->visual : screen->root_visual);
+    const std::optional<PixelFormat> format =
+        FormatOf(xcb_get_setup(connection), screen, image->depth,
+                 image->visual != 0 ? image->visual : screen->root_visual);
     if (!format) {
-        return result;
+        return block;
     }
     const std::span<const uint8_t> data(
         xcb_get_image_data(image.get()),
@@ -200,8 +198,33 @@ std::optional<NativePointerBlock> X11PointerReader::read(const std::vector<QRect
     const std::vector<PackedColor> pixels =
         DecodeImage(data, readRect.width(), readRect.height(), *format);
     const std::vector<QRect> monitors = screens.empty() ? std::vector<QRect>{root} : screens;
-    result.block = AssembleBlock(result.nativePosition, readRect, pixels, monitors);
-    return result;
+    return AssembleBlock(position, readRect, pixels, monitors);
+}
+
+std::optional<NativePointerBlock> X11PointerReader::read(const std::vector<QRect>& screens,
+                                                         std::optional<QPoint> seen) {
+    guessServed_ = false;
+    xcb_connection_t* connection = X11Connection();
+    // Guesses are made on the first screen's root only.
+    const xcb_screen_t* first = connection != nullptr ? FirstScreen(connection) : nullptr;
+    if (first == nullptr) {
+        return std::nullopt;
+    }
+    const xcb_query_pointer_cookie_t pointerCookie = xcb_query_pointer(connection, first->root);
+    GuessedImage guess(connection, first->root, nextGuess(seen, RootRect(first)));
+    const Reply<xcb_query_pointer_reply_t> pointer(
+        xcb_query_pointer_reply(connection, pointerCookie, nullptr));
+    const xcb_screen_t* screen =
+        pointer ? ScreenOfRoot(xcb_get_setup(connection), pointer->root) : nullptr;
+    if (screen == nullptr) {
+        remember(std::nullopt);
+        return std::nullopt;
+    }
+    const QPoint position(pointer->root_x, pointer->root_y);
+    const bool onFirst = screen == first;
+    remember(onFirst ? std::optional(position) : std::nullopt);
+    return NativePointerBlock{
+        position, readBlock(connection, screen, position, onFirst ? &guess : nullptr, screens)};
 }
 
 } // namespace tinctora

@@ -10,7 +10,12 @@
 #include <optional>
 #include <vector>
 
+struct xcb_connection_t;
+struct xcb_screen_t;
+
 namespace tinctora {
+
+class GuessedImage;
 
 struct NativePointerBlock {
     QPoint nativePosition;
@@ -34,6 +39,15 @@ public:
     bool guessServedLastRead() const { return guessServed_; }
 
 private:
+    // Where the pixels are asked for with the next pointer query.
+    QRect nextGuess(std::optional<QPoint> seen, QRect firstRoot) const;
+    // Keeps the pointer's way on the first screen; elsewhere forgets it.
+    void remember(std::optional<QPoint> onFirstScreen);
+    // The block under the pointer: from the guess when it holds the block,
+    // else read on its own; pixels that cannot be read are -1.
+    PixelBlock readBlock(xcb_connection_t* connection, const xcb_screen_t* screen, QPoint position,
+                         GuessedImage* guess, const std::vector<QRect>& screens);
+
     std::optional<QPoint> last_;
     QPoint step_;
     bool guessServed_ = false;
