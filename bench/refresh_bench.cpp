@@ -1,7 +1,8 @@
 // Costs of the steps a person feels on the offscreen platform: a full
-// refresh cycle, a strip drag step and a picker move step. The two steps
-// include the painting of every display they change, as the event loop would
-// do it right after the mouse move.
+// refresh cycle, a strip drag step and a picker move step. The steps include
+// the painting of every display they change, as the event loop would do it
+// right after the mouse move. The strip drag step is set against the same step
+// on the luminance strip of Qt's own colour dialog, measured in the same run.
 #include "app_style.h"
 #include "bench_stats.h"
 #include "fake_desktop.h"
@@ -10,6 +11,7 @@
 #include "window_driver.h"
 
 #include <QApplication>
+#include <QColorDialog>
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +26,34 @@ namespace {
 [[gnu::noinline]] void MoveAndPaint(QWidget* target, QPointF position) {
     Move(target, position);
     QApplication::processEvents();
+}
+
+// Qt's own colour dialog, drawn by Qt in the application's style, the pointer
+// dragged along its luminance strip: every step changes the colour, and with
+// it the dialog's swatch, boxes and strip.
+bench::Figure QtDialogDragStep(int runs) {
+    QColorDialog dialog(QColor(0, 200, 40));
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.show();
+    QApplication::processEvents();
+    QWidget* strip = nullptr;
+    for (QWidget* child : dialog.findChildren<QWidget*>()) {
+        if (qstrcmp(child->metaObject()->className(), "QColorLuminancePicker") == 0) {
+            strip = child;
+        }
+    }
+    if (strip == nullptr) {
+        std::fprintf(stderr, "no luminance strip found in the colour dialog\n");
+        std::exit(1);
+    }
+    const int rows = strip->height();
+    Press(strip, QPointF(5, rows / 2.0));
+    QApplication::processEvents();
+    const auto drag = bench::TimeMicroseconds(
+        runs, [strip, rows](int i) { MoveAndPaint(strip, QPointF(5, (i * 7) % rows + 0.5)); });
+    Release(strip, QPointF(5, rows / 2.0));
+    QApplication::processEvents();
+    return drag;
 }
 
 } // namespace
@@ -54,7 +84,9 @@ int main(int argc, char* argv[]) {
         runs, [strip, rows](int i) { MoveAndPaint(strip, QPointF(5, (i * 7) % rows + 0.5)); });
     Release(strip, QPointF(5, 0));
     QApplication::processEvents();
-    bench::Print("strip drag step, painted", drag, "us", "refresh cycle", refresh.median);
+    const auto qtDrag = QtDialogDragStep(runs);
+    bench::Print("QColorDialog luminance drag step", qtDrag, "us");
+    bench::Print("strip drag step, painted", drag, "us", "QColorDialog step", qtDrag.median);
 
     // The picker open on the blue channel, the pointer moving along it.
     form.cmdValpick_MouseDown(2, Qt::LeftButton);

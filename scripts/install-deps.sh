@@ -13,6 +13,8 @@ packages=(
   qt6-translations-l10n
   # fonts for the captions (Times New Roman and Tahoma stand-ins)
   fonts-liberation fonts-dejavu-core
+  # the layout check of the sources
+  clang-format
   # fuzzing with libFuzzer
   clang-14 libclang-rt-14-dev
   # checking and packing the desktop integration
