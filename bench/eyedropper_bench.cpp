@@ -23,9 +23,9 @@ using namespace tinctora;
 namespace {
 
 // A window whose every pixel has another colour, for the pointer to sample.
-class ColourField : public QWidget {
+class ColorField : public QWidget {
 public:
-    ColourField() : image_(256, 256, QImage::Format_RGB32) {
+    ColorField() : image_(256, 256, QImage::Format_RGB32) {
         for (int y = 0; y < 256; ++y) {
             for (int x = 0; x < 256; ++x) {
                 image_.setPixel(x, y, qRgb(x, y, (x * 7 + y * 13) & 0xFF));
@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     ApplyApplicationStyle(app, desktop);
     frmMain form(desktop);
     form.Form_Load();
-    ColourField field;
+    ColorField field;
     field.move(600, 400);
     field.show();
     Settle();

@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < kHeader) {
         return 0;
     }
-    const tinctora::SchemeColours colours{Packed(data), Packed(data + 3), Packed(data + 6),
-                                          Packed(data + 9), Packed(data + 12)};
+    const tinctora::SchemeColors colours{Packed(data), Packed(data + 3), Packed(data + 6),
+                                         Packed(data + 9), Packed(data + 12)};
     const bool bodyTag = (data[15] & 1) == 0;
     const std::string typed(reinterpret_cast<const char*>(data + kHeader), size - kHeader);
     const std::string title = TitleText(typed);

@@ -34,15 +34,15 @@ constexpr PackedColor kBlack = 0x000000;
 constexpr PackedColor kWhite = 0xFFFFFF;
 
 // Looks up the packed colour of a system colour index.
-using SystemColourLookup = std::function<PackedColor(int32_t index)>;
+using SystemColorLookup = std::function<PackedColor(int32_t index)>;
 
 // Installs the lookup RedOf/GreenOf/BlueOf use for negative values; an empty
 // function restores the built-in table.
-void SetSystemColourLookup(SystemColourLookup lookup);
+void SetSystemColorLookup(SystemColorLookup lookup);
 // The built-in table of classic desktop colours, used until the application
 // installs the desktop's own.
-PackedColor DefaultSystemColour(int32_t index);
-PackedColor SystemColour(int32_t index);
+PackedColor DefaultSystemColor(int32_t index);
+PackedColor SystemColor(int32_t index);
 
 PackedColor PackColor(int16_t red, int16_t green, int16_t blue);
 int16_t RedOf(PackedColor value);

@@ -14,7 +14,7 @@ PackedColor PackColor(int16_t red, int16_t green, int16_t blue) {
 
 static PackedColor Resolve(PackedColor value) {
     if (value < 0) {
-        return SystemColour(value & 0x7FFFFFFF);
+        return SystemColor(value & 0x7FFFFFFF);
     }
     return value;
 }

@@ -44,28 +44,28 @@ constexpr std::array<PackedColor, 31> kDefaultTable = {
     0xF0F0F0, // 30 menu bar
 };
 
-SystemColourLookup& InstalledLookup() {
-    static SystemColourLookup lookup;
+SystemColorLookup& InstalledLookup() {
+    static SystemColorLookup lookup;
     return lookup;
 }
 
 } // namespace
 
-PackedColor DefaultSystemColour(int32_t index) {
+PackedColor DefaultSystemColor(int32_t index) {
     if (index < 0 || index >= static_cast<int32_t>(kDefaultTable.size())) {
         return kBlack;
     }
     return kDefaultTable[static_cast<std::size_t>(index)];
 }
 
-void SetSystemColourLookup(SystemColourLookup lookup) {
+void SetSystemColorLookup(SystemColorLookup lookup) {
     InstalledLookup() = std::move(lookup);
 }
 
-PackedColor SystemColour(int32_t index) {
+PackedColor SystemColor(int32_t index) {
     const auto& lookup = InstalledLookup();
     // A lookup that answered with a system colour again would loop; mask it.
-    const PackedColor value = lookup ? lookup(index) : DefaultSystemColour(index);
+    const PackedColor value = lookup ? lookup(index) : DefaultSystemColor(index);
     return value & 0xFFFFFF;
 }
 

@@ -11,12 +11,12 @@
 
 namespace tinctora {
 
-ColourLabel::ColourLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+ColorLabel::ColorLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void ColourLabel::setForeColor(PackedColor color) {
+void ColorLabel::setForeColor(PackedColor color) {
     // Painted by the label itself: a palette change would re-polish it on
     // every refresh.
     if (foreColor_ != color) {
@@ -25,27 +25,27 @@ void ColourLabel::setForeColor(PackedColor color) {
     }
 }
 
-void ColourLabel::paintEvent(QPaintEvent* /*event*/) {
+void ColorLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setPen(ToQColor(foreColor_));
     painter.setFont(font());
     painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
 }
 
-void ColourLabel::mouseReleaseEvent(QMouseEvent* event) {
+void ColorLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
 }
 
-ColourRadioButton::ColourRadioButton(const QString& text, QWidget* parent)
+ColorRadioButton::ColorRadioButton(const QString& text, QWidget* parent)
     : QRadioButton(text, parent) {
     // The whole button is painted with its background colour.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ColourRadioButton::setBackColor(PackedColor color) {
+void ColorRadioButton::setBackColor(PackedColor color) {
     if (hasBackColor_ && backColor_ == color) {
         return;
     }
@@ -54,7 +54,7 @@ void ColourRadioButton::setBackColor(PackedColor color) {
     update();
 }
 
-void ColourRadioButton::setForeColor(PackedColor color) {
+void ColorRadioButton::setForeColor(PackedColor color) {
     if (hasForeColor_ && foreColor_ == color) {
         return;
     }
@@ -63,7 +63,7 @@ void ColourRadioButton::setForeColor(PackedColor color) {
     update();
 }
 
-QPalette ColourRadioButton::shownPalette() const {
+QPalette ColorRadioButton::shownPalette() const {
     QPalette shown = palette();
     if (hasBackColor_) {
         shown.setColor(QPalette::Window, ToQColor(backColor_));
@@ -76,7 +76,7 @@ QPalette ColourRadioButton::shownPalette() const {
     return shown;
 }
 
-void ColourRadioButton::paintEvent(QPaintEvent* /*event*/) {
+void ColorRadioButton::paintEvent(QPaintEvent* /*event*/) {
     QStylePainter painter(this);
     const QPalette shown = shownPalette();
     painter.fillRect(rect(), shown.brush(backgroundRole()));

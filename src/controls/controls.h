@@ -13,10 +13,10 @@
 namespace tinctora {
 
 // A label whose text colour is a packed colour, on a transparent background.
-class ColourLabel : public QLabel {
+class ColorLabel : public QLabel {
     Q_OBJECT
 public:
-    ColourLabel(const QString& text, QWidget* parent);
+    ColorLabel(const QString& text, QWidget* parent);
     PackedColor foreColor() const { return foreColor_; }
     void setForeColor(PackedColor color);
 
@@ -32,10 +32,10 @@ private:
 };
 
 // An option button that shows its own background and text colours.
-class ColourRadioButton : public QRadioButton {
+class ColorRadioButton : public QRadioButton {
     Q_OBJECT
 public:
-    ColourRadioButton(const QString& text, QWidget* parent);
+    ColorRadioButton(const QString& text, QWidget* parent);
     PackedColor backColor() const { return backColor_; }
     void setBackColor(PackedColor color);
     void setForeColor(PackedColor color);

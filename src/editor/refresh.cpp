@@ -80,10 +80,10 @@ void frmMain::RefreshChannels(int32_t ChannelIndex) {
 
     // The picker's line contrasts with what its strip shows, as a strip's
     // marker does; once the picker has closed, with the current colour.
-    const bool wholeColour = LinkedMode(*this) || PickerChannel == kAllChannels;
-    if (wholeColour || PickerChannel < kHexBoxIndex) {
+    const bool wholeColor = LinkedMode(*this) || PickerChannel == kAllChannels;
+    if (wholeColor || PickerChannel < kHexBoxIndex) {
         Picker().setChoosingLineColor(
-            ContrastColor(StripMarkerBasis(PickerChannel, wholeColour, CurRGB, CurHSL)));
+            ContrastColor(StripMarkerBasis(PickerChannel, wholeColor, CurRGB, CurHSL)));
     }
 
     picInvert->setBackColor(0xFFFFFF - PackColor(CurRGB));

@@ -111,7 +111,7 @@ public:
     virtual void setCapture(QWidget* widget) = 0;
     virtual void releaseCapture() = 0;
     // The packed colour of a classic system-colour index, from the desktop's palette.
-    virtual PackedColor systemColour(int32_t index) = 0;
+    virtual PackedColor systemColor(int32_t index) = 0;
     // Shows a modal message box titled with the application title.
     virtual MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) = 0;
     // Empties the clipboard, then puts the text on it as plain text; false

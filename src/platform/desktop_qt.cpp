@@ -291,8 +291,8 @@ void QtDesktop::releaseCapture() {
     }
 }
 
-PackedColor QtDesktop::systemColour(int32_t index) {
-    return PaletteSystemColour(QApplication::palette(), index);
+PackedColor QtDesktop::systemColor(int32_t index) {
+    return PaletteSystemColor(QApplication::palette(), index);
 }
 
 MessageAnswer QtDesktop::showMessage(QWidget* parent, MessageKind kind, const QString& text) {

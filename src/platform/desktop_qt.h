@@ -47,7 +47,7 @@ public:
     bool setTopmost(QWidget* window, bool topmost) override;
     void setCapture(QWidget* widget) override;
     void releaseCapture() override;
-    PackedColor systemColour(int32_t index) override;
+    PackedColor systemColor(int32_t index) override;
     MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) override;
     bool setClipboardText(const QString& text) override;
     bool keepClipboardAfterExit() override;

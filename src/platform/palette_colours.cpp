@@ -79,10 +79,10 @@ std::optional<PaletteRole> RoleOf(int32_t index) {
 
 } // namespace
 
-PackedColor PaletteSystemColour(const QPalette& palette, int32_t index) {
+PackedColor PaletteSystemColor(const QPalette& palette, int32_t index) {
     const auto role = RoleOf(index);
     if (!role) {
-        return DefaultSystemColour(index);
+        return DefaultSystemColor(index);
     }
     return ToPacked(palette.color(role->group, role->role));
 }

@@ -7,6 +7,6 @@ class QPalette;
 
 namespace tinctora {
 
-PackedColor PaletteSystemColour(const QPalette& palette, int32_t index);
+PackedColor PaletteSystemColor(const QPalette& palette, int32_t index);
 
 } // namespace tinctora

@@ -30,7 +30,7 @@ void ApplyApplicationStyle(QApplication& app, Desktop& desktop) {
         QApplication::installTranslator(translator);
     }
 
-    SetSystemColourLookup([&desktop](int32_t index) { return desktop.systemColour(index); });
+    SetSystemColorLookup([&desktop](int32_t index) { return desktop.systemColor(index); });
 }
 
 } // namespace tinctora

@@ -153,7 +153,7 @@ public:
     // The current colour beside its web-safe neighbour and the "!" mark.
     PictureBox* picColor = nullptr;
     PictureBox* picWSColor = nullptr;
-    ColourLabel* lblCaution = nullptr;
+    ColorLabel* lblCaution = nullptr;
 
     // The eyedropper.
     QGroupBox* frameScreencolor = nullptr;
@@ -168,13 +168,13 @@ public:
     // The web panel: scheme roles, preview and code generator.
     QGroupBox* frameHPTheme = nullptr;
     PictureBox* picHomepageView = nullptr;
-    ColourLabel* lblHPCaption = nullptr;
-    ColourLabel* lblHPText = nullptr;
-    ColourLabel* lblHPLink = nullptr;
-    ColourLabel* lblHPALink = nullptr;
-    ColourLabel* lblHPVLink = nullptr;
+    ColorLabel* lblHPCaption = nullptr;
+    ColorLabel* lblHPText = nullptr;
+    ColorLabel* lblHPLink = nullptr;
+    ColorLabel* lblHPALink = nullptr;
+    ColorLabel* lblHPVLink = nullptr;
     PictureBox* Picture1 = nullptr;
-    std::array<ColourRadioButton*, 5> optHPColormode{};
+    std::array<ColorRadioButton*, 5> optHPColormode{};
     QPushButton* cmdWebsafeHP = nullptr;
     QPushButton* cmdCopyHPCode = nullptr;
     QLabel* Label1 = nullptr;

@@ -65,9 +65,9 @@ QCheckBox* MakeCheck(QWidget* in, const QString& caption, int l, int t, int w, i
     return check;
 }
 
-ColourLabel* MakePreviewLabel(PictureBox* in, const QString& text, int top, int height,
-                              PackedColor fore, int points, bool bold, bool underline) {
-    auto* label = Place(new ColourLabel(text, in->client()), 0, top, 1755, height);
+ColorLabel* MakePreviewLabel(PictureBox* in, const QString& text, int top, int height,
+                             PackedColor fore, int points, bool bold, bool underline) {
+    auto* label = Place(new ColorLabel(text, in->client()), 0, top, 1755, height);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setForeColor(fore);
     QFont font(QStringLiteral("Tahoma"));
@@ -143,7 +143,7 @@ void frmMain::buildLayout() {
     // The current colour; its web-safe neighbour is clipped by its inner area.
     picColor = MakeBox(this, BoxBorder::Sunken, 2100, 1980, 1515, 495, kBlack);
     picWSColor = MakeBox(picColor, BoxBorder::Flat, 1080, 60, 435, 495, kBlack);
-    lblCaution = Place(new ColourLabel(QStringLiteral("!"), picWSColor->client()), 60, 0, 255, 375);
+    lblCaution = Place(new ColorLabel(QStringLiteral("!"), picWSColor->client()), 60, 0, 255, 375);
     lblCaution->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblCaution->setForeColor(kWhite);
     picColor->setAccessibleName(QStringLiteral("Aktuelle Farbe"));
@@ -213,8 +213,8 @@ void frmMain::buildLayout() {
                                    {"Besuchter Link", 960, 435, 0x669999}};
     for (int i = 0; i < 5; ++i) {
         optHPColormode[i] =
-            Place(new ColourRadioButton(QString::fromUtf8(kRoles[i].caption), Picture1->client()),
-                  0, kRoles[i].top, 1155, kRoles[i].height);
+            Place(new ColorRadioButton(QString::fromUtf8(kRoles[i].caption), Picture1->client()), 0,
+                  kRoles[i].top, 1155, kRoles[i].height);
         optHPColormode[i]->setBackColor(kRoles[i].back);
     }
     optHPColormode[0]->setForeColor(kWhite);

@@ -52,7 +52,7 @@ std::string EscapeTitle(std::string_view title) {
     return text;
 }
 
-std::string BuildHtmlCode(const SchemeColours& colours, CodeStyle style, std::string_view title) {
+std::string BuildHtmlCode(const SchemeColors& colours, CodeStyle style, std::string_view title) {
     const std::string frame = JoinLines(kFrameLines);
     std::string middle =
         style == CodeStyle::BodyTag ? JoinLines(kBodyTagLines) : JoinLines(kCssStyleLines);

@@ -13,7 +13,7 @@ namespace tinctora {
 enum class CodeStyle { BodyTag, CssStyles };
 
 // The five scheme colours as the code needs them (the text colour once).
-struct SchemeColours {
+struct SchemeColors {
     PackedColor background = 0;
     PackedColor text = 0;
     PackedColor link = 0;
@@ -57,7 +57,7 @@ std::string ReplaceAll(std::string text, std::string_view placeholder,
 std::string EscapeTitle(std::string_view title);
 
 // The whole page; the title is UTF-8 and goes in as text, never as markup.
-std::string BuildHtmlCode(const SchemeColours& colours, CodeStyle style, std::string_view title);
+std::string BuildHtmlCode(const SchemeColors& colours, CodeStyle style, std::string_view title);
 
 // The question asked when a scheme colour is off the web-safe grid.
 std::string WebSafeQuestionText();

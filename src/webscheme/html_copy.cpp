@@ -12,7 +12,7 @@
 namespace tinctora {
 
 void frmMain::cmdCopyHPCode_Click() {
-    const std::array<PackedColor, 6> preview = PreviewColours(*this);
+    const std::array<PackedColor, 6> preview = PreviewColors(*this);
     if (!std::all_of(preview.begin(), preview.end(), IsWebSafe)) {
         const MessageAnswer answer = desktop.showMessage(
             this, MessageKind::YesNoCancelQuestion, QString::fromStdString(WebSafeQuestionText()));
@@ -26,8 +26,8 @@ void frmMain::cmdCopyHPCode_Click() {
     }
 
     // Read only now, so that the code carries the snapped colours.
-    const SchemeColours colours{RoleColour(*this, 0), RoleColour(*this, 1), RoleColour(*this, 2),
-                                RoleColour(*this, 3), RoleColour(*this, 4)};
+    const SchemeColors colours{RoleColor(*this, 0), RoleColor(*this, 1), RoleColor(*this, 2),
+                               RoleColor(*this, 3), RoleColor(*this, 4)};
     const CodeStyle style = optHPDMode[0]->isChecked() ? CodeStyle::BodyTag : CodeStyle::CssStyles;
     const QString code =
         QString::fromStdString(BuildHtmlCode(colours, style, txtSiteTitle->text().toStdString()));

@@ -15,7 +15,7 @@ int SelectedRole(const frmMain& form) {
     return -1;
 }
 
-PackedColor RoleColour(const frmMain& form, int role) {
+PackedColor RoleColor(const frmMain& form, int role) {
     switch (role) {
     case 0:
         return form.picHomepageView->backColor();
@@ -30,7 +30,7 @@ PackedColor RoleColour(const frmMain& form, int role) {
     }
 }
 
-void WriteRoleColour(frmMain& form, int role, PackedColor colour) {
+void WriteRoleColor(frmMain& form, int role, PackedColor colour) {
     switch (role) {
     case 0:
         form.picHomepageView->setBackColor(colour);
@@ -53,18 +53,18 @@ void WriteRoleColour(frmMain& form, int role, PackedColor colour) {
 }
 
 void ShowOnRoleButton(frmMain& form, int role, PackedColor colour) {
-    ColourRadioButton* button = form.optHPColormode[static_cast<std::size_t>(role)];
+    ColorRadioButton* button = form.optHPColormode[static_cast<std::size_t>(role)];
     button->setBackColor(colour);
     button->setForeColor(ContrastColor(colour));
 }
 
-std::array<PackedColor, 6> PreviewColours(const frmMain& form) {
+std::array<PackedColor, 6> PreviewColors(const frmMain& form) {
     return {form.picHomepageView->backColor(), form.lblHPCaption->foreColor(),
             form.lblHPText->foreColor(),       form.lblHPLink->foreColor(),
             form.lblHPALink->foreColor(),      form.lblHPVLink->foreColor()};
 }
 
-void WritePreviewColours(frmMain& form, const std::array<PackedColor, 6>& colours) {
+void WritePreviewColors(frmMain& form, const std::array<PackedColor, 6>& colours) {
     form.picHomepageView->setBackColor(colours[0]);
     form.lblHPCaption->setForeColor(colours[1]);
     form.lblHPText->setForeColor(colours[2]);
@@ -80,11 +80,11 @@ void frmMain::UpdateSchemePreview() {
     }
     const PackedColor c = PackColor(CurRGB);
     ShowOnRoleButton(*this, role, c);
-    WriteRoleColour(*this, role, c);
+    WriteRoleColor(*this, role, c);
 }
 
 void frmMain::optHPColormode_Click(int Index) {
-    CurRGB = UnpackColor(RoleColour(*this, Index));
+    CurRGB = UnpackColor(RoleColor(*this, Index));
     RefreshChannels(kAllChannels);
 }
 
@@ -95,7 +95,7 @@ void frmMain::connectWebScheme() {
     }
     connect(cmdWebsafeHP, &QPushButton::clicked, this, &frmMain::cmdWebsafeHP_Click);
     connect(picWSColor, &PictureBox::clicked, this, &frmMain::picWSColor_Click);
-    connect(lblCaution, &ColourLabel::clicked, this, &frmMain::lblCaution_Click);
+    connect(lblCaution, &ColorLabel::clicked, this, &frmMain::lblCaution_Click);
     connect(cmdCopyHPCode, &QPushButton::clicked, this, &frmMain::cmdCopyHPCode_Click);
 }
 

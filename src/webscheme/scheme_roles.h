@@ -17,15 +17,15 @@ int SelectedRole(const frmMain& form);
 
 // The colour of role 0 (background) to 4 (visited link); the text role is
 // read from the caption label.
-PackedColor RoleColour(const frmMain& form, int role);
-void WriteRoleColour(frmMain& form, int role, PackedColor colour);
+PackedColor RoleColor(const frmMain& form, int role);
+void WriteRoleColor(frmMain& form, int role, PackedColor colour);
 
 // Shows a colour on a role's option button, with its contrast colour as text.
 void ShowOnRoleButton(frmMain& form, int role, PackedColor colour);
 
 // The six preview colours: background, caption, text, link, active and
 // visited link.
-std::array<PackedColor, 6> PreviewColours(const frmMain& form);
-void WritePreviewColours(frmMain& form, const std::array<PackedColor, 6>& colours);
+std::array<PackedColor, 6> PreviewColors(const frmMain& form);
+void WritePreviewColors(frmMain& form, const std::array<PackedColor, 6>& colours);
 
 } // namespace tinctora

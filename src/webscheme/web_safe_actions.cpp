@@ -5,17 +5,17 @@
 namespace tinctora {
 
 void frmMain::cmdWebsafeHP_Click() {
-    std::array<PackedColor, 6> colours = PreviewColours(*this);
+    std::array<PackedColor, 6> colours = PreviewColors(*this);
     for (PackedColor& colour : colours) {
         colour = PackColor(SnapWebSafe(UnpackColor(colour)));
     }
-    WritePreviewColours(*this, colours);
+    WritePreviewColors(*this, colours);
 
     // A role button left on its old colour would show a colour its role no
     // longer has; the selected one is recoloured by the refresh below.
     const int selected = SelectedRole(*this);
     for (int role = 0; role < kRoleCount; ++role) {
-        const PackedColor colour = RoleColour(*this, role);
+        const PackedColor colour = RoleColor(*this, role);
         if (role != selected &&
             optHPColormode[static_cast<std::size_t>(role)]->backColor() != colour) {
             ShowOnRoleButton(*this, role, colour);

@@ -10,7 +10,7 @@ Q_DECLARE_METATYPE(RGBColor)
 class TestColourValues : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { SetSystemColourLookup({}); }
+    void cleanup() { SetSystemColorLookup({}); }
 
     void packAndUnpack() {
         const RGBColor c = UnpackColor(0x0080FF);
@@ -33,7 +33,7 @@ private slots:
     void systemColoursResolveThroughTheDefaultTable() {
         for (int index : {0, 5, 8, 15, 16}) {
             const PackedColor packed = static_cast<PackedColor>(0x80000000u | unsigned(index));
-            const PackedColor expected = DefaultSystemColour(index);
+            const PackedColor expected = DefaultSystemColor(index);
             QCOMPARE(PackColor(UnpackColor(packed)), expected);
         }
         QCOMPARE(PackColor(UnpackColor(static_cast<PackedColor>(0x80000005))), 0xFFFFFF);
@@ -41,13 +41,13 @@ private slots:
     }
 
     void systemColoursResolveThroughTheInstalledLookup() {
-        SetSystemColourLookup([](int32_t index) { return index == 5 ? 0x112233 : 0x445566; });
+        SetSystemColorLookup([](int32_t index) { return index == 5 ? 0x112233 : 0x445566; });
         QCOMPARE(RedOf(static_cast<PackedColor>(0x80000005)), int16_t(0x33));
         QCOMPARE(GreenOf(static_cast<PackedColor>(0x80000005)), int16_t(0x22));
         QCOMPARE(BlueOf(static_cast<PackedColor>(0x80000005)), int16_t(0x11));
         QCOMPARE(RedOf(static_cast<PackedColor>(0x80000010)), int16_t(0x66));
         // A lookup answering with a system colour again must not send us round in circles.
-        SetSystemColourLookup([](int32_t) { return static_cast<PackedColor>(0x80000005); });
+        SetSystemColorLookup([](int32_t) { return static_cast<PackedColor>(0x80000005); });
         QCOMPARE(RedOf(static_cast<PackedColor>(0x80000005)), int16_t(0x05));
     }
 

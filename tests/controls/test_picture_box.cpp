@@ -47,7 +47,7 @@ struct Swatch {
         inner = new PictureBox(outer->client(), BoxBorder::Flat);
         inner->setGeometry(70, 4, 29, 33);
         inner->setBackColor(0x336699);
-        auto* label = new ColourLabel(QStringLiteral("!"), inner->client());
+        auto* label = new ColorLabel(QStringLiteral("!"), inner->client());
         label->setGeometry(4, 0, 17, 25);
         label->setForeColor(0xFFFFFF);
         auto* button = new QPushButton(QStringLiteral("Invers"), outer->client());

@@ -290,7 +290,7 @@ QString SoakDriver::dragEyedropper() {
     const Qt::MouseButton button = pressButton();
     QTest::mousePress(box, button, {}, QPoint(12, 12));
     QString done = QStringLiteral("eyedropper: press %1").arg(ButtonName(button));
-    bool tookColour = false;
+    bool tookColor = false;
     const int ticks = 1 + pick(5);
     for (int t = 0; t < ticks; ++t) {
         // The scripted screen is smaller than the desktop: its lower band and
@@ -303,16 +303,16 @@ QString SoakDriver::dragEyedropper() {
         form_.tmrScreencolor_Timer();
         done += desktop_.pointer ? QStringLiteral(", tick at %1").arg(PointText(*desktop_.pointer))
                                  : QStringLiteral(", tick without pointer");
-        tookColour = tookColour || form_.DragHasSampled;
+        tookColor = tookColor || form_.DragHasSampled;
     }
     QTest::mouseRelease(box, button, {}, QPoint(12, 12));
-    refreshedEverything_ = tookColour;
+    refreshedEverything_ = tookColor;
     return done + QStringLiteral(", release");
 }
 
 QString SoakDriver::copyCode() {
     kindsSent_ |= 1u << 10;
-    const std::array<PackedColor, 6> preview = PreviewColours(form_);
+    const std::array<PackedColor, 6> preview = PreviewColors(form_);
     const bool asks = !std::all_of(preview.begin(), preview.end(), IsWebSafe);
     // Never Yes on the confirmation: that would end the program.
     static constexpr std::array<MessageAnswer, 3> first = {MessageAnswer::Yes, MessageAnswer::No,

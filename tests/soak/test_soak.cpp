@@ -112,7 +112,7 @@ QString BrokenInvariant(const frmMain& form, bool refreshedEverything) {
         }
     }
     const int role = SelectedRole(form);
-    if (role < 0 || RoleColour(form, role) != current) {
+    if (role < 0 || RoleColor(form, role) != current) {
         return QStringLiteral("selected role %1 does not hold %2").arg(role).arg(RgbText(rgb));
     }
     if (refreshedEverything) {

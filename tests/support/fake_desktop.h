@@ -86,7 +86,7 @@ public:
     bool setTopmost(QWidget* window, bool topmost) override;
     void setCapture(QWidget* widget) override { captured = widget; }
     void releaseCapture() override;
-    PackedColor systemColour(int32_t index) override { return DefaultSystemColour(index); }
+    PackedColor systemColor(int32_t index) override { return DefaultSystemColor(index); }
     MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) override;
     bool setClipboardText(const QString& text) override;
     bool keepClipboardAfterExit() override;

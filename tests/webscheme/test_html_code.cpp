@@ -10,13 +10,13 @@ Q_DECLARE_METATYPE(tinctora::CodeStyle)
 
 namespace {
 
-const SchemeColours kStartScheme{0x333333, 0xFFFFFF, 0x00CCFF, 0x00FFFF, 0x669999};
+const SchemeColors kStartScheme{0x333333, 0xFFFFFF, 0x00CCFF, 0x00FFFF, 0x669999};
 
 QByteArray Lines(const QList<QByteArray>& lines) {
     return lines.join("\r\n");
 }
 
-QByteArray Build(const SchemeColours& colours, CodeStyle style, const QByteArray& title) {
+QByteArray Build(const SchemeColors& colours, CodeStyle style, const QByteArray& title) {
     return QByteArray::fromStdString(BuildHtmlCode(colours, style, title.toStdString()));
 }
 
@@ -83,7 +83,7 @@ private slots:
     }
 
     void pageCode_data() {
-        QTest::addColumn<SchemeColours>("colours");
+        QTest::addColumn<SchemeColors>("colours");
         QTest::addColumn<CodeStyle>("style");
         QTest::addColumn<QByteArray>("title");
         QTest::addColumn<QByteArray>("code");
@@ -132,7 +132,7 @@ private slots:
             << Lines({"<html>", " <head>", "  <title>\"'\r\n\xc3\xa4\t\x01\xff</title>", " </head>",
                       startBody, " </body>", "</html>"});
         QTest::newRow("each role in its place, channels padded")
-            << SchemeColours{0x010000, 0x000200, 0x000003, 0x0F0000, 0x0000F0}
+            << SchemeColors{0x010000, 0x000200, 0x000003, 0x0F0000, 0x0000F0}
             << CodeStyle::CssStyles << QByteArray("T")
             << Lines({"<html>", " <head>", "  <title>T</title>", "  <style type=\"text/css\"><!--",
                       "   body {", "    background-color: #000001;", "    color: #000200;", "   }",
@@ -140,7 +140,7 @@ private slots:
                       "   a:active { color: #00000f }", "  //--></style>", " </head>", " <body>",
                       " </body>", "</html>"});
         QTest::newRow("each role in its place, body tag")
-            << SchemeColours{0x010000, 0x000200, 0x000003, 0x0F0000, 0x0000F0} << CodeStyle::BodyTag
+            << SchemeColors{0x010000, 0x000200, 0x000003, 0x0F0000, 0x0000F0} << CodeStyle::BodyTag
             << QByteArray("T")
             << Lines({"<html>", " <head>", "  <title>T</title>", " </head>",
                       " <body bgcolor=\"#000001\" text=\"#000200\" link=\"#030000\" "
@@ -148,7 +148,7 @@ private slots:
                       " </body>", "</html>"});
     }
     void pageCode() {
-        QFETCH(SchemeColours, colours);
+        QFETCH(SchemeColors, colours);
         QFETCH(CodeStyle, style);
         QFETCH(QByteArray, title);
         QFETCH(QByteArray, code);

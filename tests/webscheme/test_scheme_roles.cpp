@@ -34,7 +34,7 @@ QList<int> ButtonBacks(const frmMain& form) {
     return backs;
 }
 
-PackedColor ButtonText(const ColourRadioButton* button) {
+PackedColor ButtonText(const ColorRadioButton* button) {
     const QColor c = button->shownPalette().color(QPalette::ButtonText);
     return PackColor(static_cast<int16_t>(c.red()), static_cast<int16_t>(c.green()),
                      static_cast<int16_t>(c.blue()));
@@ -254,9 +254,9 @@ private slots:
         QFETCH(int, points);
         QFETCH(bool, bold);
         QFETCH(bool, underline);
-        const ColourLabel* labels[] = {form->lblHPCaption, form->lblHPText, form->lblHPLink,
-                                       form->lblHPALink, form->lblHPVLink};
-        const ColourLabel* l = labels[label];
+        const ColorLabel* labels[] = {form->lblHPCaption, form->lblHPText, form->lblHPLink,
+                                      form->lblHPALink, form->lblHPVLink};
+        const ColorLabel* l = labels[label];
         QCOMPARE(l->text(), text);
         QCOMPARE(l->font().pointSize(), points);
         QCOMPARE(l->font().bold(), bold);
