@@ -98,7 +98,7 @@ public:
     virtual void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) = 0;
     // The desktop's own picker takes one pixel; picked is called once, later,
     // with its colour, or empty when it was cancelled or refused.
-    virtual void pickColour(std::function<void(std::optional<PackedColor>)> picked) = 0;
+    virtual void pickColor(std::function<void(std::optional<PackedColor>)> picked) = 0;
     // Outer rectangle of a window (its frame included) or of a control, in
     // logical screen pixels; empty when it cannot be read.
     virtual std::optional<QRect> windowRect(const QWidget* widget) = 0;

@@ -229,7 +229,7 @@ void QtDesktop::requestFrame(std::function<void(std::optional<ScreenFrame>)> ans
                        });
 }
 
-void QtDesktop::pickColour(std::function<void(std::optional<PackedColor>)> picked) {
+void QtDesktop::pickColor(std::function<void(std::optional<PackedColor>)> picked) {
     portal_.pickColor(PortalParentWindow(),
                       [this, picked](PortalAnswer answer, std::optional<PackedColor> colour) {
                           if (answer == PortalAnswer::Missing) {

@@ -222,7 +222,7 @@ void frmMain::FrameAnswered(std::optional<ScreenFrame> frame) {
 
 void frmMain::ShowFrameOverlays(ScreenFrame frame) {
     CloseFrameOverlays();
-    ColourBeforePick = CurRGB;
+    ColorBeforePick = CurRGB;
     DragHasSampled = false;
     const auto shared = std::make_shared<const ScreenFrame>(std::move(frame));
     const int mode = SelectedMode(*this);
@@ -236,8 +236,8 @@ void frmMain::ShowFrameOverlays(ScreenFrame frame) {
             CloseFrameOverlays();
         });
         connect(overlay, &FrameOverlay::cancelled, this, [this] {
-            CurRGB = ColourBeforePick;
-            RefreshChannels(7);
+            CurRGB = ColorBeforePick;
+            RefreshChannels(kAllChannels);
             CloseFrameOverlays();
         });
         FrameOverlays.emplace_back(overlay);
@@ -254,12 +254,12 @@ void frmMain::CloseFrameOverlays() {
 }
 
 void frmMain::PickWithDesktop() {
-    desktop.pickColour([self = QPointer<frmMain>(this)](std::optional<PackedColor> colour) {
+    desktop.pickColor([self = QPointer<frmMain>(this)](std::optional<PackedColor> colour) {
         if (self == nullptr || !colour) {
             return;
         }
         self->CurRGB = UnpackColor(*colour);
-        self->RefreshChannels(7);
+        self->RefreshChannels(kAllChannels);
         self->LastSampledColor = *colour;
     });
 }

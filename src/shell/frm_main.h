@@ -109,7 +109,7 @@ public:
     std::chrono::milliseconds DragFrameWaitLimit{1000};
     QElapsedTimer DragFrameWait;
     std::vector<QPointer<FrameOverlay>> FrameOverlays;
-    RGBColor ColourBeforePick;
+    RGBColor ColorBeforePick;
     // The box's picture, tooltips and state as the desktop's screen access allows.
     void ShowScreenAccess();
     // Takes a sampled block's colour as the current colour, as a tick does.

@@ -204,7 +204,7 @@ private slots:
         QFETCH(double, green);
         QFETCH(double, blue);
         QFETCH(PackedColor, packed);
-        QCOMPARE(PortalColour(red, green, blue), packed);
+        QCOMPARE(PortalColor(red, green, blue), packed);
     }
 
     // The portal's file is read once and gone afterwards, whatever it held.

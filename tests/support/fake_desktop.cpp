@@ -49,7 +49,7 @@ void FakeDesktop::requestFrame(std::function<void(std::optional<ScreenFrame>)> a
     frameRequests.push_back(std::move(answered));
 }
 
-void FakeDesktop::pickColour(std::function<void(std::optional<PackedColor>)> picked) {
+void FakeDesktop::pickColor(std::function<void(std::optional<PackedColor>)> picked) {
     pickRequests.push_back(std::move(picked));
 }
 

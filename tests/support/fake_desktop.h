@@ -80,7 +80,7 @@ public:
     ScreenAccess screenAccess() override { return access; }
     void watchScreenAccess(std::function<void()> changed) override;
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
-    void pickColour(std::function<void(std::optional<PackedColor>)> picked) override;
+    void pickColor(std::function<void(std::optional<PackedColor>)> picked) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
     bool placesWindows() override { return windowsPlaced; }
     bool setTopmost(QWidget* window, bool topmost) override;

@@ -58,7 +58,7 @@ QString PortalRequestPath(const QString& uniqueName, const QString& token) {
     return kObject + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
 }
 
-PackedColor PortalColour(double red, double green, double blue) {
+PackedColor PortalColor(double red, double green, double blue) {
     return PackColor(PortalChannel(red), PortalChannel(green), PortalChannel(blue));
 }
 
@@ -199,7 +199,7 @@ void ScreenshotPortal::pickColor(
             argument.beginStructure();
             argument >> red >> green >> blue;
             argument.endStructure();
-            answered(PortalAnswer::Given, PortalColour(red, green, blue));
+            answered(PortalAnswer::Given, PortalColor(red, green, blue));
         },
         this);
 }

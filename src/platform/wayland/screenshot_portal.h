@@ -20,7 +20,7 @@ namespace tinctora {
 // name without its ':' and with '.' as '_', then the request's token.
 QString PortalRequestPath(const QString& uniqueName, const QString& token);
 // A colour the portal gives as three channels from 0 to 1.
-PackedColor PortalColour(double red, double green, double blue);
+PackedColor PortalColor(double red, double green, double blue);
 // Reads the picture file a portal wrote and deletes it straight away, read
 // or not: screenshots of the user's desktop must not pile up in their home.
 // Empty for anything but a local file, or a file that is no picture.
