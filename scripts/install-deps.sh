@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package Tinctora needs to build, run and test.
-# Safe to run again: apt-get skips what is already there.
+# Installs every Debian package Tinctora needs to build, run and test, on
+# Debian 12 or 13. Safe to run again: apt-get skips what is already there.
 set -euo pipefail
+. "$(dirname "$0")/debian-release.sh"
 
 packages=(
   # build
@@ -15,8 +16,8 @@ packages=(
   fonts-liberation fonts-dejavu-core
   # the layout check of the sources
   clang-format
-  # fuzzing with libFuzzer
-  clang-14 libclang-rt-14-dev
+  # fuzzing with libFuzzer, and the other packages named differently per release
+  "${release_packages[@]}"
   # checking and packing the desktop integration
   desktop-file-utils appstream dpkg-dev file
   # running and testing on a virtual X server

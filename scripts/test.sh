@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+. scripts/debian-release.sh
 
 # Every C++ file as the root .clang-format lays it out.
 find src tests \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
@@ -14,7 +15,7 @@ cmake --build build
 ctest --test-dir build --output-on-failure --no-tests=error
 
 # Fuzzing, bounded in time, of what a person types or pastes.
-cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DTINCTORA_FUZZ_SECONDS=60
+cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER="$clangxx" -DTINCTORA_FUZZ_SECONDS=60
 cmake --build build-fuzz
 ctest --test-dir build-fuzz --output-on-failure --no-tests=error
 

@@ -8,6 +8,7 @@
 #include "controls.h"
 #include "desktop.h"
 #include "picture_box.h"
+#include "popup_menu.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -184,7 +185,7 @@ public:
     std::array<LineControl*, 4> Line1{};
 
     // The web-safe value menu of the red, green and blue arrows.
-    QMenu* WSMnu = nullptr;
+    PopupMenu* WSMnu = nullptr;
     std::array<QAction*, 6> WSValues{};
     QString WSMnuTag;
 

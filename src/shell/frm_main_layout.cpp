@@ -253,7 +253,7 @@ void frmMain::buildLayout() {
     Line1[3] = line(1920, 2820, 1920, 2100, kSysScrollBar);
 
     // The popup menu of web-safe values; its captions are written at each opening.
-    WSMnu = new QMenu(QStringLiteral("WSKontextMnu"), this);
+    WSMnu = new PopupMenu(QStringLiteral("WSKontextMnu"), this);
     for (int k = 0; k < 6; ++k) {
         WSValues[k] = WSMnu->addAction(QStringLiteral("&%1").arg(k));
         WSValues[k]->setCheckable(true);

@@ -215,6 +215,23 @@ def web_safe_menu_writes_the_chosen_value(binary):
         s.close()
 
 
+def web_safe_menu_item_beside_the_pointer_takes_a_small_move_and_a_click(binary):
+    s = start(binary, "menu-click")
+    try:
+        s.click(*RED_ARROW, button=3)
+        time.sleep(0.3)
+        # The menu opened with its corner at the pointer: "0" lies a few pixels
+        # below and to the right, closer than a drag would start.
+        for step in range(1, 5):
+            s.move(RED_ARROW[0] + step, RED_ARROW[1] + step)
+        s.screenshot("menu-beside")
+        s.click(RED_ARROW[0] + 4, RED_ARROW[1] + 4)
+        time.sleep(0.2)
+        expect_near(s, "red 0 from the menu", (0, 51, 51), s.pixel(*CURRENT_SWATCH))
+    finally:
+        s.close()
+
+
 CASES = [
     picker_follows_the_pointer_and_closes_on_release,
     picker_under_a_window_manager,
@@ -223,6 +240,7 @@ CASES = [
     picker_opened_at_the_left_edge_and_nudged,
     strip_drag_goes_on_outside_the_window,
     web_safe_menu_writes_the_chosen_value,
+    web_safe_menu_item_beside_the_pointer_takes_a_small_move_and_a_click,
 ]
 
 if __name__ == "__main__":

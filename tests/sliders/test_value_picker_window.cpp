@@ -25,6 +25,24 @@ QPointF Column(float x) {
     return QPointF(x, 7);
 }
 
+// Where the pointer goes on the open menu: a point of `item` a few pixels
+// from where the menu opened, or the middle of the item.
+QPoint PointOn(const QMenu* menu, QAction* item, bool small) {
+    const QRect geometry = menu->actionGeometry(item);
+    return small ? geometry.topLeft() + QPoint(2, 2) : geometry.center();
+}
+
+// Moves the pointer over the open menu from its corner, where the menu opened
+// under the pointer, to `to` one pixel at a time as a hand does, with `held`
+// buttons down.
+void MoveByHand(QMenu* menu, QPoint to, Qt::MouseButtons held) {
+    QPoint at;
+    while (at != to) {
+        at += QPoint((to.x() > at.x()) - (to.x() < at.x()), (to.y() > at.y()) - (to.y() < at.y()));
+        Move(menu, at, held);
+    }
+}
+
 // The captions of the menu's items and the items that carry a check mark.
 QString Captions(const frmMain& form) {
     QStringList captions;
@@ -63,6 +81,19 @@ class TestValuePickerWindow : public QObject {
         Press(form->cmdValpick[index], Centre(form->cmdValpick[index]), Qt::RightButton);
         QCoreApplication::processEvents();
         return opened;
+    }
+    // Opens the menu the way a person does: the pointer rests on the arrow,
+    // where the desktop reports it, and the right button goes down; Qt
+    // measures the pointer's moves from there.
+    bool openMenuFromTheArrow(int index, const std::function<void(QMenu*)>& inside) {
+        QWidget* arrow = form->cmdValpick[index];
+        const QPoint centre = Centre(arrow).toPoint();
+        QTest::mouseMove(arrow, centre);
+        desktop.pointer = arrow->mapToGlobal(centre);
+        return openMenu(index, [&](QMenu* menu) {
+            QCOMPARE(menu->pos(), desktop.pointer);
+            inside(menu);
+        });
     }
 
 private slots:
@@ -394,26 +425,67 @@ private slots:
         QCOMPARE(shownAt, QPoint(120, 90));
     }
 
+    // The item lies a few pixels from where the menu opened (closer than Qt's
+    // drag distance and with fewer than its count of moves) or far from it.
     void choosingAnItemWritesItsValue_data() {
         QTest::addColumn<bool>("hex");
         QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<bool>("small");
         QTest::addColumn<QString>("text");
-        QTest::newRow("left button, decimal") << false << Qt::LeftButton << "204";
-        QTest::newRow("right button, hex") << true << Qt::RightButton << "CC";
+        QTest::newRow("small move, left button") << false << Qt::LeftButton << 0 << true << "0";
+        QTest::newRow("small move, right button, hex")
+            << true << Qt::RightButton << 0 << true << "00";
+        QTest::newRow("long move, left button") << false << Qt::LeftButton << 4 << false << "204";
+        QTest::newRow("long move, right button, hex")
+            << true << Qt::RightButton << 4 << false << "CC";
     }
     void choosingAnItemWritesItsValue() {
         QFETCH(bool, hex);
         QFETCH(Qt::MouseButton, button);
+        QFETCH(int, item);
+        QFETCH(bool, small);
         QFETCH(QString, text);
         SetMode(form->chkShowHexvalues, hex);
         SetColour(*form, 0, 255, 0);
-        QVERIFY(openMenu(1, [&](QMenu* menu) {
-            const QPoint item = menu->actionGeometry(form->WSValues[4]).center();
-            QTest::mouseMove(menu, item);
-            QTest::mouseClick(menu, button, {}, item);
+        QVERIFY(openMenuFromTheArrow(1, [&](QMenu* menu) {
+            // The opening press is released where it happened.
+            Release(menu, QPointF(0, 0), Qt::RightButton);
+            const QPoint to = PointOn(menu, form->WSValues[item], small);
+            if (small) {
+                QVERIFY(to.manhattanLength() < QApplication::startDragDistance());
+            }
+            MoveByHand(menu, to, Qt::NoButton);
+            Press(menu, to, button);
+            Release(menu, to, button);
         }));
         QCOMPARE(form->txtValue[1]->text(), text);
-        QCOMPARE(form->CurRGB.green, int16_t(204));
+        QCOMPARE(form->CurRGB.green, int16_t(item * 51));
+    }
+
+    // The opening press still held: a shaking hand chooses nothing, a drag
+    // onto an item chooses it where the button comes up.
+    void releasingTheOpeningPress_data() {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<bool>("small");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("shake onto 0") << 0 << true << "255";
+        QTest::newRow("drag onto 204") << 4 << false << "204";
+    }
+    void releasingTheOpeningPress() {
+        QFETCH(int, item);
+        QFETCH(bool, small);
+        QFETCH(QString, text);
+        SetColour(*form, 0, 255, 0);
+        bool stillOpen = false;
+        QVERIFY(openMenuFromTheArrow(1, [&](QMenu* menu) {
+            const QPoint to = PointOn(menu, form->WSValues[item], small);
+            MoveByHand(menu, to, Qt::RightButton);
+            Release(menu, to, Qt::RightButton);
+            stillOpen = menu->isVisible();
+        }));
+        QCOMPARE(form->txtValue[1]->text(), text);
+        QCOMPARE(stillOpen, text == "255");
     }
 
     void accessKeysChooseItems_data() {

@@ -1,0 +1,15 @@
+# What differs between the Debian releases Tinctora builds on, chosen by
+# /etc/os-release. Sourced by install-deps.sh and test.sh; sets
+#   release_packages  the packages whose names differ between releases
+#   clangxx           the clang++ that builds the fuzzers
+. /etc/os-release
+case "${VERSION_CODENAME:-}" in
+  bookworm) llvm=14 ;;
+  trixie) llvm=19 ;;
+  *)
+    echo "Tinctora builds on Debian 12 (bookworm) and 13 (trixie), not on ${PRETTY_NAME:-this system}." >&2
+    exit 1
+    ;;
+esac
+release_packages=(clang-$llvm libclang-rt-$llvm-dev)
+clangxx=clang++-$llvm

@@ -1,0 +1,31 @@
+// A popup menu that a mouse press opens at the pointer, whose items a click
+// chooses the same way on every Qt version.
+#pragma once
+
+#include <QMenu>
+
+namespace tinctora {
+
+// Qt 6.8 closes a menu opened by a press when the next press comes before the
+// pointer has moved about 10 px from where the menu opened, so a small move
+// onto an item right beside the pointer and a click chose nothing. Here a
+// press inside the menu and its release on an item choose that item with any
+// button, as Qt 6.4 does. The release of the press that opened the menu, a
+// drag into it with the button held, hovering and the keys stay Qt's, and so
+// does its guard against a shaking hand releasing the opening press on an item.
+class PopupMenu : public QMenu {
+    Q_OBJECT
+public:
+    PopupMenu(const QString& title, QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // A press landed inside the menu since it opened; its release chooses.
+    bool pressedInside_ = false;
+};
+
+} // namespace tinctora
