@@ -22,5 +22,9 @@ ctest --test-dir build-fuzz --output-on-failure --no-tests=error
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINCTORA_WERROR=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake --build build-asan
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+# Qt 6.8 asks the desktop portal over D-Bus at start-up and leaks the watcher
+# of that call when a test ends before the answer, which is always the case
+# without a session bus. QT_NO_XDG_DESKTOP_PORTAL leaves out only Qt's own
+# query, so every leak of ours still fails the stage.
+QT_NO_XDG_DESKTOP_PORTAL=1 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure --no-tests=error --label-exclude 'e2e|fuzz|wayland'
