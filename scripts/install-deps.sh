@@ -22,7 +22,6 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   # running and testing on a virtual X server
   xvfb xauth x11-xserver-utils x11-utils xdotool xclip imagemagick openbox python3
-  parcellite  # a real clipboard manager for the tests of the clipboard after the end
   # reading the accessible tree through AT-SPI, as a screen reader does (accessibility test)
   python3-pyatspi at-spi2-core dbus
 )
