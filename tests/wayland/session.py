@@ -10,8 +10,9 @@ xdg-desktop-portal-gtk, xdg-desktop-portal), a stand-in portal of the tests'
 own, or none. Every process is stopped by its id at the end, also on failure.
 
 As root the test first enters its own mount and process namespaces
-(enter_private_namespaces): each session gets an empty /tmp, so XWayland's
-display and the files a portal leaves behind belong to that session alone,
+(enter_private_namespaces): each session gets a /tmp of its own, in which
+only the host's folders stay visible (a build tree under /tmp still runs), so
+XWayland's display and the files a portal leaves behind belong to that session,
 and nothing it started can outlive the test. Screenshots are kept in
 TINCTORA_E2E_SHOTS (default /var/tmp/tinctora-wayland), not under /tmp.
 
@@ -202,9 +203,7 @@ class Session:
     # --- setting up ---
     def _make_private_dirs(self):
         if _namespaced():
-            subprocess.run(["mount", "-t", "tmpfs", "-o", "mode=1777,size=256m", "tmpfs", "/tmp"],
-                           check=True)
-            self._tmpfs = True
+            self._private_tmp()
         if self.root_run and not os.path.isdir("/tmp/.X11-unix"):
             # XWayland's sockets live here; wlroots wants it owned by root and sticky.
             os.mkdir("/tmp/.X11-unix")
@@ -228,6 +227,26 @@ class Session:
             "XDG_CURRENT_DESKTOP": "sway",
             "XDG_SESSION_TYPE": "wayland",
         }
+
+    def _private_tmp(self):
+        """An empty /tmp of the session's own, in which the folders of the
+        host's /tmp (a build tree there, say) stay where they were: only X
+        servers' sockets and lock files and loose files are the session's."""
+        host = tempfile.mkdtemp(prefix="tinctora-host-tmp-", dir="/var/tmp")
+        try:
+            subprocess.run(["mount", "--bind", "/tmp", host], check=True)
+            subprocess.run(["mount", "-t", "tmpfs", "-o", "mode=1777,size=256m", "tmpfs", "/tmp"],
+                           check=True)
+            self._tmpfs = True
+            for name in os.listdir(host):
+                folder = os.path.join(host, name)
+                if name.startswith(".X") or os.path.islink(folder) or not os.path.isdir(folder):
+                    continue
+                os.mkdir(os.path.join("/tmp", name))
+                subprocess.run(["mount", "--bind", folder, os.path.join("/tmp", name)], check=True)
+        finally:
+            subprocess.run(["umount", "--lazy", host], check=False, stderr=subprocess.DEVNULL)
+            os.rmdir(host)
 
     def _as_user(self, args):
         if not self.root_run:
