@@ -60,7 +60,7 @@ void frmMain::picScreencolor_MouseDown() {
     case ScreenAccess::None:
         return;
     case ScreenAccess::PickOnly:
-        PickWithDesktop();
+        PickAtRelease = true;
         return;
     case ScreenAccess::ClickFrame:
         RequestFrame();
@@ -216,7 +216,11 @@ void frmMain::FrameAnswered(std::optional<ScreenFrame> frame) {
     // Refused: the drag that waited for it has nothing to sample.
     picScreencolor_MouseUp();
     if (desktop.screenAccess() == ScreenAccess::PickOnly) {
-        PickWithDesktop();
+        if (BoxButtonDown) {
+            PickAtRelease = true;
+        } else {
+            PickWithDesktop();
+        }
     }
 }
 
@@ -266,9 +270,18 @@ void frmMain::PickWithDesktop() {
 
 void frmMain::connectSampler() {
     connect(picScreencolor, &PictureBox::mouseDown, this,
-            [this](Qt::MouseButton, Qt::MouseButtons, QPointF) { picScreencolor_MouseDown(); });
+            [this](Qt::MouseButton, Qt::MouseButtons, QPointF) {
+                BoxButtonDown = true;
+                picScreencolor_MouseDown();
+            });
     connect(picScreencolor, &PictureBox::mouseUp, this,
-            [this](Qt::MouseButton, Qt::MouseButtons, QPointF) { picScreencolor_MouseUp(); });
+            [this](Qt::MouseButton, Qt::MouseButtons, QPointF) {
+                BoxButtonDown = false;
+                picScreencolor_MouseUp();
+                if (std::exchange(PickAtRelease, false)) {
+                    PickWithDesktop();
+                }
+            });
     connect(tmrScreencolor, &QTimer::timeout, this, &frmMain::tmrScreencolor_Timer);
     for (int i = 0; i < 2; ++i) {
         connect(optScreencolorMode[static_cast<std::size_t>(i)], &QRadioButton::toggled, this,
@@ -284,6 +297,10 @@ void frmMain::connectSampler() {
     // instead, with no pointer or timer left behind.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
+                // The release then goes to the question, not to the box.
+                if (state != Qt::ApplicationActive) {
+                    BoxButtonDown = false;
+                }
                 if (state != Qt::ApplicationActive && tmrScreencolor->isActive() &&
                     desktop.screenAccess() == ScreenAccess::DragFrame) {
                     picScreencolor_MouseUp();

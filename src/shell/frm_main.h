@@ -91,6 +91,11 @@ public:
     PackedColor LastSampledColor = 0;
     // False from a press until the drag's first sample, which always refreshes.
     bool DragHasSampled = false;
+    // Whether the button pressed on the box is still down, and whether its
+    // release starts the desktop's picker: a picker started during the press
+    // takes the pixel under that press's own release, the box itself.
+    bool BoxButtonDown = false;
+    bool PickAtRelease = false;
     void picScreencolor_MouseDown();
     void tmrScreencolor_Timer();
     void picScreencolor_MouseUp();

@@ -507,8 +507,9 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(102).toImage());
         QCOMPARE(form.frameScreencolor->toolTip(), kMeanNeedsFrameTip);
-        QCOMPARE(desktop.pickRequests.size(), std::size_t(1));
+        QVERIFY(desktop.pickRequests.empty());
         release(form);
+        QCOMPARE(desktop.pickRequests.size(), std::size_t(1));
         desktop.answerPick(PackColor(1, 2, 3));
         QCOMPARE(RgbTexts(form), Rgb(1, 2, 3));
         QCOMPARE(form.txtValue[6]->text(), QString("#010203"));
@@ -520,6 +521,45 @@ private slots:
         QVERIFY(!form.tmrScreencolor->isActive());
         desktop.answerPick(std::nullopt);
         QCOMPARE(RgbTexts(form), Rgb(1, 2, 3));
+    }
+
+    // The desktop's picker takes the pixel under the next release: it starts
+    // once the click on the box has let go, never during the press, whose
+    // own release would take the box itself. A refusal that comes after the
+    // release starts it at once.
+    void desktopsPickerStartsOnlyAfterTheRelease_data() {
+        QTest::addColumn<ScreenAccess>("access");
+        QTest::addColumn<bool>("refusedWhileDown");
+        QTest::addColumn<bool>("refusedAfterRelease");
+        QTest::newRow("picker only") << ScreenAccess::PickOnly << false << false;
+        QTest::newRow("drag refused while held") << ScreenAccess::DragFrame << true << false;
+        QTest::newRow("click refused while held") << ScreenAccess::ClickFrame << true << false;
+        QTest::newRow("click refused after release") << ScreenAccess::ClickFrame << false << true;
+    }
+    void desktopsPickerStartsOnlyAfterTheRelease() {
+        QFETCH(ScreenAccess, access);
+        QFETCH(bool, refusedWhileDown);
+        QFETCH(bool, refusedAfterRelease);
+        desktop.access = access;
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        press(form);
+        if (refusedWhileDown) {
+            desktop.refuseFrame();
+        }
+        QVERIFY(desktop.pickRequests.empty());
+        release(form);
+        if (refusedAfterRelease) {
+            desktop.refuseFrame();
+        }
+        QCOMPARE(desktop.pickRequests.size(), std::size_t(1));
+        desktop.answerPick(PackColor(9, 8, 7));
+        QCOMPARE(RgbTexts(form), Rgb(9, 8, 7));
+        // The next click starts one picker, at its release again.
+        press(form);
+        QVERIFY(desktop.pickRequests.empty());
+        release(form);
+        QCOMPARE(desktop.pickRequests.size(), std::size_t(1));
     }
 
     // Only the mean of 5 x 5 pixels is lost with the frame: the tooltip of
