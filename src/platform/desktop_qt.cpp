@@ -14,10 +14,12 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QVersionNumber>
 #include <QWidget>
 #include <QWindow>
 
@@ -116,7 +118,11 @@ std::optional<QPoint> QtDesktop::pointerPosition() {
 }
 
 bool QtDesktop::setPointerPosition(QPoint position) {
-    if (QGuiApplication::primaryScreen() == nullptr) {
+    // No Wayland compositor lets a program move the pointer, and XWayland
+    // reports the move it could not make as made until the pointer moves next.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || NativeWayland() ||
+        screen->name().startsWith(QLatin1String("XWAYLAND"))) {
         return false;
     }
     QCursor::setPos(position);
@@ -251,6 +257,10 @@ std::optional<QRect> QtDesktop::windowRect(const QWidget* widget) {
 
 bool QtDesktop::placesWindows() {
     return !NativeWayland();
+}
+
+bool QtDesktop::knowsPopupPlace() {
+    return !NativeWayland() || QLibraryInfo::version() >= QVersionNumber(6, 5, 1);
 }
 
 bool QtDesktop::setTopmost(QWidget* window, bool topmost) {

@@ -44,6 +44,7 @@ public:
     void pickColor(std::function<void(std::optional<PackedColor>)> picked) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
     bool placesWindows() override;
+    bool knowsPopupPlace() override;
     bool setTopmost(QWidget* window, bool topmost) override;
     void setCapture(QWidget* widget) override;
     void releaseCapture() override;

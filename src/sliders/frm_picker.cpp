@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace tinctora {
 
@@ -44,6 +45,12 @@ void frmPicker::setChoosingLineX(float x) {
     update();
 }
 
+void frmPicker::followPointer(int32_t markerColumn, QPoint openedAt) {
+    openMarker_ = markerColumn;
+    openedAt_ = openedAt;
+    follow_.reset();
+}
+
 QImage& frmPicker::image() {
     if (image_.isNull() || image_.size() != size()) {
         image_ = QImage(size(), QImage::Format_RGB32);
@@ -60,15 +67,37 @@ void frmPicker::paintEvent(QPaintEvent* /*event*/) {
     painter.drawLine(x, static_cast<int>(line_.Y1), x, static_cast<int>(line_.Y2));
 }
 
+void frmPicker::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle()) {
+        window->installEventFilter(this);
+    }
+}
+
+// Events on the strip's own window come at its true place; those of our other
+// windows reach it only through Qt's idea of that place.
+bool frmPicker::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == windowHandle() &&
+        (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+         type == QEvent::MouseButtonRelease)) {
+        onOwnWindow_ = true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 // A press or release reports the button concerned, a move the buttons held.
 void frmPicker::mousePressEvent(QMouseEvent* event) {
     Form_MouseDown(event->button(), event->position());
+    onOwnWindow_ = false;
 }
 void frmPicker::mouseMoveEvent(QMouseEvent* event) {
     Form_MouseMove(event->buttons(), event->position());
+    onOwnWindow_ = false;
 }
 void frmPicker::mouseReleaseEvent(QMouseEvent* event) {
     Form_MouseUp(event->button(), event->position());
+    onOwnWindow_ = false;
 }
 
 // A popup holds the keyboard too: Escape ends the drag as a release would,
@@ -90,9 +119,18 @@ void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
     if (Button != Qt::LeftButton || channel < 0 || channel > 5) {
         return;
     }
-    const float x = PickerColumn(static_cast<float>(position.x()), ScaleWidth());
-    setChoosingLineX(x);
-    const int32_t value = PickerValueAt(x, ScaleWidth(), owner_.PickerMaxValue);
+    if (!follow_) {
+        const auto start = static_cast<float>(mapFromGlobal(openedAt_).x());
+        follow_.emplace(openMarker_, start, ScaleWidth());
+    }
+    const auto at = static_cast<float>(position.x());
+    const std::optional<float> x =
+        onOwnWindow_ || owner_.desktop.knowsPopupPlace() ? follow_->shown(at) : follow_->unsure(at);
+    if (!x) {
+        return;
+    }
+    setChoosingLineX(*x);
+    const int32_t value = PickerValueAt(*x, ScaleWidth(), owner_.PickerMaxValue);
     owner_.txtValue[channel]->setText(QString::fromStdString(
         ChannelValueText(channel, value, HexMode(owner_), WebSafeMode(owner_))));
 }

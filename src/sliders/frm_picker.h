@@ -3,6 +3,7 @@
 #pragma once
 
 #include "colour.h"
+#include "pointer_values.h"
 
 #include <QImage>
 #include <QWidget>
@@ -31,6 +32,9 @@ public:
     const MarkerLine& ChoosingLine() const { return line_; }
     void setChoosingLineColor(PackedColor color);
     void setChoosingLineX(float x);
+    // The marker follows the pointer from where it was as the strip opened,
+    // in screen pixels.
+    void followPointer(int32_t markerColumn, QPoint openedAt);
 
     int ScaleWidth() const { return width(); }
     int ScaleHeight() const { return height(); }
@@ -51,11 +55,21 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     frmMain& owner_;
     MarkerLine line_;
     QImage image_;
+    int32_t openMarker_ = 0;
+    QPoint openedAt_;
+    // Set up by the first reading: only then does the place of a popup that
+    // the compositor moved show in its geometry.
+    std::optional<PickerFollow> follow_;
+    // Whether the mouse event being handled came to the strip's own window,
+    // at the strip's true place, rather than from another of our windows.
+    bool onOwnWindow_ = false;
 };
 
 } // namespace tinctora

@@ -33,6 +33,51 @@ int32_t PickerMarkerColumn(int32_t value, int16_t maxValue, int scaleWidth) {
     return (value * (scaleWidth - 1) + maxValue - 1) / maxValue;
 }
 
+PickerFollow::PickerFollow(int32_t markerColumn, float startColumn, int scaleWidth)
+    : scaleWidth_(scaleWidth), marker_(static_cast<float>(markerColumn)) {
+    follow(PickerColumn(startColumn, scaleWidth_));
+}
+
+std::optional<float> PickerFollow::shown(float x) {
+    // Back on the strip after readings that only continued from it: those
+    // may have drifted by a few pixels, so the marker waits for the pointer
+    // again rather than jump to it.
+    if (last_ == Last::Unsure) {
+        engaged_ = false;
+        side_.reset();
+    }
+    last_ = Last::Shown;
+    lastShownX_ = x;
+    return follow(PickerColumn(x, scaleWidth_));
+}
+
+std::optional<float> PickerFollow::unsure(float x) {
+    // The first of them takes over where the last shown one left off.
+    if (last_ == Last::Shown) {
+        unsureOffset_ = lastShownX_ - x;
+    }
+    last_ = Last::Unsure;
+    return follow(PickerColumn(x + unsureOffset_, scaleWidth_));
+}
+
+std::optional<float> PickerFollow::follow(float column) {
+    if (!engaged_) {
+        // A marker right of the strip (a hue above 240) is reached at the last column.
+        const float target = std::min(marker_, static_cast<float>(scaleWidth_ - 1));
+        const int side = (column > target) - (column < target);
+        if (!side_) {
+            side_ = side;
+        }
+        // Reached, or passed over between two readings.
+        engaged_ = side == 0 || side != *side_;
+        if (!engaged_) {
+            return std::nullopt;
+        }
+    }
+    marker_ = column;
+    return column;
+}
+
 std::string ChannelValueText(int index, int32_t value, bool hexMode, bool webSafe) {
     if (index > 2) {
         return DecimalText(value);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tinctora {
@@ -22,6 +23,37 @@ int32_t PickerValueAt(float column, int scaleWidth, int16_t maxValue);
 // that the pointer left on the marker's column gives back the very value the
 // strip opened at. Values above the maximum lie right of the strip.
 int32_t PickerMarkerColumn(int32_t value, int16_t maxValue, int scaleWidth);
+
+// How the picker's marker follows the pointer. Where the pointer could not be
+// put on the marker's column (a desktop that ignores pointer moves, a
+// compositor that slid the strip to keep it on the screen), the marker stays
+// where it is shown until the pointer reaches it, and from then on follows the
+// column under the pointer: the value never jumps.
+class PickerFollow {
+public:
+    // startColumn: the column the pointer is over as the strip opens.
+    PickerFollow(int32_t markerColumn, float startColumn, int scaleWidth);
+
+    // A reading at x on the strip as shown. Returns the column to pick at, or
+    // empty while the marker waits for the pointer.
+    std::optional<float> shown(float x);
+    // A reading at x on the strip where the program asked for it, which may
+    // lie off the strip as shown by a slide the program cannot see. These
+    // continue from the last shown reading, if one came before them.
+    std::optional<float> unsure(float x);
+
+private:
+    std::optional<float> follow(float column);
+
+    int scaleWidth_;
+    float marker_;
+    bool engaged_ = false;
+    // The side of the marker the waiting pointer is on: -1 left, 1 right.
+    std::optional<int> side_;
+    enum class Last { None, Shown, Unsure } last_ = Last::None;
+    float lastShownX_ = 0;
+    float unsureOffset_ = 0;
+};
 
 // The text a strip or the picker writes for a value: red, green and blue
 // (0..2) snapped in web-safe mode and as two hex digits in hex mode; hue,

@@ -36,10 +36,18 @@ void OpenValuePicker(frmMain& form, int Index) {
     }
     in.swatchBottom = swatch.y() + swatch.height();
     const PickerPlacement place = PlacePicker(in);
+    // Where the desktop refuses or ignores the pointer move, the pointer
+    // stays beside the marker.
+    QPoint openedAt = pointer;
     if (place.pointerX) {
-        form.desktop.setPointerPosition(QPoint(*place.pointerX, pointer.y()));
+        const QPoint wanted(*place.pointerX, pointer.y());
+        if (form.desktop.setPointerPosition(wanted) &&
+            form.desktop.pointerPosition().value_or(wanted) == wanted) {
+            openedAt = wanted;
+        }
     }
     picker.move(place.left, place.top);
+    picker.followPointer(marker, openedAt);
 
     DrawGradient(picker.image(), PickerGradient(Index, LinkedMode(form), form.CurRGB, form.CurHSL),
                  true, webSafe);

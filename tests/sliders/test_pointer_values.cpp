@@ -148,6 +148,51 @@ private slots:
         QCOMPARE(PickerMarkerColumn(value, int16_t(maxValue), 256), column);
     }
 
+    // Readings "s" on the strip as shown and "u" through Qt's idea of its
+    // place; -1: the marker waits.
+    void pickerFollow_data() {
+        QTest::addColumn<int>("marker");
+        QTest::addColumn<float>("start");
+        QTest::addColumn<QStringList>("readings");
+        QTest::addColumn<QList<int>>("columns");
+        QTest::newRow("on the marker: follows at once")
+            << 100 << 100.0f << QStringList{"s103", "s90"} << QList<int>{103, 90};
+        QTest::newRow("left of the marker: waits, then follows")
+            << 130 << 80.0f << QStringList{"s90", "s129", "s131", "s120"}
+            << QList<int>{-1, -1, 131, 120};
+        QTest::newRow("right of the marker: reached exactly")
+            << 10 << 40.0f << QStringList{"s30", "s10", "s12"} << QList<int>{-1, 10, 12};
+        QTest::newRow("passed over between two readings")
+            << 50 << 40.0f << QStringList{"s45", "s60"} << QList<int>{-1, 60};
+        QTest::newRow("moving away keeps waiting")
+            << 130 << 80.0f << QStringList{"s70", "s0", "s-40"} << QList<int>{-1, -1, -1};
+        QTest::newRow("a marker right of the strip at the last column")
+            << 266 << 200.0f << QStringList{"s250", "s300"} << QList<int>{-1, 255};
+        QTest::newRow("unsure readings continue from the last shown")
+            << 100 << 100.0f << QStringList{"s110", "u160", "u165", "u100"}
+            << QList<int>{110, 110, 115, 50};
+        QTest::newRow("unsure from the start: Qt's idea")
+            << 100 << 100.0f << QStringList{"u104", "u96"} << QList<int>{104, 96};
+        // Qt put the strip 50 px left of where it is shown: back on the strip
+        // the pointer is 50 columns off the marker, which waits for it.
+        QTest::newRow("shown after unsure: waits for the pointer again")
+            << 100 << 100.0f << QStringList{"u150", "s100", "s149", "s151", "s140"}
+            << QList<int>{150, -1, -1, 151, 140};
+    }
+    void pickerFollow() {
+        QFETCH(int, marker);
+        QFETCH(float, start);
+        QFETCH(QStringList, readings);
+        QFETCH(QList<int>, columns);
+        PickerFollow follow(marker, start, 256);
+        for (int k = 0; k < readings.size(); ++k) {
+            const float x = readings[k].mid(1).toFloat();
+            const std::optional<float> column =
+                readings[k].startsWith('s') ? follow.shown(x) : follow.unsure(x);
+            QCOMPARE(column ? int(*column) : -1, columns[k]);
+        }
+    }
+
     void pickerPlacement_data() {
         QTest::addColumn<int>("pointerX");
         QTest::addColumn<int>("markerColumn");

@@ -220,6 +220,54 @@ private slots:
         QCOMPARE(picker().ChoosingLine().X1, float(column.x()));
     }
 
+    // Where the desktop will not move the pointer, it stays beside the marker
+    // of the strip pushed back on the screen; the value waits until the
+    // pointer reaches the marker, then follows it.
+    void pointerLeftBesideTheMarkerWhenItCannotMove_data() {
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<bool>("ignored");
+        QTest::addColumn<QStringList>("texts");
+        // Red 10 at x 1000: the strip ends at 1024 and its marker is 222 px left of the pointer.
+        QTest::newRow("moved") << false << false << QStringList{"232", "9"};
+        QTest::newRow("refused") << true << false << QStringList{"10", "9"};
+        QTest::newRow("reported moved but left") << false << true << QStringList{"10", "9"};
+    }
+    void pointerLeftBesideTheMarkerWhenItCannotMove() {
+        QFETCH(bool, refused);
+        QFETCH(bool, ignored);
+        QFETCH(QStringList, texts);
+        desktop.pointerMoveFails = refused;
+        desktop.pointerMoveIgnored = ignored;
+        SetColour(*form, 10, 0, 0);
+        openPicker(0, QPoint(1000, 333));
+        QCOMPARE(picker().x(), 768);
+        Move(&picker(), Column(232));
+        QCOMPARE(form->txtValue[0]->text(), texts[0]);
+        Move(&picker(), Column(9));
+        QCOMPARE(form->txtValue[0]->text(), texts[1]);
+        QCOMPARE(picker().ChoosingLine().X1, 9.0f);
+    }
+
+    // Where Qt does not know where the compositor showed the strip, moves
+    // through the main window follow Qt's idea of its place; the first move
+    // on the strip's own window, 40 columns off, makes the marker wait there.
+    void movesOnTheStripsOwnWindowDoNotJump() {
+        desktop.windowsPlaced = false;
+        desktop.popupPlaceKnown = false;
+        openPicker(0, QPoint(500, 300));
+        QWindow* main = form->windowHandle();
+        const QPoint strip = form->mapFromGlobal(picker().mapToGlobal(QPoint(0, 7)));
+        MoveThrough(main, strip + QPointF(60, 0));
+        QCOMPARE(form->txtValue[0]->text(), QString("60"));
+        MoveThrough(picker().windowHandle(), Column(20));
+        QCOMPARE(form->txtValue[0]->text(), QString("60"));
+        MoveThrough(picker().windowHandle(), Column(59));
+        QCOMPARE(form->txtValue[0]->text(), QString("60"));
+        MoveThrough(picker().windowHandle(), Column(62));
+        QCOMPARE(form->txtValue[0]->text(), QString("62"));
+        QCOMPARE(picker().ChoosingLine().X1, 62.0f);
+    }
+
     // On Wayland the strip's place is relative to the main window and the
     // compositor keeps it on the screen: the program pushes nothing back and
     // moves no pointer, which Wayland would refuse anyway.

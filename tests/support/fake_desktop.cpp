@@ -12,8 +12,10 @@ bool FakeDesktop::setPointerPosition(QPoint position) {
     if (pointerMoveFails) {
         return false;
     }
-    pointer = position;
     pointerMoves.push_back(position);
+    if (!pointerMoveIgnored) {
+        pointer = position;
+    }
     return true;
 }
 

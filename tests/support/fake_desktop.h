@@ -24,8 +24,12 @@ public:
     std::optional<QRect> forcedWindowRect; // overrides the widgets' own geometry
     bool windowRectFails = false;
     bool windowsPlaced = true; // false: a Wayland compositor places the windows
+    bool popupPlaceKnown = true;
     bool topmostFails = false;
     bool pointerMoveFails = false;
+    // Pointer moves that report success but leave the pointer where it is,
+    // as XWayland does under most compositors.
+    bool pointerMoveIgnored = false;
     // A screen that gives nothing back, while the pointer itself can be read.
     bool screenFails = false;
     // The scripted screen the pointer samples, one image pixel per screen
@@ -83,6 +87,7 @@ public:
     void pickColor(std::function<void(std::optional<PackedColor>)> picked) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
     bool placesWindows() override { return windowsPlaced; }
+    bool knowsPopupPlace() override { return popupPlaceKnown; }
     bool setTopmost(QWidget* window, bool topmost) override;
     void setCapture(QWidget* widget) override { captured = widget; }
     void releaseCapture() override;

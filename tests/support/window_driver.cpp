@@ -39,6 +39,12 @@ void Release(QWidget* widget, QPointF position, Qt::MouseButton button) {
     SendMouse(widget, QEvent::MouseButtonRelease, button, Qt::NoButton, position);
 }
 
+void MoveThrough(QWindow* window, QPointF position, Qt::MouseButtons held) {
+    QMouseEvent event(QEvent::MouseMove, position, window->mapToGlobal(position), Qt::NoButton,
+                      held, Qt::NoModifier);
+    QApplication::sendEvent(window, &event);
+}
+
 void Type(TextBox* box, const QString& text) {
     box->setFocus();
     box->selectAll();

@@ -30,6 +30,9 @@ void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, Qt::M
 void Press(QWidget* widget, QPointF position, Qt::MouseButton button = Qt::LeftButton);
 void Move(QWidget* widget, QPointF position, Qt::MouseButtons held = Qt::LeftButton);
 void Release(QWidget* widget, QPointF position, Qt::MouseButton button = Qt::LeftButton);
+// A move that arrives at the window, as the desktop sends it, before Qt hands
+// it to a widget.
+void MoveThrough(QWindow* window, QPointF position, Qt::MouseButtons held = Qt::LeftButton);
 
 // Replaces a box's text the way a person does: select all, then type.
 void Type(TextBox* box, const QString& text);

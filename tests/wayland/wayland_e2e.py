@@ -341,6 +341,91 @@ def native_strip_opens_under_the_swatch(binary):
     strip_opens_under_the_swatch(binary, native=True)
 
 
+def strip_left_edge(shot, y, marker):
+    """The screen column of the strip's first column: the gradient (c, 51, 51)
+    at columns 0, 64 and 250, away from the marker line."""
+    columns = [c for c in (0, 64, 128, 250) if abs(c - marker) > 2][:3]
+    for left in range(0, 1280 - 255):
+        if all(all(abs(a - b) <= 2 for a, b in zip(shot.pixel(left + c, y), (c, 51, 51)))
+               for c in columns):
+            return left
+    return None
+
+
+def qt_version(binary):
+    """The version of the Qt library the program runs on, as (major, minor, patch)."""
+    for line in subprocess.run(["ldd", binary], capture_output=True, text=True).stdout.splitlines():
+        if "libQt6Core.so" in line and "=>" in line:
+            name = os.path.realpath(line.split("=>")[1].split()[0])
+            return tuple(int(n) for n in name.rsplit(".so.", 1)[1].split("."))
+    raise Failure(f"no Qt library found for {binary}")
+
+
+def strip_pushed_back_at_the_screen_edge(binary, native=False):
+    """With the main window against the left screen edge, red 130 would open
+    the strip 50 pixels off the screen. The strip is kept on the screen, and
+    the pointer, which Wayland does not let the program move, starts 50
+    columns left of the marker: the value waits until the pointer reaches the
+    marker and then follows the column under the pointer, never jumping.
+    Natively, Qt before 6.5.1 never learns where the compositor slid the
+    strip, and the whole drag reaches the program through the main window:
+    there the value follows the pointer without a jump, off by the slide."""
+    as_shown = not native or qt_version(binary) >= (6, 5, 1)
+    with desk("native-strip-edge" if native else "strip-edge", portal="none") as d:
+        program = d.start(binary, native)
+        pid = d.s.window(program._is_main)["pid"]
+        d.s.run(["swaymsg", f"[pid={pid}]", "move", "position", "0", "100"])
+        wait_for(lambda: program.origin()[0] == 0, "the main window at the left edge", 3.0)
+        type_into_red_box(d, "130")
+        program.wait_pixel(CURRENT_SWATCH, (130, 51, 51), "red 130")
+        d.press_on(RED_ARROW)
+        time.sleep(0.4)
+        x, y = program.screen_point(RED_ARROW)
+        strip_y = program.screen_point((0, SWATCH_BOTTOM + 7))[1]
+        shot = d.s.shot("edge-open")
+        left = strip_left_edge(shot, strip_y, 130)
+        if left != 0:
+            raise Failure(f"the strip is not kept on the screen: its left edge at {left} "
+                          f"(screenshot {d.s.screenshot('edge-open')})")
+        # Down onto the strip, right across the marker, then back left.
+        path = [(x, y + dy) for dy in range(8, strip_y - y, 8)] + [(x, strip_y)]
+        path += [(px, strip_y) for px in range(x + 3, 151, 3)]
+        path += [(px, strip_y) for px in range(147, 119, -4)]
+        value, at, offsets = 130, (x, y), set()
+        for point in path:
+            d.pointer.move(*point)
+            time.sleep(0.12)
+            shot = d.s.shot()
+            seen = program.pixel(CURRENT_SWATCH, shot)[0]
+            moved = abs(point[0] - at[0])
+            if abs(seen - value) > moved:
+                raise Failure(f"the value jumped from {value} to {seen} while the pointer "
+                              f"moved {moved} columns to {point} "
+                              f"(screenshot {d.s.screenshot('edge-jump')})")
+            column = point[0] - left
+            if point[1] == strip_y and (seen != 130 or offsets):
+                offsets.add(seen - column)
+                # The marker line, above the pointer's tip, stands on the value's column.
+                marker = shot.pixel(left + seen, strip_y - 6)
+                if marker not in ((0, 0, 0), (255, 255, 255)):
+                    raise Failure(f"no marker at the value {seen}: {marker} "
+                                  f"(screenshot {d.s.screenshot('edge-marker')})")
+            value, at = seen, point
+        if as_shown and offsets != {0}:
+            raise Failure(f"on the strip the value is off the column under the pointer by "
+                          f"{sorted(offsets)} (screenshot {d.s.screenshot('edge-follow')})")
+        if len(offsets) != 1:
+            raise Failure(f"the value does not follow the pointer column for column: "
+                          f"offsets {sorted(offsets)}")
+        final = path[-1][0] - left + offsets.pop()
+        d.pointer.up()
+        program.wait_pixel(CURRENT_SWATCH, (final, 51, 51), "the value after the release")
+
+
+def native_strip_pushed_back_at_the_screen_edge(binary):
+    strip_pushed_back_at_the_screen_edge(binary, native=True)
+
+
 # --- the portal fallbacks ---
 
 def pick_colour_when_screenshots_are_refused(binary, response=2):
@@ -458,6 +543,8 @@ CASES = [
     native_click_then_click_pick,
     strip_opens_under_the_swatch,
     native_strip_opens_under_the_swatch,
+    strip_pushed_back_at_the_screen_edge,
+    native_strip_pushed_back_at_the_screen_edge,
     pick_colour_when_screenshots_are_refused,
     pick_colour_when_the_screenshot_is_cancelled,
     absent_portal_leaves_the_eyedropper_inactive,
