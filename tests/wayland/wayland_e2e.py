@@ -362,64 +362,77 @@ def qt_version(binary):
 
 
 def strip_pushed_back_at_the_screen_edge(binary, native=False):
-    """With the main window against the left screen edge, red 130 would open
-    the strip 50 pixels off the screen. The strip is kept on the screen, and
-    the pointer, which Wayland does not let the program move, starts 50
-    columns left of the marker: the value waits until the pointer reaches the
-    marker and then follows the column under the pointer, never jumping.
-    Natively, Qt before 6.5.1 never learns where the compositor slid the
-    strip, and the whole drag reaches the program through the main window:
-    there the value follows the pointer without a jump, off by the slide."""
+    """At either screen edge the strip would open partly off the screen: with
+    the main window at the left edge red 130 puts its first 50 columns off,
+    at the right edge red 40 its last 52. The strip is kept on the screen,
+    and the pointer, which Wayland does not let the program move, is left
+    beside the marker: the value waits until the pointer reaches the marker
+    and then follows the column under the pointer, never jumping.
+    Natively, Qt before 6.5.1 never learns where the compositor put the
+    strip (sway slides it at the left edge and flips it to the left of the
+    pointer at the right edge), and the whole drag reaches the program
+    through the main window: there the value only never jumps."""
     as_shown = not native or qt_version(binary) >= (6, 5, 1)
     with desk("native-strip-edge" if native else "strip-edge", portal="none") as d:
         program = d.start(binary, native)
-        pid = d.s.window(program._is_main)["pid"]
-        d.s.run(["swaymsg", f"[pid={pid}]", "move", "position", "0", "100"])
-        wait_for(lambda: program.origin()[0] == 0, "the main window at the left edge", 3.0)
-        type_into_red_box(d, "130")
-        program.wait_pixel(CURRENT_SWATCH, (130, 51, 51), "red 130")
-        d.press_on(RED_ARROW)
-        time.sleep(0.4)
-        x, y = program.screen_point(RED_ARROW)
-        strip_y = program.screen_point((0, SWATCH_BOTTOM + 7))[1]
-        shot = d.s.shot("edge-open")
-        left = strip_left_edge(shot, strip_y, 130)
-        if left != 0:
-            raise Failure(f"the strip is not kept on the screen: its left edge at {left} "
-                          f"(screenshot {d.s.screenshot('edge-open')})")
-        # Down onto the strip, right across the marker, then back left.
-        path = [(x, y + dy) for dy in range(8, strip_y - y, 8)] + [(x, strip_y)]
-        path += [(px, strip_y) for px in range(x + 3, 151, 3)]
-        path += [(px, strip_y) for px in range(147, 119, -4)]
-        value, at, offsets = 130, (x, y), set()
-        for point in path:
-            d.pointer.move(*point)
-            time.sleep(0.12)
-            shot = d.s.shot()
-            seen = program.pixel(CURRENT_SWATCH, shot)[0]
-            moved = abs(point[0] - at[0])
-            if abs(seen - value) > moved:
-                raise Failure(f"the value jumped from {value} to {seen} while the pointer "
-                              f"moved {moved} columns to {point} "
-                              f"(screenshot {d.s.screenshot('edge-jump')})")
-            column = point[0] - left
-            if point[1] == strip_y and (seen != 130 or offsets):
-                offsets.add(seen - column)
-                # The marker line, above the pointer's tip, stands on the value's column.
-                marker = shot.pixel(left + seen, strip_y - 6)
-                if marker not in ((0, 0, 0), (255, 255, 255)):
-                    raise Failure(f"no marker at the value {seen}: {marker} "
-                                  f"(screenshot {d.s.screenshot('edge-marker')})")
-            value, at = seen, point
-        if as_shown and offsets != {0}:
-            raise Failure(f"on the strip the value is off the column under the pointer by "
-                          f"{sorted(offsets)} (screenshot {d.s.screenshot('edge-follow')})")
-        if len(offsets) != 1:
-            raise Failure(f"the value does not follow the pointer column for column: "
-                          f"offsets {sorted(offsets)}")
-        final = path[-1][0] - left + offsets.pop()
-        d.pointer.up()
-        program.wait_pixel(CURRENT_SWATCH, (final, 51, 51), "the value after the release")
+        window = d.s.window(program._is_main)
+        width = window["rect"][2]
+        for edge, window_x, red, away in (("left", 0, 130, 20), ("right", 1280 - width, 40, -25)):
+            d.s.run(["swaymsg", f"[pid={window['pid']}]", "move", "position", str(window_x), "100"])
+            wait_for(lambda: program.origin()[0] == window_x, f"the main window at the {edge} edge",
+                     3.0)
+            type_into_red_box(d, str(red))
+            program.wait_pixel(CURRENT_SWATCH, (red, 51, 51), f"red {red}")
+            drag_across_the_marker(d, program, red, away, as_shown, edge)
+
+
+def drag_across_the_marker(d, program, red, away, as_shown, edge):
+    """Presses on the red arrow, goes down onto the strip, along it to `away`
+    columns beyond the marker and back halfway, in small steps, reading the
+    value after each."""
+    d.press_on(RED_ARROW)
+    time.sleep(0.4)
+    x, y = program.screen_point(RED_ARROW)
+    strip_y = program.screen_point((0, SWATCH_BOTTOM + 7))[1]
+    shot = d.s.shot(f"{edge}-open")
+    left = strip_left_edge(shot, strip_y, red)
+    if left is None or (as_shown and not 0 <= left <= 1280 - 256):
+        raise Failure(f"the strip is not on the screen at the {edge} edge: its left edge at "
+                      f"{left} (screenshot {d.s.screenshot(f'{edge}-open')})")
+    beyond = left + red + away
+    # Natively on Qt before 6.5.1 the strip may lie far from where Qt put it:
+    # longer ways take longer steps.
+    step = max(3, abs(beyond - x) // 30) * (1 if beyond > x else -1)
+    back = -2 * step
+    path = [(x, y + dy) for dy in range(8, strip_y - y, 8)] + [(x, strip_y)]
+    path += [(px, strip_y) for px in range(x + step, beyond + step, step)]
+    path += [(px, strip_y) for px in range(beyond + back, beyond - away // 2, back)]
+    value, at, offsets = red, (x, y), set()
+    for point in path:
+        d.pointer.move(*point)
+        time.sleep(0.12)
+        shot = d.s.shot()
+        seen = program.pixel(CURRENT_SWATCH, shot)[0]
+        moved = abs(point[0] - at[0])
+        if abs(seen - value) > moved:
+            raise Failure(f"at the {edge} edge the value jumped from {value} to {seen} while the "
+                          f"pointer moved {moved} columns to {point} "
+                          f"(screenshot {d.s.screenshot(f'{edge}-jump')})")
+        if point[1] == strip_y and (seen != red or offsets):
+            offsets.add(seen - (point[0] - left))
+            # The marker line, above the pointer's tip, stands on the value's column.
+            marker = shot.pixel(left + seen, strip_y - 6)
+            if as_shown and marker not in ((0, 0, 0), (255, 255, 255)):
+                raise Failure(f"no marker at the value {seen}: {marker} "
+                              f"(screenshot {d.s.screenshot(f'{edge}-marker')})")
+        value, at = seen, point
+    if as_shown and offsets != {0}:
+        raise Failure(f"at the {edge} edge the value is off the column under the pointer by "
+                      f"{sorted(offsets)} (screenshot {d.s.screenshot(f'{edge}-follow')})")
+    d.pointer.up()
+    program.wait_pixel(CURRENT_SWATCH, (value, 51, 51),
+                       f"the value after the release at the {edge} edge")
+    time.sleep(0.3)
 
 
 def native_strip_pushed_back_at_the_screen_edge(binary):
