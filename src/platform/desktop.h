@@ -107,9 +107,10 @@ public:
     // and itself keeps a popup on the screen.
     virtual bool placesWindows() = 0;
     // Whether Qt knows where an open popup is shown. Not on Wayland before Qt
-    // 6.5.1: when the compositor slides a popup to keep it on the screen, Qt
-    // keeps the place it asked for, and hands the popup the events of our
-    // other windows at positions off by the slide.
+    // 6.5.1: when the compositor moves a popup to keep it on the screen (slid
+    // along the edge, or flipped to the other side of where it was asked
+    // for), Qt keeps the place it asked for and hands the popup the events of
+    // our other windows at positions off by that move.
     virtual bool knowsPopupPlace() = 0;
     virtual bool setTopmost(QWidget* window, bool topmost) = 0;
     // Routes every mouse event to the widget until released.

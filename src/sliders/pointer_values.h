@@ -26,7 +26,7 @@ int32_t PickerMarkerColumn(int32_t value, int16_t maxValue, int scaleWidth);
 
 // How the picker's marker follows the pointer. Where the pointer could not be
 // put on the marker's column (a desktop that ignores pointer moves, a
-// compositor that slid the strip to keep it on the screen), the marker stays
+// compositor that moved the strip to keep it on the screen), the marker stays
 // where it is shown until the pointer reaches it, and from then on follows the
 // column under the pointer: the value never jumps.
 class PickerFollow {
@@ -38,8 +38,9 @@ public:
     // empty while the marker waits for the pointer.
     std::optional<float> shown(float x);
     // A reading at x on the strip where the program asked for it, which may
-    // lie off the strip as shown by a slide the program cannot see. These
-    // continue from the last shown reading, if one came before them.
+    // lie off the strip as shown by a move of the compositor's that the
+    // program cannot see. These continue from the last shown reading; before
+    // any, they are taken as they come.
     std::optional<float> unsure(float x);
 
 private:
