@@ -22,6 +22,9 @@ frmPicker::frmPicker(frmMain& owner)
       owner_(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves that come with no button held must still reach the strip: see
+    // mouseMoveEvent.
+    setMouseTracking(true);
 }
 
 void frmPicker::Form_Load() {
@@ -92,7 +95,13 @@ void frmPicker::mousePressEvent(QMouseEvent* event) {
     onOwnWindow_ = false;
 }
 void frmPicker::mouseMoveEvent(QMouseEvent* event) {
-    Form_MouseMove(event->buttons(), event->position());
+    // The strip is open only while the left press that opened it lasts. Qt on
+    // Wayland forgets a held button when the pointer passes onto another of our
+    // surfaces (GNOME hands it to the strip itself), so a move with no button
+    // is still that press.
+    const Qt::MouseButtons held =
+        event->buttons() == Qt::NoButton ? Qt::MouseButtons(Qt::LeftButton) : event->buttons();
+    Form_MouseMove(held, event->position());
     onOwnWindow_ = false;
 }
 void frmPicker::mouseReleaseEvent(QMouseEvent* event) {
