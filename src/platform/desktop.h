@@ -24,6 +24,7 @@ namespace tinctora {
 enum class MessageKind {
     OkCancelWarning,     // exclamation icon, "OK" and "Abbrechen"
     YesNoCancelQuestion, // question icon, "&Ja", "&Nein" and "Abbrechen"
+    OkWarning,           // exclamation icon, "OK" alone
 };
 
 enum class MessageAnswer { Ok, Cancel, Yes, No };

@@ -316,7 +316,7 @@ MessageAnswer QtDesktop::showMessage(QWidget* parent, MessageKind kind, const QS
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
     QPushButton* ok = nullptr;
-    if (kind == MessageKind::OkCancelWarning) {
+    if (kind == MessageKind::OkCancelWarning || kind == MessageKind::OkWarning) {
         box.setIcon(QMessageBox::Warning);
         ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         first = ok;
@@ -326,7 +326,9 @@ MessageAnswer QtDesktop::showMessage(QWidget* parent, MessageKind kind, const QS
         no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
         first = yes;
     }
-    QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    QPushButton* cancel = kind == MessageKind::OkWarning
+                              ? ok
+                              : box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(first);
     box.setEscapeButton(cancel);
     box.exec();

@@ -74,6 +74,11 @@ std::string WebSafeQuestionText() {
            "Sollen sie vorher umgewandelt werden?";
 }
 
+std::string ClipboardRefusedText() {
+    return "Der HTML Code konnte nicht in die Zwischenablage kopiert werden.\r\n"
+           "Bitte versuchen Sie es noch einmal.";
+}
+
 std::string CodeConfirmationText(std::string_view code) {
     std::string text = "HTML Code: \r\r";
     text += code;

@@ -61,6 +61,8 @@ std::string BuildHtmlCode(const SchemeColors& colours, CodeStyle style, std::str
 
 // The question asked when a scheme colour is off the web-safe grid.
 std::string WebSafeQuestionText();
+// Said when the clipboard did not take the code; the program then stays open.
+std::string ClipboardRefusedText();
 // The confirmation that shows the code before it is copied.
 std::string CodeConfirmationText(std::string_view code);
 

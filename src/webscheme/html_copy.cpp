@@ -39,9 +39,13 @@ void frmMain::cmdCopyHPCode_Click() {
         return;
     }
     // Ending the program when the clipboard refused the code would lose the
-    // very text the user asked to keep: the window then stays open.
-    const bool copied = desktop.setClipboardText(code);
-    if (answer == MessageAnswer::Yes && copied) {
+    // very text the user asked to keep: the window then stays open and says so.
+    if (!desktop.setClipboardText(code)) {
+        desktop.showMessage(this, MessageKind::OkWarning,
+                            QString::fromStdString(ClipboardRefusedText()));
+        return;
+    }
+    if (answer == MessageAnswer::Yes) {
         ShutdownApp();
     }
 }

@@ -194,13 +194,24 @@ private slots:
         QCOMPARE(desktop.clipboard.value_or("nothing"), code);
     }
 
-    void refusedClipboardKeepsTheProgramOpen() {
+    void refusedClipboardKeepsTheProgramOpenAndSaysSo_data() {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("Ja") << Yes;
+        QTest::newRow("Nein") << No;
+    }
+    void refusedClipboardKeepsTheProgramOpenAndSaysSo() {
+        QFETCH(MessageAnswer, answer);
         desktop.clipboardFails = true;
-        desktop.answers = {Yes};
+        desktop.answers = {answer};
         press();
         QCOMPARE(desktop.clipboardClears, 1);
         QVERIFY(!desktop.clipboard.has_value());
         QVERIFY(form->isVisible());
+        QCOMPARE(desktop.messages.size(), std::size_t(2));
+        QCOMPARE(desktop.messages[1].kind, MessageKind::OkWarning);
+        QCOMPARE(desktop.messages[1].text,
+                 QString("Der HTML Code konnte nicht in die Zwischenablage kopiert werden.\r\n"
+                         "Bitte versuchen Sie es noch einmal."));
     }
 };
 
