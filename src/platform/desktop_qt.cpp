@@ -355,8 +355,13 @@ bool QtDesktop::setClipboardText(const QString& text) {
         return false;
     }
     clipboard->clear();
-    clipboard->setText(text);
-    return clipboard->text() == text;
+    copied_ = new WatchedText(text);
+    clipboard->setMimeData(copied_);
+    const bool taken = clipboard->text() == text;
+    if (copied_ != nullptr) {
+        copied_->forgetReads();
+    }
+    return taken;
 }
 
 bool QtDesktop::keepClipboardAfterExit() {
@@ -379,11 +384,23 @@ bool QtDesktop::keepClipboardAfterExit() {
     }
     const QString keeper =
         QCoreApplication::applicationDirPath() + QLatin1String("/tinctora-clipboard-keeper");
+    const bool readAlready = copied_ != nullptr && copied_->wasRead();
     const QByteArray text = clipboard->text().toUtf8();
+    if (copied_ != nullptr && !readAlready) {
+        copied_->forgetReads();
+    }
     using namespace std::chrono_literals;
     if (!HandClipboardToKeeper(QFile::encodeName(keeper).toStdString(), system,
                                std::string_view(text.constData(), std::size_t(text.size())),
                                800ms)) {
+        // No keeper on a compositor without data control (GNOME): its own
+        // clipboard keeper reads the text once it is copied, which the end
+        // must not cut short.
+        const QDeadlineTimer deadline(1s);
+        while (system == "wayland" && copied_ != nullptr && !copied_->wasRead() &&
+               clipboard->ownsClipboard() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
         return false;
     }
     // Once the loss of the clipboard has reached Qt, its end no longer asks a

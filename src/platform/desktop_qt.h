@@ -5,10 +5,12 @@
 
 #include "desktop.h"
 #include "screenshot_portal.h"
+#include "watched_text.h"
 #include "x11_screen.h"
 
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 
 #include <optional>
 
@@ -66,6 +68,7 @@ private:
     PortalState portalState_ = PortalState::Unknown;
     bool probing_ = false;
     std::function<void()> accessChanged_;
+    QPointer<WatchedText> copied_;
 };
 
 } // namespace tinctora
