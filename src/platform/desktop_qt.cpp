@@ -117,12 +117,19 @@ std::optional<QPoint> QtDesktop::pointerPosition() {
     return QCursor::pos();
 }
 
+bool QtDesktop::onXWayland() {
+    if (!xwayland_) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        xwayland_ = RunsOnXWayland() ||
+                    (screen != nullptr && screen->name().startsWith(QLatin1String("XWAYLAND")));
+    }
+    return *xwayland_;
+}
+
 bool QtDesktop::setPointerPosition(QPoint position) {
     // No Wayland compositor lets a program move the pointer, and XWayland
     // reports the move it could not make as made until the pointer moves next.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr || NativeWayland() ||
-        screen->name().startsWith(QLatin1String("XWAYLAND"))) {
+    if (QGuiApplication::primaryScreen() == nullptr || NativeWayland() || onXWayland()) {
         return false;
     }
     QCursor::setPos(position);

@@ -56,6 +56,7 @@ public:
     bool keepClipboardAfterExit() override;
 
 private:
+    bool onXWayland();
     // What the session's portal was found to do.
     enum class PortalState { Unknown, Offered, Refused, Missing };
     void portalFound(PortalState state);
@@ -64,6 +65,7 @@ private:
     bool watching_ = false;
     X11PointerReader pointerReader_;
     std::optional<bool> rootReadable_;
+    std::optional<bool> xwayland_;
     ScreenshotPortal portal_;
     PortalState portalState_ = PortalState::Unknown;
     bool probing_ = false;

@@ -187,6 +187,14 @@ private slots:
         }
     }
 
+    // A plain X server moves the pointer where it is told: the strip relies on
+    // it, and on XWayland it must not.
+    void thePointerMovesOnAPlainXServer() {
+        QVERIFY(!RunsOnXWayland());
+        QVERIFY(desktop.setPointerPosition(QPoint(37, 23)));
+        QCOMPARE(desktop.pointerPosition(), std::optional<QPoint>(QPoint(37, 23)));
+    }
+
     void theWatchKeepsTheLastMoveOnce() {
         PointerWatch watch;
         QCoreApplication::instance()->installEventFilter(&watch);

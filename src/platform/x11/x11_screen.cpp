@@ -113,6 +113,17 @@ bool X11RootReadable() {
     return image != nullptr;
 }
 
+bool RunsOnXWayland() {
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr) {
+        return false;
+    }
+    static constexpr char kName[] = "XWAYLAND";
+    const Reply<xcb_query_extension_reply_t> extension(xcb_query_extension_reply(
+        connection, xcb_query_extension(connection, sizeof kName - 1, kName), nullptr));
+    return extension != nullptr && extension->present != 0;
+}
+
 // The pixels asked for around where the pointer is expected, sent in the same
 // breath as the pointer query; an answer nobody takes is thrown away unread.
 class GuessedImage {

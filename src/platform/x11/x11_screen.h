@@ -59,5 +59,9 @@ std::optional<QPoint> ReadX11Pointer();
 // Whether the root window hands out its pixels. XWayland refuses every read
 // of it (BadMatch): the screen is the compositor's to give.
 bool X11RootReadable();
+// Whether the X server says it is XWayland through the extension of that
+// name. Only XWayland from 23.1 carries it; older ones name their outputs
+// XWAYLAND0, XWAYLAND1, ..., newer ones take the compositor's output names.
+bool RunsOnXWayland();
 
 } // namespace tinctora
