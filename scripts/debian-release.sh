@@ -3,19 +3,13 @@
 #   release_packages  the packages whose names differ between releases
 #   clangxx           the clang++ that builds the fuzzers
 . /etc/os-release
-release_packages=()
 case "${VERSION_CODENAME:-}" in
-  bookworm)
-    llvm=14
-    # the clipboard manager of the tests of the clipboard after the end;
-    # Debian 13 no longer has it
-    release_packages+=(parcellite)
-    ;;
+  bookworm) llvm=14 ;;
   trixie) llvm=19 ;;
   *)
     echo "Tinctora builds on Debian 12 (bookworm) and 13 (trixie), not on ${PRETTY_NAME:-this system}." >&2
     exit 1
     ;;
 esac
-release_packages+=(clang-$llvm libclang-rt-$llvm-dev)
+release_packages=(clang-$llvm libclang-rt-$llvm-dev)
 clangxx=clang++-$llvm

@@ -22,6 +22,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   # running and testing on a virtual X server
   xvfb xauth x11-xserver-utils x11-utils xdotool xclip imagemagick openbox python3
+  # a clipboard manager of the kind people run, for the clipboard after the end
+  diodon
   # reading the accessible tree through AT-SPI, as a screen reader does (accessibility test)
   python3-pyatspi at-spi2-core dbus
 )

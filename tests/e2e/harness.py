@@ -21,10 +21,15 @@ class Failure(Exception):
 
 
 def _start_xvfb(screen):
-    """Starts Xvfb on a display number it chooses itself; returns (process, display)."""
+    """Starts Xvfb on a display number it chooses itself; returns (process, display).
+
+    -noreset: by default the server resets whenever its last client leaves,
+    and a client that connects during the reset is dropped before its
+    handshake ends. A short xdotool call that ends just as the program
+    connects was enough for the program to find "no display" now and then."""
     read_end, write_end = os.pipe()
     process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen,
-                                "-nolisten", "tcp"], pass_fds=(write_end,),
+                                "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:

@@ -219,7 +219,10 @@ private slots:
         }
         QVERIFY2(action != nullptr, qPrintable(entry));
         QVERIFY(action->isEnabled());
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        // A person moves the pointer onto the entry before clicking it.
+        const QPoint point = menu->actionGeometry(action).center();
+        MoveByHand(menu, point, Qt::NoButton);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, point);
         QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
 
         QCOMPARE(red->text(), text);

@@ -28,7 +28,7 @@ std::string ReadAll() {
 }
 
 bool IsSocket(int fd) {
-    struct stat status {};
+    struct stat status = {};
     return fstat(fd, &status) == 0 && S_ISSOCK(status.st_mode);
 }
 

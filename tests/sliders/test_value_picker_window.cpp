@@ -32,17 +32,6 @@ QPoint PointOn(const QMenu* menu, QAction* item, bool small) {
     return small ? geometry.topLeft() + QPoint(2, 2) : geometry.center();
 }
 
-// Moves the pointer over the open menu from its corner, where the menu opened
-// under the pointer, to `to` one pixel at a time as a hand does, with `held`
-// buttons down.
-void MoveByHand(QMenu* menu, QPoint to, Qt::MouseButtons held) {
-    QPoint at;
-    while (at != to) {
-        at += QPoint((to.x() > at.x()) - (to.x() < at.x()), (to.y() > at.y()) - (to.y() < at.y()));
-        Move(menu, at, held);
-    }
-}
-
 // The captions of the menu's items and the items that carry a check mark.
 QString Captions(const frmMain& form) {
     QStringList captions;

@@ -45,6 +45,14 @@ void MoveThrough(QWindow* window, QPointF position, Qt::MouseButtons held) {
     QApplication::sendEvent(window, &event);
 }
 
+void MoveByHand(QWidget* widget, QPoint to, Qt::MouseButtons held) {
+    QPoint at;
+    while (at != to) {
+        at += QPoint((to.x() > at.x()) - (to.x() < at.x()), (to.y() > at.y()) - (to.y() < at.y()));
+        Move(widget, at, held);
+    }
+}
+
 void Type(TextBox* box, const QString& text) {
     box->setFocus();
     box->selectAll();

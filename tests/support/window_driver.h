@@ -34,6 +34,11 @@ void Release(QWidget* widget, QPointF position, Qt::MouseButton button = Qt::Lef
 // it to a widget.
 void MoveThrough(QWindow* window, QPointF position, Qt::MouseButtons held = Qt::LeftButton);
 
+// Moves the pointer over the widget from its corner, where a menu opens under
+// the pointer, to `to` one pixel at a time as a hand does, with `held`
+// buttons down. Qt 6.8's menus take a click only after such a move.
+void MoveByHand(QWidget* widget, QPoint to, Qt::MouseButtons held);
+
 // Replaces a box's text the way a person does: select all, then type.
 void Type(TextBox* box, const QString& text);
 

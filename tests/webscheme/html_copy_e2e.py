@@ -3,7 +3,8 @@ code is read back with xclip byte for byte. Whenever the program ends owning
 the clipboard (after "Ja", or after a plain Ctrl+C in a box) it ends at once,
 and its clipboard keeper serves the text until another program copies -
 without a clipboard manager, with one that saves, with one that only claims to
-be one (the stub with --saves-nothing), and with parcellite.
+be one (the stub with --saves-nothing), and with Diodon, a manager in the
+wild that owns no CLIPBOARD_MANAGER but takes an abandoned clipboard over.
 
 Arguments: the tinctora binary and the clipboard manager stub."""
 
@@ -151,14 +152,17 @@ def start_stub(s, *arguments):
     return manager
 
 
-def start_parcellite(s):
-    home = tempfile.mkdtemp(prefix="tinctora-parcellite-")
-    manager = subprocess.Popen(["parcellite", "-n"], env=dict(s.env, HOME=home),
+def start_diodon(s):
+    home = tempfile.mkdtemp(prefix="tinctora-diodon-")
+    # A bus that is not there: a Diodon of the person's own session, or its
+    # history, never sees the test's texts.
+    env = dict(s.env, HOME=home, DBUS_SESSION_BUS_ADDRESS=f"unix:path={home}/no-bus")
+    manager = subprocess.Popen(["diodon"], env=env,
                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     manager.home = home
-    time.sleep(1.0)  # parcellite says nowhere when it is watching
-    expect(s, "parcellite running", None, manager.poll())
+    time.sleep(1.0)  # Diodon says nowhere when it is watching
+    expect(s, "Diodon running", None, manager.poll())
     return manager
 
 
@@ -166,7 +170,7 @@ MANAGERS = {
     "no_manager": lambda s: None,
     "a_saving_manager": lambda s: start_stub(s),
     "a_manager_that_saves_nothing": lambda s: start_stub(s, "--saves-nothing"),
-    "parcellite": start_parcellite,
+    "diodon": start_diodon,
 }
 
 
@@ -261,8 +265,8 @@ CASES = [
     leaving_with("a_saving_manager", copy_with_yes),
     leaving_with("a_manager_that_saves_nothing", copy_with_yes),
     leaving_with("a_manager_that_saves_nothing", copy_with_ctrl_c_then_beenden),
-    leaving_with("parcellite", copy_with_yes),
-    leaving_with("parcellite", copy_with_ctrl_c_then_beenden),
+    leaving_with("diodon", copy_with_yes),
+    leaving_with("diodon", copy_with_ctrl_c_then_beenden),
     the_keeper_answers_in_each_text_format,
     web_safe_button_snaps_the_preview,
 ]

@@ -149,8 +149,8 @@ void PortalRequest::finish(PortalAnswer answer, const QVariantMap& results) {
 void ScreenshotPortal::probe(std::function<void(bool offered)> answered) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        QMetaObject::invokeMethod(
-            this, [answered] { answered(false); }, Qt::QueuedConnection);
+        const auto refuse = [answered] { answered(false); };
+        QMetaObject::invokeMethod(this, refuse, Qt::QueuedConnection);
         return;
     }
     QDBusMessage get = QDBusMessage::createMethodCall(
