@@ -240,7 +240,8 @@ private slots:
         form->cmdCopyHPCode->click();
         QVERIFY(!desktop.clipboard.has_value());
         QVERIFY(form->isVisible());
-        QCOMPARE(desktop.messages.size(), std::size_t(1));
+        QCOMPARE(desktop.messages.size(), std::size_t(2));
+        QCOMPARE(desktop.messages[1].kind, MessageKind::OkWarning);
 
         // Once the clipboard takes text again, the same click copies the code.
         desktop.clipboardFails = false;
