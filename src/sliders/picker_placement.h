@@ -20,9 +20,15 @@ struct PickerPlacementInput {
     // the whole window.
     int32_t clientLeft = 0;
     int32_t outerWidth = 256;
-    // The screen's width; empty where the desktop itself keeps the window on
-    // the screen and the program cannot know where its windows are.
-    std::optional<int32_t> screenWidth;
+    // The columns the whole window must stay within, from keepLeft up to but
+    // not including keepRight: the screen where the program places its
+    // windows. Empty where the desktop itself keeps the window on the screen
+    // and tells where it put it.
+    struct Span {
+        int32_t keepLeft = 0;
+        int32_t keepRight = 0;
+    };
+    std::optional<Span> keepWithin;
     int32_t swatchBottom = 0; // the first screen row below the colour swatch
 };
 
@@ -30,7 +36,7 @@ struct PickerPlacement {
     int32_t left = 0; // the window's outer left edge
     int32_t top = 0;
     // Where the pointer is moved to so that it stays over the marker's column
-    // when the window had to be pushed back onto the screen.
+    // when the window had to be pushed back within its bounds.
     std::optional<int32_t> pointerX;
 };
 

@@ -32,7 +32,13 @@ void OpenValuePicker(frmMain& form, int Index) {
     in.clientLeft = picker.geometry().x() - outer.x();
     in.outerWidth = outer.width();
     if (form.desktop.placesWindows()) {
-        in.screenWidth = form.desktop.screenSize().width();
+        in.keepWithin = {0, form.desktop.screenSize().width()};
+    } else if (!form.desktop.knowsPopupPlace()) {
+        // A compositor that keeps the strip on the screen would move it where
+        // Qt cannot see, and the values would be off the strip as shown.
+        // Within the main window's own columns it is on the screen already.
+        const QRect client(form.mapToGlobal(QPoint(0, 0)), form.size());
+        in.keepWithin = {client.left(), client.left() + client.width()};
     }
     in.swatchBottom = swatch.y() + swatch.height();
     const PickerPlacement place = PlacePicker(in);

@@ -197,25 +197,39 @@ private slots:
         QTest::addColumn<int>("pointerX");
         QTest::addColumn<int>("markerColumn");
         QTest::addColumn<int>("clientLeft");
-        QTest::addColumn<bool>("keptOnScreen");
+        QTest::addColumn<int>("keepLeft"); // -1: the desktop keeps the window on the screen
+        QTest::addColumn<int>("keepRight");
         QTest::addColumn<int>("left");
         QTest::addColumn<int>("movedPointer"); // -1: the pointer stays
         // Screen 1024 px; the picker is 256 px plus twice its frame.
-        QTest::newRow("marker column under the pointer") << 500 << 0 << 0 << true << 500 << -1;
-        QTest::newRow("the frame to the left") << 500 << 204 << 3 << true << 293 << -1;
-        QTest::newRow("cut off at the left edge") << 100 << 200 << 0 << true << 0 << 200;
+        QTest::newRow("marker column under the pointer") << 500 << 0 << 0 << 0 << 1024 << 500 << -1;
+        QTest::newRow("the frame to the left") << 500 << 204 << 3 << 0 << 1024 << 293 << -1;
+        QTest::newRow("cut off at the left edge") << 100 << 200 << 0 << 0 << 1024 << 0 << 200;
         QTest::newRow("past the right edge, by the overshoot")
-            << 1000 << 10 << 0 << true << 768 << 778;
-        QTest::newRow("past the right edge with a frame") << 1000 << 10 << 2 << true << 764 << 776;
-        QTest::newRow("flush with the right edge stays") << 768 << 0 << 0 << true << 768 << -1;
+            << 1000 << 10 << 0 << 0 << 1024 << 768 << 778;
+        QTest::newRow("past the right edge with a frame")
+            << 1000 << 10 << 2 << 0 << 1024 << 764 << 776;
+        QTest::newRow("flush with the right edge stays")
+            << 768 << 0 << 0 << 0 << 1024 << 768 << -1;
         QTest::newRow("left to the desktop off the screen")
-            << 100 << 200 << 0 << false << -100 << -1;
+            << 100 << 200 << 0 << -1 << -1 << -100 << -1;
+        // A main window from column 300 to 772.
+        QTest::newRow("within the window") << 500 << 100 << 0 << 300 << 773 << 400 << -1;
+        QTest::newRow("pushed right to the window's left edge")
+            << 350 << 200 << 0 << 300 << 773 << 300 << 500;
+        QTest::newRow("pushed left to the window's right edge")
+            << 700 << 0 << 0 << 300 << 773 << 517 << 517;
+        // A window from column 300 to 543, narrower than the strip.
+        QTest::newRow("narrow window, room on the right")
+            << 350 << 200 << 0 << 300 << 544 << 288 << 488;
+        QTest::newRow("narrow window, room on the left") << 500 << 0 << 0 << 300 << 544 << 288 << 288;
     }
     void pickerPlacement() {
         QFETCH(int, pointerX);
         QFETCH(int, markerColumn);
         QFETCH(int, clientLeft);
-        QFETCH(bool, keptOnScreen);
+        QFETCH(int, keepLeft);
+        QFETCH(int, keepRight);
         QFETCH(int, left);
         QFETCH(int, movedPointer);
         PickerPlacementInput in;
@@ -223,8 +237,8 @@ private slots:
         in.markerColumn = markerColumn;
         in.clientLeft = clientLeft;
         in.outerWidth = 256 + 2 * clientLeft;
-        if (keptOnScreen) {
-            in.screenWidth = 1024;
+        if (keepLeft >= 0) {
+            in.keepWithin = {keepLeft, keepRight};
         }
         in.swatchBottom = 321;
         const PickerPlacement out = PlacePicker(in);
@@ -268,7 +282,7 @@ private slots:
                         in.clientLeft = clientLeft;
                         in.outerWidth = 256 + 2 * clientLeft;
                         if (screenWidth > 0) {
-                            in.screenWidth = screenWidth;
+                            in.keepWithin = {0, screenWidth};
                         }
                         const PickerPlacement place = PlacePicker(in);
                         const int pointer = place.pointerX.value_or(pointerX);

@@ -279,6 +279,55 @@ private slots:
         QCOMPARE(form->txtValue[0]->text(), value);
     }
 
+    // Where Qt would not learn of the compositor's move, the strip stays
+    // within the main window's own columns, which are on the screen already;
+    // the narrow window, 12 px narrower than the strip, keeps the strip's
+    // right edge. The pointer cannot be moved there: the value waits beside
+    // the marker until the pointer reaches it.
+    void keptWithinTheMainWindowWhereTheMoveWouldBeUnseen_data() {
+        QTest::addColumn<bool>("wide");
+        QTest::addColumn<int>("red");
+        // Both from the window's left edge, or from its right edge if negative.
+        QTest::addColumn<int>("pointerX");
+        QTest::addColumn<int>("stripLeft");
+        QTest::addColumn<QList<int>>("columns"); // on the strip, moved to in turn
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("narrow, red 255 at the left edge")
+            << false << 255 << 10 << -256 << QList<int>{30, 260, 250}
+            << QStringList{"255", "255", "250"};
+        QTest::newRow("narrow, red 0 at the right edge")
+            << false << 0 << -10 << -256 << QList<int>{240, -5, 3} << QStringList{"0", "0", "3"};
+        QTest::newRow("wide, red 255 at the left edge")
+            << true << 255 << 10 << 0 << QList<int>{30, 260, 250}
+            << QStringList{"255", "255", "250"};
+        QTest::newRow("wide, red 100 with room on both sides")
+            << true << 100 << 150 << 50 << QList<int>{105} << QStringList{"105"};
+    }
+    void keptWithinTheMainWindowWhereTheMoveWouldBeUnseen() {
+        QFETCH(bool, wide);
+        QFETCH(int, red);
+        QFETCH(int, pointerX);
+        QFETCH(int, stripLeft);
+        QFETCH(QList<int>, columns);
+        QFETCH(QStringList, texts);
+        desktop.windowsPlaced = false;
+        desktop.popupPlaceKnown = false;
+        desktop.pointerMoveFails = true;
+        if (wide) {
+            form->cmdShowWebFeatures->click();
+        }
+        SetColour(*form, red, 0, 0);
+        const int window = form->mapToGlobal(QPoint(0, 0)).x();
+        const auto fromWindow = [&](int x) { return window + (x < 0 ? form->width() + x : x); };
+        openPicker(0, QPoint(fromWindow(pointerX), 333));
+        QCOMPARE(picker().x(), fromWindow(stripLeft));
+        const QPoint strip = form->mapFromGlobal(picker().mapToGlobal(QPoint(0, 7)));
+        for (qsizetype k = 0; k < columns.size(); ++k) {
+            MoveThrough(form->windowHandle(), strip + QPointF(columns[k], 0));
+            QCOMPARE(form->txtValue[0]->text(), texts[k]);
+        }
+    }
+
     // On Wayland the strip's place is relative to the main window and the
     // compositor keeps it on the screen: the program pushes nothing back and
     // moves no pointer, which Wayland would refuse anyway.
