@@ -209,8 +209,7 @@ private slots:
             << 1000 << 10 << 0 << 0 << 1024 << 768 << 778;
         QTest::newRow("past the right edge with a frame")
             << 1000 << 10 << 2 << 0 << 1024 << 764 << 776;
-        QTest::newRow("flush with the right edge stays")
-            << 768 << 0 << 0 << 0 << 1024 << 768 << -1;
+        QTest::newRow("flush with the right edge stays") << 768 << 0 << 0 << 0 << 1024 << 768 << -1;
         QTest::newRow("left to the desktop off the screen")
             << 100 << 200 << 0 << -1 << -1 << -100 << -1;
         // A main window from column 300 to 772.
@@ -222,7 +221,8 @@ private slots:
         // A window from column 300 to 543, narrower than the strip.
         QTest::newRow("narrow window, room on the right")
             << 350 << 200 << 0 << 300 << 544 << 288 << 488;
-        QTest::newRow("narrow window, room on the left") << 500 << 0 << 0 << 300 << 544 << 288 << 288;
+        QTest::newRow("narrow window, room on the left")
+            << 500 << 0 << 0 << 300 << 544 << 288 << 288;
     }
     void pickerPlacement() {
         QFETCH(int, pointerX);
