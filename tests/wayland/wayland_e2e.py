@@ -309,8 +309,13 @@ def strip_opens_under_the_swatch(binary, native=False):
         time.sleep(0.4)
         path = program.screenshot("strip-open")
         shot = d.s.shot()
-        # Red 51 puts the marker at column 51: the strip starts 51 pixels left of the arrow.
-        px, py = program.screen_point((RED_ARROW[0] - 51, SWATCH_BOTTOM))
+        # Red 51 puts the marker at column 51: the strip starts 51 pixels left
+        # of the arrow. Natively on Qt before 6.5.1 it keeps within the main
+        # window's columns, the narrow window's right edge with them.
+        left = RED_ARROW[0] - 51
+        if native and qt_version(binary) < (6, 5, 1):
+            left = min(left, d.s.window(program._is_main)["rect"][2] - 256)
+        px, py = program.screen_point((left, SWATCH_BOTTOM))
 
         def gradient(x, y, column):
             return all(abs(a - b) <= 2 for a, b in zip(shot.pixel(x, y), (column, 51, 51)))
@@ -325,7 +330,10 @@ def strip_opens_under_the_swatch(binary, native=False):
             if gradient(x, y, 103 if where in ("above", "below") else x - px):
                 raise Failure(f"the strip reaches {where} its 256 x 15 pixels: {shot.pixel(x, y)}")
         # Through XWayland the gesture holds anywhere on the screen, as on X11;
-        # natively the popup has the pointer while it is on the strip.
+        # natively the popup has the pointer while it is on the strip, and a
+        # marker away from the pointer waits until the pointer passes it.
+        if native:
+            d.pointer.move(px + 30, py + 7)
         d.pointer.move(px + 101, py + 7 if native else py + 40)
         program.wait_pixel(CURRENT_SWATCH, (101, 51, 51), "swatch follows the pointer")
         d.pointer.up()
