@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 namespace tinctora {
 
@@ -63,6 +64,7 @@ void frmMain::picScreencolor_MouseDown() {
         PickAtRelease = true;
         return;
     case ScreenAccess::ClickFrame:
+        HidePointerUntilFrame();
         RequestFrame();
         return;
     case ScreenAccess::Live:
@@ -199,7 +201,29 @@ void frmMain::RequestFrame() {
         });
 }
 
+void frmMain::HidePointerUntilFrame() {
+    // A desktop that draws the pointer into its screenshots (KDE Plasma does)
+    // would otherwise freeze the arrow over the box into the frame the click
+    // picks from. A desktop that never answers gets it back after the wait
+    // for the request that follows.
+    if (!std::exchange(PointerHiddenForFrame, true)) {
+        QApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
+    }
+    QTimer::singleShot(DragFrameWaitLimit, this, [this, request = FrameRequests + 1] {
+        if (request == FrameRequests) {
+            ShowPointerAgain();
+        }
+    });
+}
+
+void frmMain::ShowPointerAgain() {
+    if (std::exchange(PointerHiddenForFrame, false)) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
 void frmMain::FrameAnswered(std::optional<ScreenFrame> frame) {
+    ShowPointerAgain();
     const bool dragging = tmrScreencolor->isActive();
     if (frame) {
         // A frame that arrives after its drag ended (a click shorter than

@@ -116,11 +116,15 @@ public:
     QElapsedTimer DragFrameWait;
     std::vector<QPointer<FrameOverlay>> FrameOverlays;
     RGBColor ColorBeforePick;
+    // Whether a click waiting for its frame has hidden the pointer.
+    bool PointerHiddenForFrame = false;
     // The box's picture, tooltips and state as the desktop's screen access allows.
     void ShowScreenAccess();
     // Takes a sampled block's colour as the current colour, as a tick does.
     void TakeSampledBlock(const PixelBlock& block);
     void RequestFrame();
+    void HidePointerUntilFrame();
+    void ShowPointerAgain();
     void FrameAnswered(std::optional<ScreenFrame> frame);
     void ShowFrameOverlays(ScreenFrame frame);
     void CloseFrameOverlays();

@@ -691,6 +691,52 @@ private slots:
         QTest::keyClick(overlay, Qt::Key_Escape);
     }
 
+    // A desktop that draws the pointer into its screenshots must not find it
+    // over the box: hidden from the click until the frame's answer, or until
+    // the wait for it runs out.
+    void clickHidesThePointerUntilTheFrameAnswers_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("overlayShown");
+        QTest::newRow("frame given") << "give" << true;
+        QTest::newRow("frame refused") << "refuse" << false;
+        QTest::newRow("no answer") << "none" << false;
+    }
+    void clickHidesThePointerUntilTheFrameAnswers() {
+        QFETCH(QString, answer);
+        QFETCH(bool, overlayShown);
+        desktop.access = ScreenAccess::ClickFrame;
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        form.DragFrameWaitLimit = std::chrono::milliseconds(20);
+        press(form);
+        release(form);
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BlankCursor);
+        // A second click before the answer hides it no deeper.
+        press(form);
+        release(form);
+        QCOMPARE(desktop.frameRequests.size(), std::size_t(2));
+        if (answer == "none") {
+            QTRY_COMPARE(QApplication::overrideCursor(), nullptr);
+            desktop.frameRequests.clear();
+            return;
+        }
+        desktop.frameRequests.pop_front();
+        answer == "give" ? desktop.giveFrame() : desktop.refuseFrame();
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        FrameOverlay* overlay = onlyOverlay(form);
+        QCOMPARE(overlay != nullptr, overlayShown);
+        if (overlay != nullptr) {
+            QCOMPARE(overlay->cursor().hotSpot(), QPoint(13, 13));
+            QTest::keyClick(overlay, Qt::Key_Escape);
+        } else {
+            desktop.answerPick(std::nullopt);
+        }
+        // The wait running out later leaves the pointer stack alone.
+        QTest::qWait(40);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
     // The desktop's question whether we may take a screenshot takes the
     // pointer while the button is held: the drag ends, and the next one works.
     void questionDuringTheDragLeavesNothingBehind() {
