@@ -130,7 +130,7 @@ void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
     }
     if (!follow_) {
         const auto start = static_cast<float>(mapFromGlobal(openedAt_).x());
-        follow_.emplace(openMarker_, start, ScaleWidth());
+        follow_.emplace(openMarker_, start, ScaleWidth(), owner_.desktop.knowsPopupPlace());
     }
     const auto at = static_cast<float>(position.x());
     const std::optional<float> x =

@@ -33,9 +33,14 @@ int32_t PickerMarkerColumn(int32_t value, int16_t maxValue, int scaleWidth) {
     return (value * (scaleWidth - 1) + maxValue - 1) / maxValue;
 }
 
-PickerFollow::PickerFollow(int32_t markerColumn, float startColumn, int scaleWidth)
+PickerFollow::PickerFollow(int32_t markerColumn, float startColumn, int scaleWidth, bool startShown)
     : scaleWidth_(scaleWidth), marker_(static_cast<float>(markerColumn)) {
     follow(PickerColumn(startColumn, scaleWidth_));
+    // A start a compositor's unseen move put on the other side of the marker
+    // would otherwise count as passing it, and the value would jump.
+    if (!startShown) {
+        last_ = Last::Unsure;
+    }
 }
 
 std::optional<float> PickerFollow::shown(float x) {

@@ -32,7 +32,10 @@ int32_t PickerMarkerColumn(int32_t value, int16_t maxValue, int scaleWidth);
 class PickerFollow {
 public:
     // startColumn: the column the pointer is over as the strip opens.
-    PickerFollow(int32_t markerColumn, float startColumn, int scaleWidth);
+    // startShown: whether that column is taken from the strip as shown; if
+    // it comes from Qt's idea of the strip's place, the first reading on the
+    // strip as shown judges afresh which side of the marker the pointer is on.
+    PickerFollow(int32_t markerColumn, float startColumn, int scaleWidth, bool startShown);
 
     // A reading at x on the strip as shown. Returns the column to pick at, or
     // empty while the marker waits for the pointer.

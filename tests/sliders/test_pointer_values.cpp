@@ -153,38 +153,47 @@ private slots:
     void pickerFollow_data() {
         QTest::addColumn<int>("marker");
         QTest::addColumn<float>("start");
+        QTest::addColumn<bool>("startShown");
         QTest::addColumn<QStringList>("readings");
         QTest::addColumn<QList<int>>("columns");
         QTest::newRow("on the marker: follows at once")
-            << 100 << 100.0f << QStringList{"s103", "s90"} << QList<int>{103, 90};
+            << 100 << 100.0f << true << QStringList{"s103", "s90"} << QList<int>{103, 90};
         QTest::newRow("left of the marker: waits, then follows")
-            << 130 << 80.0f << QStringList{"s90", "s129", "s131", "s120"}
+            << 130 << 80.0f << true << QStringList{"s90", "s129", "s131", "s120"}
             << QList<int>{-1, -1, 131, 120};
         QTest::newRow("right of the marker: reached exactly")
-            << 10 << 40.0f << QStringList{"s30", "s10", "s12"} << QList<int>{-1, 10, 12};
+            << 10 << 40.0f << true << QStringList{"s30", "s10", "s12"} << QList<int>{-1, 10, 12};
         QTest::newRow("passed over between two readings")
-            << 50 << 40.0f << QStringList{"s45", "s60"} << QList<int>{-1, 60};
+            << 50 << 40.0f << true << QStringList{"s45", "s60"} << QList<int>{-1, 60};
         QTest::newRow("moving away keeps waiting")
-            << 130 << 80.0f << QStringList{"s70", "s0", "s-40"} << QList<int>{-1, -1, -1};
+            << 130 << 80.0f << true << QStringList{"s70", "s0", "s-40"} << QList<int>{-1, -1, -1};
         QTest::newRow("a marker right of the strip at the last column")
-            << 266 << 200.0f << QStringList{"s250", "s300"} << QList<int>{-1, 255};
+            << 266 << 200.0f << true << QStringList{"s250", "s300"} << QList<int>{-1, 255};
         QTest::newRow("unsure readings continue from the last shown")
-            << 100 << 100.0f << QStringList{"s110", "u160", "u165", "u100"}
+            << 100 << 100.0f << true << QStringList{"s110", "u160", "u165", "u100"}
             << QList<int>{110, 110, 115, 50};
         QTest::newRow("unsure from the start: Qt's idea")
-            << 100 << 100.0f << QStringList{"u104", "u96"} << QList<int>{104, 96};
+            << 100 << 100.0f << true << QStringList{"u104", "u96"} << QList<int>{104, 96};
         // Qt put the strip 50 px left of where it is shown: back on the strip
         // the pointer is 50 columns off the marker, which waits for it.
         QTest::newRow("shown after unsure: waits for the pointer again")
-            << 100 << 100.0f << QStringList{"u150", "s100", "s149", "s151", "s140"}
+            << 100 << 100.0f << true << QStringList{"u150", "s100", "s149", "s151", "s140"}
             << QList<int>{150, -1, -1, 151, 140};
+        // Qt put the strip 9 px right of where it is shown: the pointer it
+        // took for right of the marker is left of it on the strip as shown.
+        QTest::newRow("start by Qt's idea, shown on the other side: waits")
+            << 90 << 92.0f << false << QStringList{"s83", "s89", "s92"} << QList<int>{-1, -1, 92};
+        QTest::newRow("start by Qt's idea on the marker, shown off it: waits")
+            << 100 << 100.0f << false << QStringList{"s93", "s100", "s104"}
+            << QList<int>{-1, 100, 104};
     }
     void pickerFollow() {
         QFETCH(int, marker);
         QFETCH(float, start);
+        QFETCH(bool, startShown);
         QFETCH(QStringList, readings);
         QFETCH(QList<int>, columns);
-        PickerFollow follow(marker, start, 256);
+        PickerFollow follow(marker, start, 256, startShown);
         for (int k = 0; k < readings.size(); ++k) {
             const float x = readings[k].mid(1).toFloat();
             const std::optional<float> column =
