@@ -133,8 +133,10 @@ void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
         follow_.emplace(openMarker_, start, ScaleWidth(), owner_.desktop.knowsPopupPlace());
     }
     const auto at = static_cast<float>(position.x());
-    const std::optional<float> x =
-        onOwnWindow_ || owner_.desktop.knowsPopupPlace() ? follow_->shown(at) : follow_->unsure(at);
+    const bool level = position.y() >= 0 && position.y() < ScaleHeight();
+    const std::optional<float> x = onOwnWindow_ || owner_.desktop.knowsPopupPlace()
+                                       ? follow_->shown(at)
+                                       : follow_->unsure(at, level);
     if (!x) {
         return;
     }

@@ -56,10 +56,22 @@ std::optional<float> PickerFollow::shown(float x) {
     return follow(PickerColumn(x, scaleWidth_));
 }
 
-std::optional<float> PickerFollow::unsure(float x) {
-    // The first of them takes over where the last shown one left off.
+std::optional<float> PickerFollow::unsure(float x, bool level) {
+    const auto lastColumn = static_cast<float>(scaleWidth_ - 1);
+    if (level && (last_ == Last::Shown || last_ == Last::OffEnd)) {
+        // A move of the compositor's shifts the strip by far less than half
+        // its width, so the side of its middle tells the end.
+        offEndColumn_ = x >= lastColumn / 2 ? lastColumn : 0.0f;
+        last_ = Last::OffEnd;
+        return follow(offEndColumn_);
+    }
+    // The first of them takes over where the last shown one left off, or
+    // from the end the pointer left by: as they come where they lie beyond
+    // it, else from that end's column.
     if (last_ == Last::Shown) {
         unsureOffset_ = lastShownX_ - x;
+    } else if (last_ == Last::OffEnd) {
+        unsureOffset_ = offEndColumn_ > 0 ? std::max(0.0f, offEndColumn_ - x) : std::min(0.0f, -x);
     }
     last_ = Last::Unsure;
     return follow(PickerColumn(x + unsureOffset_, scaleWidth_));

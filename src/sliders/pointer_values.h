@@ -43,8 +43,12 @@ public:
     // A reading at x on the strip where the program asked for it, which may
     // lie off the strip as shown by a move of the compositor's that the
     // program cannot see. These continue from the last shown reading; before
-    // any, they are taken as they come.
-    std::optional<float> unsure(float x);
+    // any, they are taken as they come. level: whether the reading is level
+    // with the strip's rows. After shown readings, which tell that the strip's
+    // own window gets the pointer while over it, a level one is off an end of
+    // the strip: it picks that end's column, and back on the strip the marker
+    // follows on, the pointer having come back over the columns in between.
+    std::optional<float> unsure(float x, bool level);
 
 private:
     std::optional<float> follow(float column);
@@ -54,8 +58,9 @@ private:
     bool engaged_ = false;
     // The side of the marker the waiting pointer is on: -1 left, 1 right.
     std::optional<int> side_;
-    enum class Last { None, Shown, Unsure } last_ = Last::None;
+    enum class Last { None, Shown, Unsure, OffEnd } last_ = Last::None;
     float lastShownX_ = 0;
+    float offEndColumn_ = 0;
     float unsureOffset_ = 0;
 };
 

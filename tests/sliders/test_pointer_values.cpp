@@ -148,8 +148,8 @@ private slots:
         QCOMPARE(PickerMarkerColumn(value, int16_t(maxValue), 256), column);
     }
 
-    // Readings "s" on the strip as shown and "u" through Qt's idea of its
-    // place; -1: the marker waits.
+    // Readings "s" on the strip as shown, "u" through Qt's idea of its place
+    // and "l" the same level with the strip's rows; -1: the marker waits.
     void pickerFollow_data() {
         QTest::addColumn<int>("marker");
         QTest::addColumn<float>("start");
@@ -186,6 +186,24 @@ private slots:
         QTest::newRow("start by Qt's idea on the marker, shown off it: waits")
             << 100 << 100.0f << false << QStringList{"s93", "s100", "s104"}
             << QList<int>{-1, 100, 104};
+        // The pointer leaves the strip's own window by a 3 px step over its
+        // right end and comes back.
+        QTest::newRow("off the end level with the strip: the end, then follows")
+            << 250 << 250.0f << true << QStringList{"s253", "l256", "l259", "s252", "s240"}
+            << QList<int>{253, 255, 255, 252, 240};
+        QTest::newRow("off the left end")
+            << 10 << 10.0f << true << QStringList{"s2", "l-3", "s5"} << QList<int>{2, 0, 5};
+        QTest::newRow("a waiting marker passed on the way off the end")
+            << 100 << 50.0f << true << QStringList{"s60", "l300", "s90"} << QList<int>{-1, 255, 90};
+        // Qt's idea lies 10 px left of the strip as shown.
+        QTest::newRow("off the end where Qt's idea is short of it")
+            << 250 << 250.0f << true << QStringList{"s253", "l250", "u250", "u240"}
+            << QList<int>{253, 255, 255, 245};
+        QTest::newRow("up from beyond the end, as Qt has it")
+            << 250 << 250.0f << true << QStringList{"s253", "l258", "u262", "u240"}
+            << QList<int>{253, 255, 255, 240};
+        QTest::newRow("level with none shown: as they come")
+            << 100 << 100.0f << false << QStringList{"l104", "l96"} << QList<int>{104, 96};
     }
     void pickerFollow() {
         QFETCH(int, marker);
@@ -196,8 +214,9 @@ private slots:
         PickerFollow follow(marker, start, 256, startShown);
         for (int k = 0; k < readings.size(); ++k) {
             const float x = readings[k].mid(1).toFloat();
-            const std::optional<float> column =
-                readings[k].startsWith('s') ? follow.shown(x) : follow.unsure(x);
+            const std::optional<float> column = readings[k].startsWith('s')
+                                                    ? follow.shown(x)
+                                                    : follow.unsure(x, readings[k].startsWith('l'));
             QCOMPARE(column ? int(*column) : -1, columns[k]);
         }
     }

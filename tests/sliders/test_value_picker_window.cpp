@@ -285,6 +285,29 @@ private slots:
         }
     }
 
+    // GNOME hands the strip's own window the pointer while over it: a move
+    // through the main window level with the strip lies off its end, and
+    // back on the strip the marker follows on.
+    void offTheEndOfTheStripAndBack() {
+        desktop.windowsPlaced = false;
+        desktop.popupPlaceKnown = false;
+        desktop.pointerMoveFails = true;
+        form->cmdShowWebFeatures->click();
+        SetColour(*form, 250, 0, 0);
+        openPicker(0, QPoint(form->mapToGlobal(QPoint(300, 0)).x(), 333));
+        QCOMPARE(picker().x(), form->mapToGlobal(QPoint(50, 0)).x());
+        const QPoint strip = form->mapFromGlobal(picker().mapToGlobal(QPoint(0, 7)));
+        MoveThrough(picker().windowHandle(), Column(250));
+        MoveThrough(picker().windowHandle(), Column(253));
+        QCOMPARE(form->txtValue[0]->text(), QString("253"));
+        MoveThrough(form->windowHandle(), strip + QPointF(259, 0));
+        QCOMPARE(form->txtValue[0]->text(), QString("255"));
+        MoveThrough(picker().windowHandle(), Column(252));
+        QCOMPARE(form->txtValue[0]->text(), QString("252"));
+        MoveThrough(picker().windowHandle(), Column(240));
+        QCOMPARE(form->txtValue[0]->text(), QString("240"));
+    }
+
     // GNOME hands the pointer to the strip's own surface during the drag, and
     // Qt reports the moves there with no button held; the right button alone
     // still chooses nothing.
