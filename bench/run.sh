@@ -8,7 +8,7 @@ cmake --build "$build" --target tinctora refresh_bench eyedropper_bench floor_ap
 
 "$build"/bench/refresh_bench 2>/dev/null
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/tinctora-bench-display 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>/tmp/tinctora-bench-display 2>/dev/null &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -s /tmp/tinctora-bench-display ] && break; sleep 0.1; done

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 binary=${1:-build/src/shell/tinctora}
 display=:$((90 + RANDOM % 9))
 
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$program" "$xvfb" 2>/dev/null || true' EXIT
 sleep 1
