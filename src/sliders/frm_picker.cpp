@@ -129,14 +129,14 @@ void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
         return;
     }
     if (!follow_) {
+        placeKnown_ = owner_.desktop.knowsPopupPlace();
         const auto start = static_cast<float>(mapFromGlobal(openedAt_).x());
-        follow_.emplace(openMarker_, start, ScaleWidth(), owner_.desktop.knowsPopupPlace());
+        follow_.emplace(openMarker_, start, ScaleWidth(), placeKnown_);
     }
     const auto at = static_cast<float>(position.x());
     const bool level = position.y() >= 0 && position.y() < ScaleHeight();
-    const std::optional<float> x = onOwnWindow_ || owner_.desktop.knowsPopupPlace()
-                                       ? follow_->shown(at)
-                                       : follow_->unsure(at, level);
+    const std::optional<float> x =
+        onOwnWindow_ || placeKnown_ ? follow_->shown(at) : follow_->unsure(at, level);
     if (!x) {
         return;
     }

@@ -67,6 +67,9 @@ private:
     // Set up by the first reading: only then does the place of a popup that
     // the compositor moved show in its geometry.
     std::optional<PickerFollow> follow_;
+    // Whether Qt knows where the strip is shown; asked once per opening, not
+    // on every move of the drag.
+    bool placeKnown_ = true;
     // Whether the mouse event being handled came to the strip's own window,
     // at the strip's true place, rather than from another of our windows.
     bool onOwnWindow_ = false;

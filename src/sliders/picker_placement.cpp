@@ -22,11 +22,11 @@ PickerPlacement PlacePicker(const PickerPlacementInput& in) {
     }
     // Pushed back by whole pixels, the pointer follows by exactly as many and
     // stays over the marker's column.
-    const int32_t maxLeft = in.keepWithin->keepRight - in.outerWidth;
+    const int32_t maxLeft = in.keepWithin->right - in.outerWidth;
     // Bounds narrower than the window keep its right edge: a Wayland
     // compositor flips a popup that overhangs on the right to the far side of
     // where it was asked for, but only slides one that overhangs on the left.
-    const int32_t minLeft = std::min(in.keepWithin->keepLeft, maxLeft);
+    const int32_t minLeft = std::min(in.keepWithin->left, maxLeft);
     if (out.left < minLeft) {
         out.pointerX = in.pointerX + (minLeft - out.left);
         out.left = minLeft;

@@ -20,13 +20,13 @@ struct PickerPlacementInput {
     // the whole window.
     int32_t clientLeft = 0;
     int32_t outerWidth = 256;
-    // The columns the whole window must stay within, from keepLeft up to but
-    // not including keepRight: the screen where the program places its
-    // windows. Empty where the desktop itself keeps the window on the screen
-    // and tells where it put it.
+    // The columns the whole window must stay within, from left up to but not
+    // including right: the screen where the program places its windows.
+    // Empty where the desktop itself keeps the window on the screen and tells
+    // where it put it.
     struct Span {
-        int32_t keepLeft = 0;
-        int32_t keepRight = 0;
+        int32_t left = 0;
+        int32_t right = 0;
     };
     std::optional<Span> keepWithin;
     int32_t swatchBottom = 0; // the first screen row below the colour swatch

@@ -37,8 +37,8 @@ void OpenValuePicker(frmMain& form, int Index) {
         // A compositor that keeps the strip on the screen would move it where
         // Qt cannot see, and the values would be off the strip as shown.
         // Within the main window's own columns it is on the screen already.
-        const QRect client(form.mapToGlobal(QPoint(0, 0)), form.size());
-        in.keepWithin = {client.left(), client.left() + client.width()};
+        const int32_t left = form.mapToGlobal(QPoint(0, 0)).x();
+        in.keepWithin = {left, left + form.width()};
     }
     in.swatchBottom = swatch.y() + swatch.height();
     const PickerPlacement place = PlacePicker(in);

@@ -84,6 +84,23 @@ class TestValuePickerWindow : public QObject {
             inside(menu);
         });
     }
+    // Wayland as the program meets it: the compositor places the windows and
+    // refuses to move the pointer; placeKnown: whether Qt learns where the
+    // compositor showed the strip.
+    void onWayland(bool placeKnown) {
+        desktop.windowsPlaced = false;
+        desktop.popupPlaceKnown = placeKnown;
+        desktop.pointerMoveFails = true;
+    }
+    // Moves through `window` to each column in turn, the strip's column 0
+    // lying at `origin` in that window, and reads the red box after each.
+    void dragAlong(QWindow* window, QPointF origin, const QList<int>& columns,
+                   const QStringList& texts) {
+        for (qsizetype k = 0; k < columns.size(); ++k) {
+            MoveThrough(window, origin + QPointF(columns[k], 0));
+            QCOMPARE(form->txtValue[0]->text(), texts[k]);
+        }
+    }
 
 private slots:
     void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
@@ -270,42 +287,28 @@ private slots:
     void firstMoveStraightOntoTheStrip() {
         QFETCH(bool, placeKnown);
         QFETCH(QStringList, texts);
-        desktop.windowsPlaced = false;
-        desktop.popupPlaceKnown = placeKnown;
-        desktop.pointerMoveFails = true;
+        onWayland(placeKnown);
         SetColour(*form, 100, 0, 0);
         // Where the narrow window's strip opens either way: flush with its right edge.
         const int pointerX = form->mapToGlobal(QPoint(form->width() - 256 + 100, 0)).x();
         openPicker(0, QPoint(pointerX, 333));
         QCOMPARE(picker().x(), pointerX - 100);
-        const QList<int> columns{93, 100, 104};
-        for (qsizetype k = 0; k < columns.size(); ++k) {
-            MoveThrough(picker().windowHandle(), Column(columns[k]));
-            QCOMPARE(form->txtValue[0]->text(), texts[k]);
-        }
+        dragAlong(picker().windowHandle(), Column(0), {93, 100, 104}, texts);
     }
 
     // GNOME hands the strip's own window the pointer while over it: a move
     // through the main window level with the strip lies off its end, and
     // back on the strip the marker follows on.
     void offTheEndOfTheStripAndBack() {
-        desktop.windowsPlaced = false;
-        desktop.popupPlaceKnown = false;
-        desktop.pointerMoveFails = true;
+        onWayland(false);
         form->cmdShowWebFeatures->click();
         SetColour(*form, 250, 0, 0);
         openPicker(0, QPoint(form->mapToGlobal(QPoint(300, 0)).x(), 333));
         QCOMPARE(picker().x(), form->mapToGlobal(QPoint(50, 0)).x());
         const QPoint strip = form->mapFromGlobal(picker().mapToGlobal(QPoint(0, 7)));
-        MoveThrough(picker().windowHandle(), Column(250));
-        MoveThrough(picker().windowHandle(), Column(253));
-        QCOMPARE(form->txtValue[0]->text(), QString("253"));
-        MoveThrough(form->windowHandle(), strip + QPointF(259, 0));
-        QCOMPARE(form->txtValue[0]->text(), QString("255"));
-        MoveThrough(picker().windowHandle(), Column(252));
-        QCOMPARE(form->txtValue[0]->text(), QString("252"));
-        MoveThrough(picker().windowHandle(), Column(240));
-        QCOMPARE(form->txtValue[0]->text(), QString("240"));
+        dragAlong(picker().windowHandle(), Column(0), {250, 253}, {"250", "253"});
+        dragAlong(form->windowHandle(), strip, {259}, {"255"});
+        dragAlong(picker().windowHandle(), Column(0), {252, 240}, {"252", "240"});
     }
 
     // GNOME hands the pointer to the strip's own surface during the drag, and
@@ -361,9 +364,7 @@ private slots:
         QFETCH(int, stripLeft);
         QFETCH(QList<int>, columns);
         QFETCH(QStringList, texts);
-        desktop.windowsPlaced = false;
-        desktop.popupPlaceKnown = false;
-        desktop.pointerMoveFails = true;
+        onWayland(false);
         if (wide) {
             form->cmdShowWebFeatures->click();
         }
@@ -372,11 +373,8 @@ private slots:
         const auto fromWindow = [&](int x) { return window + (x < 0 ? form->width() + x : x); };
         openPicker(0, QPoint(fromWindow(pointerX), 333));
         QCOMPARE(picker().x(), fromWindow(stripLeft));
-        const QPoint strip = form->mapFromGlobal(picker().mapToGlobal(QPoint(0, 7)));
-        for (qsizetype k = 0; k < columns.size(); ++k) {
-            MoveThrough(form->windowHandle(), strip + QPointF(columns[k], 0));
-            QCOMPARE(form->txtValue[0]->text(), texts[k]);
-        }
+        dragAlong(form->windowHandle(), form->mapFromGlobal(picker().mapToGlobal(QPoint(0, 7))),
+                  columns, texts);
     }
 
     // On Wayland the strip's place is relative to the main window and the
