@@ -78,7 +78,7 @@ bool PointerWatch::eventFilter(QObject* watched, QEvent* event) {
 
 int QtDesktop::colourDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->depth() : 0;
+    return X11BitsPerPixel().value_or(screen != nullptr ? screen->depth() : 0);
 }
 
 QSize QtDesktop::screenSize() {

@@ -33,6 +33,7 @@ private:
 class QtDesktop : public Desktop {
 public:
     int colourDepth() override;
+    bool paintsAtColourDepth() override { return X11PaintableVisual().value_or(true); }
     QSize screenSize() override;
     QRect screenGeometry(const QWidget* window) override;
     std::optional<QMarginsF> newWindowFrame(const QWidget* window) override;

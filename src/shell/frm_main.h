@@ -37,9 +37,12 @@ public:
     ~frmMain() override;
 
     // --- shell: start-up, web panel, shutdown (shell/startup.cpp) ---
-    // Returns false when the user cancelled the colour-depth warning; the
-    // window has then not been shown.
+    // Returns false when the user cancelled the colour-depth warning or the
+    // screen's depth is one Qt cannot paint at; the window has then not been
+    // shown.
     bool Form_Load();
+    // Whether Qt paints at the screen's depth, where the program can run.
+    bool ScreenUsable();
     void cmdShowWebFeatures_Click();
     void cmdExit_Click();
     void ShutdownApp();

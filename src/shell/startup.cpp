@@ -57,7 +57,23 @@ void frmMain::RestyleButtons() {
     }
 }
 
+bool frmMain::ScreenUsable() {
+    return desktop.colourDepth() >= 16 || desktop.paintsAtColourDepth();
+}
+
 bool frmMain::Form_Load() {
+    // Where Qt cannot paint at the depth, no window could show the warning,
+    // and going on would crash in the first paint: say so where it can be
+    // read and end.
+    if (!ScreenUsable()) {
+        qCritical("%s", QString::fromUtf8("Die Farbauflösung ist zu niedrig eingestellt (%1 Bit "
+                                          "je Bildpunkt). Tinctora braucht mindestens High "
+                                          "Color (16 Bit) und wird beendet.")
+                            .arg(desktop.colourDepth())
+                            .toLocal8Bit()
+                            .constData());
+        return false;
+    }
     if (desktop.colourDepth() < 16) {
         const QString text = QString::fromUtf8(
             "Die Farbauflösung ist zu niedrig eingestellt. Es kann zu Farbverfälschungen "

@@ -22,6 +22,7 @@ private slots:
         desktop.answers.clear();
         desktop.topmostCalls.clear();
         desktop.depth = 24;
+        desktop.paintable = true;
         desktop.screenOrigin = QPoint();
         desktop.screen = QSize(1024, 768);
         desktop.windowFrame.reset();
@@ -39,24 +40,41 @@ private slots:
         QCOMPARE(QString::fromStdString(WindowCaption("Tinctora", 2, 4, revision)), caption);
     }
 
+    // paintable: whether Qt can paint at the depth (an 8-bit grey screen, not
+    // an 8-bit palette); where it cannot, nothing is offered and the program
+    // ends, saying why on standard error.
     void colourDepthWarning_data() {
         QTest::addColumn<int>("depth");
+        QTest::addColumn<bool>("paintable");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("started");
-        QTest::newRow("16 bits: no question") << 16 << int(MessageAnswer::Cancel) << false << true;
-        QTest::newRow("8 bits, OK goes on") << 8 << int(MessageAnswer::Ok) << true << true;
-        QTest::newRow("8 bits, cancel ends") << 8 << int(MessageAnswer::Cancel) << true << false;
+        QTest::newRow("16 bits: no question")
+            << 16 << true << int(MessageAnswer::Cancel) << false << true;
+        QTest::newRow("8 bits, OK goes on") << 8 << true << int(MessageAnswer::Ok) << true << true;
+        QTest::newRow("8 bits, cancel ends")
+            << 8 << true << int(MessageAnswer::Cancel) << true << false;
+        QTest::newRow("8 bits Qt cannot paint: nothing offered")
+            << 8 << false << int(MessageAnswer::Ok) << false << false;
     }
     void colourDepthWarning() {
         QFETCH(int, depth);
+        QFETCH(bool, paintable);
         QFETCH(int, answer);
         QFETCH(bool, asked);
         QFETCH(bool, started);
         desktop.depth = depth;
+        desktop.paintable = paintable;
         desktop.answers.push_back(static_cast<MessageAnswer>(answer));
+        if (!paintable) {
+            QTest::ignoreMessage(QtCriticalMsg,
+                                 "Die Farbauflösung ist zu niedrig eingestellt (8 Bit je "
+                                 "Bildpunkt). Tinctora braucht mindestens High Color (16 Bit) "
+                                 "und wird beendet.");
+        }
         frmMain form(desktop);
         QCOMPARE(form.Form_Load(), started);
+        QCOMPARE(form.ScreenUsable(), paintable);
         QCOMPARE(form.isVisible(), started);
         QCOMPARE(desktop.messages.size(), std::size_t(asked ? 1 : 0));
         if (asked) {

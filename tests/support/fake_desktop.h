@@ -16,6 +16,7 @@ namespace tinctora {
 class FakeDesktop : public Desktop {
 public:
     int depth = 24;
+    bool paintable = true;
     QSize screen{1024, 768};
     QPoint screenOrigin{0, 0};
     // The frame a window manager would draw around a window; none by default.
@@ -74,6 +75,7 @@ public:
     void loseScreenAccess();
 
     int colourDepth() override { return depth; }
+    bool paintsAtColourDepth() override { return paintable; }
     QSize screenSize() override { return screen; }
     QRect screenGeometry(const QWidget*) override { return QRect(screenOrigin, screen); }
     std::optional<QMarginsF> newWindowFrame(const QWidget*) override { return windowFrame; }
