@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 using namespace tinctora;
 
@@ -147,6 +149,28 @@ private slots:
         QCOMPARE(form.pos(), position);
         // The narrow window ends exactly at the web panel's left edge.
         QCOMPARE(form.frameHPTheme->x(), 244);
+    }
+
+    // A close request while a question of the program is open waits for its
+    // answer, and the question stays; afterwards the window closes as ever.
+    void closeRequestWaitsForAnOpenQuestion() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QMessageBox question(&form);
+        question.setText(QStringLiteral("Frage"));
+        bool closed = true;
+        bool questionStayed = false;
+        QTimer::singleShot(0, &question, [&] {
+            closed = form.close();
+            questionStayed = question.isVisible();
+            question.reject();
+        });
+        question.exec();
+        QVERIFY(!closed);
+        QVERIFY(questionStayed);
+        QVERIFY(form.isVisible());
+        QVERIFY(form.close());
+        QVERIFY(!form.isVisible());
     }
 
     void closingTheWindowClosesThePicker() {
