@@ -65,6 +65,9 @@ public:
     // ChannelIndex names the box that changed (kHexBoxIndex the hex box), or
     // kAllChannels when the colour changed as a whole.
     void RefreshChannels(int32_t ChannelIndex);
+    // Gives the picker's marker the contrast of what lies under it, part of
+    // every refresh and of every pick, also one that leaves the text as it was.
+    void RecolourPickerMarker();
 
     // --- editor: text entry, modes and quick actions (editor/text_entry.cpp, modes.cpp) ---
     int txtValue_KeyPress(int Index, int KeyAscii);

@@ -144,6 +144,8 @@ void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
     const int32_t value = PickerValueAt(*x, ScaleWidth(), owner_.PickerMaxValue);
     owner_.txtValue[channel]->setText(QString::fromStdString(
         ChannelValueText(channel, value, HexMode(owner_), WebSafeMode(owner_))));
+    // The box runs no refresh for the text it already holds.
+    owner_.RecolourPickerMarker();
 }
 
 void frmPicker::Form_MouseUp(Qt::MouseButtons Button, QPointF /*position*/) {
