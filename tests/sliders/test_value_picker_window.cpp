@@ -669,6 +669,18 @@ private slots:
         QCOMPARE(stillOpen, text == "255");
     }
 
+    // The second click of a double click on the arrow lands where the menu
+    // opened, on no item the pointer went to: it chooses nothing.
+    void clickWhereTheMenuOpenedChoosesNothing() {
+        SetColour(*form, 0, 255, 0);
+        QVERIFY(openMenuFromTheArrow(1, [&](QMenu* menu) {
+            Release(menu, QPointF(0, 0), Qt::RightButton);
+            Press(menu, QPointF(0, 0), Qt::RightButton);
+            Release(menu, QPointF(0, 0), Qt::RightButton);
+        }));
+        QCOMPARE(form->txtValue[1]->text(), QString("255"));
+    }
+
     void accessKeysChooseItems_data() {
         QTest::addColumn<bool>("hex");
         QTest::addColumn<QList<int>>("keys");
