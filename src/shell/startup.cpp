@@ -2,6 +2,7 @@
 #include "frm_main.h"
 
 #include "caption.h"
+#include "eyedropper.h"
 #include "frm_picker.h"
 #include "resources.h"
 #include "twips.h"
@@ -105,7 +106,7 @@ bool frmMain::Form_Load() {
     setWindowTitle(QString::fromStdString(
         WindowCaption(kAppTitle, kVersionMajor, kVersionMinor, kVersionRevision)));
     show();
-    ShowScreenAccess();
+    eyedropper->showScreenAccess();
     RestyleButtons();
     RefreshChannels(kAllChannels);
     desktop.setTopmost(this, true);
