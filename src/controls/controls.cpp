@@ -8,6 +8,9 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QTextLayout>
+
+#include <cmath>
 
 namespace tinctora {
 
@@ -21,13 +24,22 @@ void ColorLabel::setForeColor(PackedColor color) {
     // every refresh.
     if (foreColor_ != color) {
         foreColor_ = color;
+        if (!shownColor_) {
+            update();
+        }
+    }
+}
+
+void ColorLabel::setShownColor(std::optional<PackedColor> color) {
+    if (shownColor_ != color) {
+        shownColor_ = color;
         update();
     }
 }
 
 void ColorLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.setPen(ToQColor(foreColor_));
+    painter.setPen(ToQColor(shownColor_.value_or(foreColor_)));
     painter.setFont(font());
     painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
 }
@@ -76,6 +88,60 @@ QPalette ColorRadioButton::shownPalette() const {
     return shown;
 }
 
+void ColorRadioButton::setMark(const QStringList& choices) {
+    if (markChoices_ != choices) {
+        markChoices_ = choices;
+        update();
+    }
+}
+
+void ColorRadioButton::setMarkFont(const QFont& font) {
+    markFont_ = font;
+    update();
+}
+
+QString ColorRadioButton::shownMark() const {
+    return markFor(markRoom(captionRect()));
+}
+
+QRect ColorRadioButton::captionRect() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+}
+
+QRect ColorRadioButton::markRoom(const QRect& caption) const {
+    // The caption is laid out as the paint below wraps it, centred as a block.
+    QTextLayout layout(text(), font());
+    layout.beginLayout();
+    qreal height = 0;
+    qreal lastTop = 0;
+    qreal lastWidth = 0;
+    qreal lastHeight = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(caption.width());
+        lastTop = height;
+        lastWidth = line.naturalTextWidth();
+        lastHeight = line.height();
+        height += lastHeight;
+    }
+    layout.endLayout();
+    constexpr int gap = 3;
+    const int top = caption.top() + static_cast<int>((caption.height() - height) / 2 + lastTop);
+    const int left = caption.left() + static_cast<int>(std::ceil(lastWidth)) + gap;
+    return QRect(left, top, width() - 1 - left, static_cast<int>(std::ceil(lastHeight)));
+}
+
+QString ColorRadioButton::markFor(const QRect& room) const {
+    const QFontMetrics metrics(markFont_);
+    for (const QString& choice : markChoices_) {
+        if (metrics.horizontalAdvance(choice) <= room.width()) {
+            return choice;
+        }
+    }
+    return {};
+}
+
 void ColorRadioButton::paintEvent(QPaintEvent* /*event*/) {
     QStylePainter painter(this);
     const QPalette shown = shownPalette();
@@ -91,6 +157,12 @@ void ColorRadioButton::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(textRect,
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                      text());
+    if (!markChoices_.isEmpty()) {
+        const QRect room = markRoom(textRect);
+        painter.setFont(markFont_);
+        painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, markFor(room));
+        painter.setFont(font());
+    }
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
