@@ -8,6 +8,7 @@
 #include "scheme_roles.h"
 
 #include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 
 namespace tinctora {
@@ -35,7 +36,10 @@ std::optional<PackedColor> Raised(const frmMain& form, int role, ContrastLevel l
                          WebSafeMode(form));
 }
 
-// Shift+F10 asks for a button's menu as the menu key does.
+// The menu key and Shift+F10 open a button's menu at the button. The key is
+// taken here on every platform and Qt version: some turn it into a context
+// menu event of their own (X11 before Qt 6.8 at the pointer, wherever it is),
+// some do not; that second request is dropped.
 class MenuKeyFilter : public QObject {
 public:
     MenuKeyFilter(frmMain& form, int role, QObject* parent)
@@ -43,11 +47,17 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ContextMenu) {
+            return static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+        }
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+            const bool shiftF10 =
+                key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+            if (menuKey || shiftF10) {
                 auto* button = static_cast<QWidget*>(watched);
-                form_.ShowSchemeMenu(role_, button->mapToGlobal(button->rect().center()));
+                form_.ShowSchemeMenu(role_, button->mapToGlobal(button->rect().bottomLeft()));
                 return true;
             }
         }
