@@ -98,7 +98,6 @@ void frmMain::buildSchemeMenu() {
     lblVision->setFont(small);
     lblVision->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     lblVision->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblVision->hide();
 
     connect(picHomepageView, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton button, Qt::MouseButtons, QPointF position) {
@@ -178,14 +177,15 @@ void frmMain::ShowSchemeAsSeen() {
     for (ColorLabel* label : {lblHPCaption, lblHPText, lblHPLink, lblHPALink, lblHPVLink}) {
         label->setShownColor(seen(label->foreColor()));
     }
+    // Without a simulation the note is empty rather than hidden: the panel's
+    // controls are announced exactly while the panel shows.
+    const QSize page = picHomepageView->client()->size();
+    lblVision->setGeometry(0, page.height() - 12, page.width() - 2, 12);
+    lblVision->setText(simulated ? QString::fromStdString(VisionName(vision)) : QString());
     if (simulated) {
-        const QSize page = picHomepageView->client()->size();
-        lblVision->setGeometry(0, page.height() - 12, page.width() - 2, 12);
-        lblVision->setText(QString::fromStdString(VisionName(vision)));
         lblVision->setForeColor(ContrastColor(SimulateVision(background, vision)));
         lblVision->raise();
     }
-    lblVision->setVisible(simulated);
 }
 
 } // namespace tinctora
