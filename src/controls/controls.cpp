@@ -4,6 +4,7 @@
 #include "packed_qcolor.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
@@ -52,7 +53,7 @@ void ColorLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 ColorRadioButton::ColorRadioButton(const QString& text, QWidget* parent)
-    : QRadioButton(text, parent) {
+    : QRadioButton(text, parent), markMetrics_(markFont_) {
     // The whole button is painted with its background colour.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -89,28 +90,31 @@ QPalette ColorRadioButton::shownPalette() const {
 }
 
 void ColorRadioButton::setMark(const QStringList& choices) {
-    if (markChoices_ != choices) {
-        markChoices_ = choices;
-        update();
+    markChoices_ = choices;
+    // A drag changes the ratio on every step, the mark far less often; only
+    // the mark's own room is painted again.
+    const QRect room = markRoom();
+    const QString shown = markFor(room);
+    if (shownMark_ != shown) {
+        shownMark_ = shown;
+        update(room);
     }
 }
 
 void ColorRadioButton::setMarkFont(const QFont& font) {
     markFont_ = font;
+    markMetrics_ = QFontMetrics(font);
+    shownMark_ = markFor(markRoom());
     update();
 }
 
-QString ColorRadioButton::shownMark() const {
-    return markFor(markRoom(captionRect()));
-}
-
-QRect ColorRadioButton::captionRect() const {
+QRect ColorRadioButton::markRoom() {
+    if (markRoomFor_ == size()) {
+        return markRoom_;
+    }
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
-}
-
-QRect ColorRadioButton::markRoom(const QRect& caption) const {
+    const QRect caption = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
     // The caption is laid out as the paint below wraps it, centred as a block.
     QTextLayout layout(text(), font());
     layout.beginLayout();
@@ -129,22 +133,32 @@ QRect ColorRadioButton::markRoom(const QRect& caption) const {
     constexpr int gap = 3;
     const int top = caption.top() + static_cast<int>((caption.height() - height) / 2 + lastTop);
     const int left = caption.left() + static_cast<int>(std::ceil(lastWidth)) + gap;
-    return QRect(left, top, width() - 1 - left, static_cast<int>(std::ceil(lastHeight)));
+    markRoom_ = QRect(left, top, width() - 1 - left, static_cast<int>(std::ceil(lastHeight)));
+    markRoomFor_ = size();
+    return markRoom_;
 }
 
 QString ColorRadioButton::markFor(const QRect& room) const {
-    const QFontMetrics metrics(markFont_);
     for (const QString& choice : markChoices_) {
-        if (metrics.horizontalAdvance(choice) <= room.width()) {
+        if (markMetrics_.horizontalAdvance(choice) <= room.width()) {
             return choice;
         }
     }
     return {};
 }
 
-void ColorRadioButton::paintEvent(QPaintEvent* /*event*/) {
+void ColorRadioButton::paintEvent(QPaintEvent* event) {
     QStylePainter painter(this);
     const QPalette shown = shownPalette();
+    const QRect room = markRoom();
+    if (room.contains(event->rect())) {
+        // Only the mark changed.
+        painter.fillRect(room, shown.brush(backgroundRole()));
+        painter.setPen(shown.color(QPalette::WindowText));
+        painter.setFont(markFont_);
+        painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
+        return;
+    }
     painter.fillRect(rect(), shown.brush(backgroundRole()));
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -157,12 +171,10 @@ void ColorRadioButton::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(textRect,
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                      text());
-    if (!markChoices_.isEmpty()) {
-        const QRect room = markRoom(textRect);
-        painter.setFont(markFont_);
-        painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, markFor(room));
-        painter.setFont(font());
-    }
+    shownMark_ = markFor(room);
+    painter.setFont(markFont_);
+    painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
+    painter.setFont(font());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -51,7 +51,7 @@ public:
     // first of the choices, longest first, that fits the room the caption
     // leaves on its last line; none where none fits.
     void setMark(const QStringList& choices);
-    QString shownMark() const;
+    QString shownMark() const { return shownMark_; }
     void setMarkFont(const QFont& font);
 
 protected:
@@ -61,16 +61,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QRect captionRect() const;
-    // Where the mark goes, right of the caption's last line, and the mark
-    // that fits there.
-    QRect markRoom(const QRect& caption) const;
+    // Where the mark goes, right of the caption's last line; worked out
+    // again only when the button's size changes.
+    QRect markRoom();
     QString markFor(const QRect& room) const;
 
     PackedColor backColor_ = kWhite;
     PackedColor foreColor_ = kBlack;
     QStringList markChoices_;
+    QString shownMark_;
     QFont markFont_;
+    QFontMetrics markMetrics_;
+    QRect markRoom_;
+    QSize markRoomFor_;
     // Until the colours are set the button uses the style's own.
     bool hasBackColor_ = false;
     bool hasForeColor_ = false;
