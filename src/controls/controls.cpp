@@ -139,8 +139,17 @@ QRect ColorRadioButton::markRoom() {
 }
 
 QString ColorRadioButton::markFor(const QRect& room) const {
+    // Measured a character at a time, from the metrics' own cache: shaping
+    // each choice anew took longer than the rest of the contrast work.
+    const auto width = [this](const QString& choice) {
+        int sum = 0;
+        for (const QChar c : choice) {
+            sum += markMetrics_.horizontalAdvance(c);
+        }
+        return sum;
+    };
     for (const QString& choice : markChoices_) {
-        if (markMetrics_.horizontalAdvance(choice) <= room.width()) {
+        if (room.width() > 0 && width(choice) <= room.width()) {
             return choice;
         }
     }
