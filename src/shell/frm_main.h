@@ -106,6 +106,12 @@ public:
     void picWSColor_Click();
     void lblCaution_Click();
     void cmdCopyHPCode_Click();
+    // Contrast and colour vision (webscheme/contrast_marks.cpp, scheme_menu.cpp).
+    void UpdateContrastMarks();
+    void ShowSchemeAsSeen();
+    void ShowSchemeMenu(int Role, QPoint globalPosition);
+    void VisionItems_Click(int Index);
+    void RaiseContrastItems_Click(int Index);
 
     Desktop& desktop;
 
@@ -160,6 +166,15 @@ public:
     QLabel* lblSiteTitle = nullptr;
     TextBox* txtSiteTitle = nullptr;
     std::array<LineControl*, 4> Line1{};
+    // The preview's and the role buttons' menu: the colour vision the preview
+    // simulates (its checked item is the only record of it), the contrast
+    // raises of the text role it was opened on (SchemeMnuRole, -1 for the
+    // preview), and the preview's corner note naming the simulation.
+    PopupMenu* SchemeMnu = nullptr;
+    std::array<QAction*, 5> VisionItems{};
+    std::array<QAction*, 2> RaiseContrastItems{};
+    int SchemeMnuRole = -1;
+    ColorLabel* lblVision = nullptr;
 
     // The web-safe value menu of the red, green and blue arrows.
     PopupMenu* WSMnu = nullptr;
@@ -175,6 +190,7 @@ private:
     void connectSliders();
     void connectSampler();
     void connectWebScheme();
+    void buildSchemeMenu();
     void RestyleButtons();
 
     QPointer<frmPicker> picker_;
