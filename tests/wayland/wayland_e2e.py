@@ -3,9 +3,11 @@ pointer, wtype) and checked on what a person sees (grim screenshots) or
 pastes (wl-paste): the eyedropper under XWayland and natively, the value
 strip, the portal fallbacks, and the clipboard after the program's end.
 
-Arguments: the tinctora binary, the virtual pointer client and the colour
-window (both built in this folder)."""
+Arguments: [--compositor sway|gnome|kwin], the tinctora binary, the folder of
+the input clients and the colour window (all built in this folder), and the
+names of the cases to run."""
 
+import argparse
 import contextlib
 import os
 import subprocess
@@ -16,7 +18,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
 
 from harness import Failure, expect, expect_near, run  # noqa: E402
-from session import Session, SessionError, enter_private_namespaces, wait_for  # noqa: E402
+from session import COMPOSITORS, SessionError, enter_private_namespaces, open_session, \
+    wait_for  # noqa: E402
 
 # Points of the main window's client area (logical pixels).
 RED_BOX, RED_ARROW = (56, 22), (80, 22)
@@ -37,7 +40,8 @@ BODY_START = (b"<html>\r\n <head>\r\n  <title>Unbenannt</title>\r\n </head>\r\n"
               b" <body bgcolor=\"#333333\" text=\"#ffffff\" link=\"#ffcc00\" alink=\"#ffff00\""
               b" vlink=\"#999966\">\r\n </body>\r\n</html>")
 
-POINTER = FIXTURE = None        # set from the command line
+TOOLS = FIXTURE = None          # set from the command line
+COMPOSITOR = "sway"
 _active_eyedropper = []         # the eyedropper box's pixels with a working portal
 
 
@@ -59,14 +63,36 @@ class Program:
         self.path = session.reachable(binary, beside=(KEEPER,))
         self.process = session.spawn("tinctora", [self.path], env=env)
         session.window(self._is_main, timeout=15)
-        self.wait_pixel(CURRENT_SWATCH, START_COLOUR, "the painted main window")
+        self.inset = (0, 0)
+        self.inset = wait_for(self._client_inset, "the painted main window")
 
     def _is_main(self, window):
         return window["shell"] == self.shell and (window["name"] or "").startswith("Tinctora Version")
 
+    def _client_inset(self):
+        """Where the client area starts in the window's rectangle, which
+        holds the window's frame, the compositor's or Qt's own. Found by the inside
+        of the current-colour swatch, which starts at column 142 and ends
+        above row 163 of the client area."""
+        x, y, _, _ = self.session.window(self._is_main, timeout=2)["rect"]
+        shot = self.session.shot()
+        scale = self.session.scale
+
+        def start_colour(px, py):
+            return shot.pixel(px * scale, py * scale) == START_COLOUR
+
+        for dy in range(60):
+            for dx in range(12):
+                cx, cy = x + dx + CURRENT_SWATCH[0], y + dy + CURRENT_SWATCH[1]
+                if (start_colour(cx, cy) and start_colour(x + dx + 142, cy)
+                        and not start_colour(x + dx + 141, cy) and start_colour(cx, y + dy + 162)
+                        and not start_colour(cx, y + dy + 163)):
+                    return dx, dy
+        return None
+
     def origin(self):
         x, y, _, _ = self.session.window(self._is_main, timeout=2)["rect"]
-        return x, y
+        return x + self.inset[0], y + self.inset[1]
 
     def screen_point(self, point):
         ox, oy = self.origin()
@@ -104,15 +130,25 @@ class Desk:
 
     def __init__(self, session, left=None, right=None):
         self.s = session
-        self.pointer = session.pointer(POINTER)
+        self.pointer = session.pointer(TOOLS)
         self.fixture = None
         if left:
+            before = session.shot()
             self.fixture = session.spawn("fixture", [session.reachable(FIXTURE), left, right],
                                          env={"QT_QPA_PLATFORM": "wayland",
                                               "QT_WAYLAND_DISABLE_WINDOWDECORATION": "1"},
                                          stdin=subprocess.PIPE)
-            window = session.window(lambda w: w["app_id"] == "tinctora-test-fixture")
-            self.fixture_origin = window["rect"][:2]
+            session.window(lambda w: w["app_id"] == "tinctora-test-fixture")
+            # Shown once both halves cover what was there before, at one of
+            # two neighbouring pixels: a pattern's other pixel may be the old one.
+            def shown():
+                shot = session.shot()
+                return all(any(shot.pixel(x + dx, y) != before.pixel(x + dx, y) for dx in (0, 1))
+                           for x, y in (LEFT, RIGHT))
+
+            wait_for(shown, "the colour window to show")
+            self.fixture_origin = session.window(
+                lambda w: w["app_id"] == "tinctora-test-fixture")["rect"][:2]
         self.program = None
 
     def start(self, binary, native=False):
@@ -135,12 +171,13 @@ class Desk:
 
 
 @contextlib.contextmanager
-def desk(name, portal="desktop", left=None, right=None, stand_in=(), scale=1):
-    session = Session(name, portal, stand_in, scale=scale)
+def desk(name, portal="desktop-allowed", left=None, right=None, stand_in=(), scale=1):
+    session = open_session(COMPOSITOR, name, portal, stand_in, scale=scale)
     try:
         yield Desk(session, left, right)
     except BaseException:
-        for log in ("tinctora", "sway", "portal", "portal-wlr", "stand-in-portal"):
+        for log in ("tinctora", COMPOSITOR, "portal", "portal-wlr", "portal-gnome", "portal-kde",
+                    "stand-in-portal"):
             tail = session.log_tail(log)
             if tail:
                 print(f"--- {log} log ---\n{tail}", flush=True)
@@ -163,7 +200,8 @@ def expect_no_portal_file(d):
 
 def type_into_red_box(d, text):
     d.click(RED_BOX)
-    d.s.keys("-M", "ctrl", "a", "-m", "ctrl", "-s", "100", "-d", "40", text)
+    d.s.chord("ctrl", "a")
+    d.s.type_text(text)
 
 
 # --- the desktop itself ---
@@ -225,15 +263,18 @@ def xwayland_block_mean_over_a_pattern(binary):
 
 def xwayland_scaled_output_takes_one_physical_pixel(binary):
     # At scale 2 the frame has two pixels for every logical one; the dots are
-    # red at physical multiples of 8: logical 44 is physical 88 (red), where
-    # a frame read at logical positions would give physical 44 (blue).
+    # red at physical multiples of 8 from the colour window's corner: logical
+    # 44 is physical 88 (red), where a frame read at logical positions would
+    # give physical 44 (blue).
     with desk("xwayland-scale2", left="dots", right=hexcode(ORANGE), scale=2) as d:
         program = d.start(binary)
-        expect(d.s, "a dot at a physical multiple of 8", (255, 0, 0), d.s.shot().pixel(88, 88))
+        fx, fy = d.fixture_origin
+        expect(d.s, "a dot at a physical multiple of 8", (255, 0, 0),
+               d.s.shot().pixel(2 * fx + 88, 2 * fy + 88))
         d.press_on(EYEDROPPER)
-        d.pointer.move(44, 44)
+        d.pointer.move(fx + 44, fy + 44)
         program.wait_pixel(CURRENT_SWATCH, (255, 0, 0), "the red physical pixel")
-        d.pointer.move(45, 44)
+        d.pointer.move(fx + 45, fy + 44)
         program.wait_pixel(CURRENT_SWATCH, (0, 0, 255), "its blue neighbour two physical pixels on")
         d.pointer.up()
         expect_no_portal_file(d)
@@ -293,7 +334,7 @@ def native_click_then_click_pick(binary):
         d.swap_fixture()
         d.pointer.move(*white)
         time.sleep(0.2)
-        d.s.keys("-k", "Escape")
+        d.s.chord("Escape")
         time.sleep(0.3)
         program.wait_pixel(CURRENT_SWATCH, (255, 255, 255), "the colour from before Escape")
         expect(program, "the overlay is gone after Escape", (255, 255, 255),
@@ -388,9 +429,9 @@ def strip_pushed_back_at_the_screen_edge(binary, native=False):
         window = d.s.window(program._is_main)
         width = window["rect"][2]
         for edge, window_x, red, away in (("left", 0, 130, 20), ("right", 1280 - width, 40, -25)):
-            d.s.run(["swaymsg", f"[pid={window['pid']}]", "move", "position", str(window_x), "100"])
-            wait_for(lambda: program.origin()[0] == window_x, f"the main window at the {edge} edge",
-                     3.0)
+            d.s.move_window(window, window_x, 100)
+            wait_for(lambda: d.s.window(program._is_main)["rect"][0] == window_x,
+                     f"the main window at the {edge} edge", 3.0)
             type_into_red_box(d, str(red))
             program.wait_pixel(CURRENT_SWATCH, (red, 51, 51), f"red {red}")
             slid = max(0, 256 - width - window_x) if unseen else 0
@@ -515,7 +556,7 @@ def copied_code_survives_the_program(binary, native=False):
         # The box may map before it takes keys: answer again if it is still there.
         for attempt in range(3):
             time.sleep(0.5)
-            d.s.keys("-M", "alt", "j", "-m", "alt")
+            d.s.chord("alt", "j")
             try:
                 wait_for(lambda: not program.windows(), "every window of the program to go", 2.0)
                 break
@@ -575,12 +616,20 @@ CASES = [
     native_copied_code_survives_the_program,
 ]
 
-if __name__ == "__main__":
-    if len(sys.argv) < 4:
-        print("usage: wayland_e2e.py path/to/tinctora path/to/wayland_virtual_pointer "
-              "path/to/wayland_colour_window [case ...]")
-        sys.exit(2)
+def main():
+    parser = argparse.ArgumentParser(description="The program on a headless Wayland desktop.")
+    parser.add_argument("--compositor", choices=COMPOSITORS, default="sway")
+    parser.add_argument("binary", help="path/to/tinctora")
+    parser.add_argument("tools", help="the folder of the built input clients")
+    parser.add_argument("fixture", help="path/to/wayland_colour_window")
+    parser.add_argument("cases", nargs="*", help="names of the cases to run (default: all)")
+    options = parser.parse_args()
     enter_private_namespaces()
-    POINTER, FIXTURE = sys.argv[2], sys.argv[3]
-    chosen = [case for case in CASES if not sys.argv[4:] or case.__name__ in sys.argv[4:]]
-    sys.exit(run(chosen, sys.argv[1]))
+    global COMPOSITOR, TOOLS, FIXTURE
+    COMPOSITOR, TOOLS, FIXTURE = options.compositor, options.tools, options.fixture
+    chosen = [case for case in CASES if not options.cases or case.__name__ in options.cases]
+    sys.exit(run(chosen, options.binary))
+
+
+if __name__ == "__main__":
+    main()
