@@ -41,6 +41,9 @@ BODY_START = (b"<html>\r\n <head>\r\n  <title>Unbenannt</title>\r\n </head>\r\n"
               b" vlink=\"#999966\">\r\n </body>\r\n</html>")
 
 TOOLS = FIXTURE = None          # set from the command line
+# How long a desktop may take for a frame through its portal: GNOME takes
+# about a second, KDE Plasma on a busy machine up to two.
+FRAME_TIME = 2.0
 COMPOSITOR = "sway"
 _active_eyedropper = []         # the eyedropper box's pixels with a working portal
 
@@ -164,6 +167,13 @@ class Desk:
         self.pointer.move(*self.program.screen_point(point))
         self.pointer.down()
 
+    def press_for_frame(self):
+        """Presses on the eyedropper box and holds still while the desktop
+        takes its frame: a move before the frame is there is not sampled
+        until the pointer moves again."""
+        self.press_on(EYEDROPPER)
+        time.sleep(FRAME_TIME)
+
     def swap_fixture(self):
         self.fixture.stdin.write(b"swap\n")
         self.fixture.stdin.flush()
@@ -225,7 +235,7 @@ def session_shows_windows_and_takes_input(binary):
 def xwayland_single_pixel_follows_the_pointer(binary):
     with desk("xwayland-single", left=hexcode(BLUE), right=hexcode(ORANGE)) as d:
         program = d.start(binary)
-        d.press_on(EYEDROPPER)
+        d.press_for_frame()
         d.pointer.move(*LEFT)
         program.wait_pixel(CURRENT_SWATCH, BLUE, "live swatch over the left half")
         shot = d.s.shot("dragging-left")
@@ -244,7 +254,7 @@ def xwayland_block_mean_over_a_pattern(binary):
     with desk("xwayland-block", left="checker", right=hexcode(ORANGE)) as d:
         program = d.start(binary)
         d.click(BLOCK_MODE)
-        d.press_on(EYEDROPPER)
+        d.press_for_frame()
         # x + y even on the pattern: the centre and 12 others are white, 12 black.
         fx, fy = d.fixture_origin
         x, y = LEFT[0] + (LEFT[0] + LEFT[1] - fx - fy) % 2, LEFT[1]
@@ -271,7 +281,7 @@ def xwayland_scaled_output_takes_one_physical_pixel(binary):
         fx, fy = d.fixture_origin
         expect(d.s, "a dot at a physical multiple of 8", (255, 0, 0),
                d.s.shot().pixel(2 * fx + 88, 2 * fy + 88))
-        d.press_on(EYEDROPPER)
+        d.press_for_frame()
         d.pointer.move(fx + 44, fy + 44)
         program.wait_pixel(CURRENT_SWATCH, (255, 0, 0), "the red physical pixel")
         d.pointer.move(fx + 45, fy + 44)
@@ -305,16 +315,22 @@ def native_click_then_click_pick(binary):
         fx, fy = d.fixture_origin
         white = (LEFT[0] + (LEFT[0] + LEFT[1] - fx - fy) % 2, LEFT[1])
         d.click(EYEDROPPER)
-        time.sleep(1.0)
+        time.sleep(FRAME_TIME)
         # The window underneath changes; the frozen picture does not.
         d.swap_fixture()
         d.pointer.move(*white)
-        time.sleep(0.3)
-        shot = d.s.shot("overlay")
-        expect(program, "the frozen picture of the checker", (255, 255, 255),
-               shot.pixel(white[0] + 40, white[1]))
-        if not magnified_cells_near(shot, *white):
+        shots = []
+
+        def magnified():
+            shots[:] = [d.s.shot("overlay")]
+            return magnified_cells_near(shots[0], *white)
+
+        try:
+            wait_for(magnified, "the magnifier", 3.0, interval=0.3)
+        except SessionError:
             raise Failure(f"no magnifier beside the pointer (screenshot {d.s.screenshot('overlay')})")
+        expect(program, "the frozen picture of the checker", (255, 255, 255),
+               shots[0].pixel(white[0] + 40, white[1]))
         d.pointer.down()
         d.pointer.up()
         # The hover has already shown white: wait for the overlay to go, then
@@ -330,7 +346,7 @@ def native_click_then_click_pick(binary):
         expect_no_portal_file(d)
         # Escape over orange in the picture: the colour the editor had before comes back.
         d.click(EYEDROPPER)
-        time.sleep(1.0)
+        time.sleep(FRAME_TIME)
         d.swap_fixture()
         d.pointer.move(*white)
         time.sleep(0.2)
@@ -421,8 +437,8 @@ def strip_pushed_back_at_the_screen_edge(binary, native=False):
     strip, so the program opens it within the main window's own columns,
     where the compositor need not move it. The narrow window is 12 columns
     narrower than the strip, which overhangs it on the left: flush with the
-    screen's left edge, sway slides the strip by those 12 columns, and the
-    value follows the pointer 12 columns off."""
+    screen's left edge, sway and KWin slide the strip by those 12 columns,
+    and the value follows the pointer 12 columns off."""
     unseen = native and qt_version(binary) < (6, 5, 1)
     with desk("native-strip-edge" if native else "strip-edge", portal="none") as d:
         program = d.start(binary, native)
@@ -434,7 +450,9 @@ def strip_pushed_back_at_the_screen_edge(binary, native=False):
                      f"the main window at the {edge} edge", 3.0)
             type_into_red_box(d, str(red))
             program.wait_pixel(CURRENT_SWATCH, (red, 51, 51), f"red {red}")
-            slid = max(0, 256 - width - window_x) if unseen else 0
+            # GNOME hands the strip itself the pointer: there the value
+            # follows the strip as shown, slid or not.
+            slid = max(0, 256 - width - window_x) if unseen and COMPOSITOR != "gnome" else 0
             drag_across_the_marker(d, program, red, away, slid, edge)
 
 
@@ -546,32 +564,41 @@ def absent_portal_leaves_the_eyedropper_inactive(binary):
 
 # --- the clipboard ---
 
+def copy_and_end(d, program):
+    """Copies the page code and answers "Ja", which ends the program."""
+    d.click(WEB)
+    time.sleep(0.5)
+    d.click(COPY)
+    d.s.window(lambda w: w["name"] == "Tinctora")
+    # The box may map before it takes keys: answer again if it is still there.
+    for attempt in range(3):
+        time.sleep(0.5)
+        d.s.chord("alt", "j")
+        try:
+            wait_for(lambda: not program.windows(), "every window of the program to go", 2.0)
+            break
+        except SessionError:
+            if attempt == 2:
+                raise Failure(f"windows left: {program.windows()} "
+                              f"(screenshot {program.screenshot('windows-left')})") from None
+    wait_for(lambda: program.process.poll() is not None,
+             "the program to end with its windows", 1.0)
+
+
 def copied_code_survives_the_program(binary, native=False):
     with desk("native-clipboard" if native else "clipboard", portal="none") as d:
         program = d.start(binary, native)
-        d.click(WEB)
-        time.sleep(0.5)
-        d.click(COPY)
-        d.s.window(lambda w: w["name"] == "Tinctora")
-        # The box may map before it takes keys: answer again if it is still there.
-        for attempt in range(3):
-            time.sleep(0.5)
-            d.s.chord("alt", "j")
-            try:
-                wait_for(lambda: not program.windows(), "every window of the program to go", 2.0)
-                break
-            except SessionError:
-                if attempt == 2:
-                    raise Failure(f"windows left: {program.windows()} "
-                                  f"(screenshot {program.screenshot('windows-left')})") from None
-        wait_for(lambda: program.process.poll() is not None,
-                 "the program to end with its windows", 1.0)
+        copy_and_end(d, program)
         pasted = d.s.run(["wl-paste", "--no-newline"], check=False)
         expect(program, "pasted after the program's end", BODY_START, pasted.stdout)
         if not native:
             pasted = d.s.run(["xclip", "-o", "-selection", "clipboard"], check=False)
             expect(program, "pasted by an X11 program", BODY_START, pasted.stdout)
-        # The keeper that serves it ends once another program copies.
+        # The keeper that serves it ends once another program copies. GNOME
+        # keeps a native program's copy itself.
+        if native and COMPOSITOR == "gnome":
+            expect(program, "clipboard keepers", 0, len(keepers(program)))
+            return
         expect(program, "clipboard keepers", 1, len(keepers(program)))
         d.s.spawn("wl-copy", ["wl-copy", "--foreground", "taken over"])
         wait_for(lambda: not keepers(program), "the keeper to end once another program copied",
@@ -599,6 +626,68 @@ def native_copied_code_survives_the_program(binary):
     copied_code_survives_the_program(binary, native=True)
 
 
+def older_keeper_makes_way_for_a_newer_copy(binary):
+    """A copy under XWayland, then a newer one natively: the older keeper
+    lets go of both clipboards as soon as the newer copy takes one, so that
+    no paste, X11 or Wayland, gives the older code."""
+    with desk("two-copies", portal="none") as d:
+        first = d.start(binary)
+        copy_and_end(d, first)
+        wait_for(lambda: len(keepers(first)) == 1, "the first copy's keeper", 3.0)
+        second = d.start(binary, native=True)
+        type_into_red_box(d, "0")
+        second.wait_pixel(CURRENT_SWATCH, (0, 51, 51), "red 0 before the second copy")
+        copy_and_end(d, second)
+        newer = BODY_START.replace(b"#333333", b"#003333")
+        pasted = d.s.run(["wl-paste", "--no-newline"], check=False)
+        expect(second, "pasted after the second copy", newer, pasted.stdout)
+        # GNOME keeps the native copy itself, without a keeper.
+        left = 0 if COMPOSITOR == "gnome" else 1
+        try:
+            wait_for(lambda: len(keepers(second)) == left, "the older keeper to end", 3.0)
+        except SessionError:
+            raise Failure(f"keepers running: {len(keepers(second))}") from None
+        pasted = d.s.run(["xclip", "-o", "-selection", "clipboard"], check=False)
+        if pasted.stdout == BODY_START:
+            raise Failure("an X11 program still pastes the older copy")
+
+
+# The cases every desktop runs; the portal fallbacks, which the tests' own
+# stand-in portal drives, run on sway alone.
+EVERY_DESKTOP = [
+    session_shows_windows_and_takes_input,
+    xwayland_single_pixel_follows_the_pointer,
+    xwayland_block_mean_over_a_pattern,
+    xwayland_scaled_output_takes_one_physical_pixel,
+    native_click_then_click_pick,
+    strip_opens_under_the_swatch,
+    native_strip_opens_under_the_swatch,
+    strip_pushed_back_at_the_screen_edge,
+    native_strip_pushed_back_at_the_screen_edge,
+    copied_code_survives_the_program,
+    native_copied_code_survives_the_program,
+    older_keeper_makes_way_for_a_newer_copy,
+]
+
+# What each desktop is known to get wrong, case by case.
+EXPECTED_FAILURES = {
+    "sway": {},
+    "gnome": {
+        native_strip_opens_under_the_swatch:
+            "natively the strip is shown 6 columns left of where the program asks for it",
+        strip_pushed_back_at_the_screen_edge:
+            "under XWayland at the left screen edge the pushed-back strip picks one "
+            "column off before the pointer has moved along it",
+    },
+    "kwin": {
+        copied_code_survives_the_program:
+            "after another program's copy into the Wayland clipboard the keeper of a "
+            "copy made under XWayland runs on, and X11 programs still paste the older code",
+        older_keeper_makes_way_for_a_newer_copy:
+            "the keeper of a copy made under XWayland runs on beside the newer copy's",
+    },
+}
+
 CASES = [
     session_shows_windows_and_takes_input,
     xwayland_single_pixel_follows_the_pointer,
@@ -614,6 +703,7 @@ CASES = [
     absent_portal_leaves_the_eyedropper_inactive,
     copied_code_survives_the_program,
     native_copied_code_survives_the_program,
+    older_keeper_makes_way_for_a_newer_copy,
 ]
 
 def main():
@@ -627,8 +717,9 @@ def main():
     enter_private_namespaces()
     global COMPOSITOR, TOOLS, FIXTURE
     COMPOSITOR, TOOLS, FIXTURE = options.compositor, options.tools, options.fixture
-    chosen = [case for case in CASES if not options.cases or case.__name__ in options.cases]
-    sys.exit(run(chosen, options.binary))
+    cases = CASES if COMPOSITOR == "sway" else EVERY_DESKTOP
+    chosen = [case for case in cases if not options.cases or case.__name__ in options.cases]
+    sys.exit(run(chosen, options.binary, EXPECTED_FAILURES[COMPOSITOR]))
 
 
 if __name__ == "__main__":
