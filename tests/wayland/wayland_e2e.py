@@ -589,6 +589,12 @@ def copied_code_survives_the_program(binary, native=False):
     with desk("native-clipboard" if native else "clipboard", portal="none") as d:
         program = d.start(binary, native)
         copy_and_end(d, program)
+        # Where the compositor passes an X11 copy on to Wayland, it may take a moment.
+        try:
+            wait_for(lambda: d.s.run(["wl-paste", "--no-newline"], check=False).stdout
+                     == BODY_START, "the code on the Wayland clipboard", 2.0, interval=0.2)
+        except SessionError:
+            pass  # the check below says what was pasted
         pasted = d.s.run(["wl-paste", "--no-newline"], check=False)
         expect(program, "pasted after the program's end", BODY_START, pasted.stdout)
         if not native:
@@ -688,6 +694,18 @@ EXPECTED_FAILURES = {
     },
 }
 
+# Cases left out of a desktop's round (they still run when named) because
+# they pass or fail from one round to the next there.
+UNSTABLE = {
+    "sway": {},
+    "gnome": {},
+    "kwin": {
+        xwayland_block_mean_over_a_pattern:
+            "on a busy machine the press moves the window into the screen's corner "
+            "and the drag then shows no mean within 5 s (2 rounds of 4)",
+    },
+}
+
 CASES = [
     session_shows_windows_and_takes_input,
     xwayland_single_pixel_follows_the_pointer,
@@ -719,6 +737,10 @@ def main():
     COMPOSITOR, TOOLS, FIXTURE = options.compositor, options.tools, options.fixture
     cases = CASES if COMPOSITOR == "sway" else EVERY_DESKTOP
     chosen = [case for case in cases if not options.cases or case.__name__ in options.cases]
+    for case in [case for case in chosen if case in UNSTABLE[COMPOSITOR]]:
+        if not options.cases:
+            print(f"SKIP {case.__name__}: {UNSTABLE[COMPOSITOR][case]}", flush=True)
+            chosen.remove(case)
     sys.exit(run(chosen, options.binary, EXPECTED_FAILURES[COMPOSITOR]))
 
 
