@@ -43,6 +43,18 @@ wayland_packages=(
 )
 packages+=("${wayland_packages[@]}")
 
+# The Wayland suite's other two desktops. GNOME Shell runs headless with
+# GNOME's own portal backend (Debian 12: 144 packages, +370 MB, about a
+# minute to install); KDE Plasma's KWin runs on a virtual output with KDE's
+# portal backend, whose dialogs come with plasma-workspace (348 packages,
+# +730 MB, about three minutes). The tests drive GNOME through its D-Bus
+# services (python3-gi) and read its PNG screenshots with imagemagick.
+compositor_packages=(
+  gnome-shell xdg-desktop-portal-gnome
+  kwin-wayland plasma-workspace xdg-desktop-portal-kde
+)
+packages+=("${compositor_packages[@]}")
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -82,6 +82,11 @@ ColorLabel* MakePreviewLabel(PictureBox* in, const QString& text, int top, int h
 void frmMain::buildLayout() {
     // The design client area is 7095 x 2940 twips; the window is narrowed at start-up.
     setFixedSize(TwipsToPixels(7095), TwipsToPixels(2940));
+    // A window of fixed size offers no maximise; a frame Qt draws itself (natively
+    // on GNOME) then also leaves the title more room.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     // Channel editors: a sunken border box holding the text, the arrow and the strip.
     FrameRGB = MakeGroup(this, QStringLiteral("RGB"), 60, 0, 1515, 1635);
