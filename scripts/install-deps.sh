@@ -49,10 +49,8 @@ packages+=("${wayland_packages[@]}")
 # portal backend, whose dialogs come with plasma-workspace (348 packages,
 # +730 MB, about three minutes). The tests drive GNOME through its D-Bus
 # services (python3-gi) and read its PNG screenshots with imagemagick.
-compositor_packages=(
-  gnome-shell xdg-desktop-portal-gnome
-  kwin-wayland plasma-workspace xdg-desktop-portal-kde
-)
+# Debian 12 only for now: the harnesses know GNOME Shell 43 and KWin 5.27,
+# and have not met Debian 13's GNOME and Plasma 6 yet (debian-release.sh).
 packages+=("${compositor_packages[@]}")
 
 missing=()
