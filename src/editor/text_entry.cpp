@@ -50,7 +50,7 @@ void frmMain::txtValue_GotFocus(int Index) {
 }
 
 void frmMain::SelectAllText(TextBox* box) {
-    desktop.releaseCapture();
+    pointerControl.releaseCapture();
     box->setSelection(0, static_cast<int>(box->text().size()));
 }
 

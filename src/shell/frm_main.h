@@ -138,7 +138,13 @@ public:
     void lblCaution_Click();
     void cmdCopyHPCode_Click();
 
+    // The desktop, whole and by concern; each subsystem uses the concern it needs.
     Desktop& desktop;
+    DisplayInfo& displayInfo;
+    PointerControl& pointerControl;
+    WindowPlacement& windowPlacement;
+    MessageBoxes& messageBoxes;
+    Clipboard& clipboard;
 
     // Channel editors, indexed by ChannelIndex (0 red .. 5 luminance, 6 hex).
     QGroupBox* FrameRGB = nullptr;

@@ -28,7 +28,7 @@ void ShowWebSafeMenu(frmMain& form, int Index) {
         form.WSValues[*item]->setChecked(true);
     }
     form.WSMnuTag = QString::number(Index);
-    form.WSMnu->exec(form.desktop.pointerPosition().value_or(QPoint()));
+    form.WSMnu->exec(form.pointerControl.pointerPosition().value_or(QPoint()));
 }
 
 } // namespace
@@ -45,7 +45,7 @@ void frmMain::cmdValpick_MouseUp(int Index, Qt::MouseButtons /*Button*/) {
     if (pickerExists()) {
         picker_->close();
     }
-    desktop.setTopmost(this, true);
+    windowPlacement.setTopmost(this, true);
     // The press that opened the picker may have had its release taken by the
     // picker's capture; the arrow must not stay pressed in.
     cmdValpick[Index]->setDown(false);

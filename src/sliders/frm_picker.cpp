@@ -118,7 +118,7 @@ void frmPicker::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmPicker::Form_MouseDown(Qt::MouseButtons Button, QPointF position) {
-    owner_.desktop.setCapture(this);
+    owner_.pointerControl.setCapture(this);
     Form_MouseMove(Button, position);
 }
 
@@ -129,7 +129,7 @@ void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
         return;
     }
     if (!follow_) {
-        placeKnown_ = owner_.desktop.knowsPopupPlace();
+        placeKnown_ = owner_.windowPlacement.knowsPopupPlace();
         const auto start = static_cast<float>(mapFromGlobal(openedAt_).x());
         follow_.emplace(openMarker_, start, ScaleWidth(), placeKnown_);
     }

@@ -27,7 +27,7 @@ void frmMain::UpdateMiniScrolls() {
 }
 
 void frmMain::picMiniScroll_MouseDown(int Index, Qt::MouseButtons Button, QPointF position) {
-    desktop.setCapture(picMiniScroll[Index]);
+    pointerControl.setCapture(picMiniScroll[Index]);
     MiniScrollIndex = static_cast<int16_t>(Index);
     // A plain click sets the value at once.
     picMiniScroll_MouseMove(Index, Button, position);
@@ -54,7 +54,7 @@ void frmMain::picMiniScroll_MouseMove(int Index, Qt::MouseButtons Button, QPoint
 void frmMain::picMiniScroll_MouseUp(int /*Index*/, Qt::MouseButtons /*Button*/,
                                     QPointF /*position*/) {
     MiniScrollIndex = -1;
-    desktop.releaseCapture();
+    pointerControl.releaseCapture();
 }
 
 } // namespace tinctora

@@ -14,7 +14,7 @@ namespace tinctora {
 void frmMain::cmdCopyHPCode_Click() {
     const std::array<PackedColor, 6> preview = PreviewColors(*this);
     if (!std::all_of(preview.begin(), preview.end(), IsWebSafe)) {
-        const MessageAnswer answer = desktop.showMessage(
+        const MessageAnswer answer = messageBoxes.showMessage(
             this, MessageKind::YesNoCancelQuestion, QString::fromStdString(WebSafeQuestionText()));
         if (answer == MessageAnswer::Cancel) {
             return;
@@ -33,16 +33,16 @@ void frmMain::cmdCopyHPCode_Click() {
         QString::fromStdString(BuildHtmlCode(colours, style, txtSiteTitle->text().toStdString()));
 
     const MessageAnswer answer =
-        desktop.showMessage(this, MessageKind::YesNoCancelQuestion,
-                            QString::fromStdString(CodeConfirmationText(code.toStdString())));
+        messageBoxes.showMessage(this, MessageKind::YesNoCancelQuestion,
+                                 QString::fromStdString(CodeConfirmationText(code.toStdString())));
     if (answer == MessageAnswer::Cancel) {
         return;
     }
     // Ending the program when the clipboard refused the code would lose the
     // very text the user asked to keep: the window then stays open and says so.
-    if (!desktop.setClipboardText(code)) {
-        desktop.showMessage(this, MessageKind::OkWarning,
-                            QString::fromStdString(ClipboardRefusedText()));
+    if (!clipboard.setClipboardText(code)) {
+        messageBoxes.showMessage(this, MessageKind::OkWarning,
+                                 QString::fromStdString(ClipboardRefusedText()));
         return;
     }
     if (answer == MessageAnswer::Yes) {
