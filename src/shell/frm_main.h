@@ -78,6 +78,9 @@ public:
     int16_t MiniScrollIndex = -1;
     int16_t PickerMaxValue = 0;
     void UpdateMiniScrolls();
+    // Writes a value as the channel box's text in the current notation;
+    // whether the text changed.
+    bool WriteChannelValue(int Index, int32_t value);
     void picMiniScroll_MouseDown(int Index, Qt::MouseButtons Button, QPointF position);
     void picMiniScroll_MouseMove(int Index, Qt::MouseButtons Button, QPointF position);
     void picMiniScroll_MouseUp(int Index, Qt::MouseButtons Button, QPointF position);

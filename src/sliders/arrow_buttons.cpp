@@ -36,7 +36,7 @@ void ShowWebSafeMenu(frmMain& form, int Index) {
 void frmMain::cmdValpick_MouseDown(int Index, Qt::MouseButtons Button) {
     if (Button == Qt::LeftButton) {
         OpenValuePicker(*this, Index);
-    } else if (Button == Qt::RightButton && Index <= 2) {
+    } else if (Button == Qt::RightButton && IsRgbChannel(Index)) {
         ShowWebSafeMenu(*this, Index);
     }
 }
@@ -65,8 +65,7 @@ void frmMain::WSValues_Click(int Index) {
     if (!channel) {
         return;
     }
-    const auto value = static_cast<int16_t>(Index * kWebSafeStep);
-    txtValue[*channel]->setText(QString::fromStdString(RgbChannelText(value, HexMode(*this))));
+    WriteChannelValue(*channel, Index * kWebSafeStep);
 }
 
 } // namespace tinctora

@@ -26,6 +26,14 @@ void frmMain::UpdateMiniScrolls() {
     }
 }
 
+bool frmMain::WriteChannelValue(int Index, int32_t value) {
+    TextBox* box = txtValue[Index];
+    const QString before = box->text();
+    box->setText(
+        QString::fromStdString(ChannelValueText(Index, value, HexMode(*this), WebSafeMode(*this))));
+    return box->text() != before;
+}
+
 void frmMain::picMiniScroll_MouseDown(int Index, Qt::MouseButtons Button, QPointF position) {
     pointerControl.setCapture(picMiniScroll[Index]);
     MiniScrollIndex = static_cast<int16_t>(Index);
@@ -39,14 +47,9 @@ void frmMain::picMiniScroll_MouseMove(int Index, Qt::MouseButtons Button, QPoint
     }
     const double hp = picMiniScroll[Index]->height();
     const int32_t value = StripValueAt(static_cast<float>(position.y()), hp, ChannelMaximum(Index));
-    const QString text =
-        QString::fromStdString(ChannelValueText(Index, value, HexMode(*this), WebSafeMode(*this)));
     // A changed text refreshes every display, the strips included; only an
     // unchanged one leaves the strips to be drawn here.
-    TextBox* box = txtValue[Index];
-    const QString before = box->text();
-    box->setText(text);
-    if (box->text() == before) {
+    if (!WriteChannelValue(Index, value)) {
         UpdateMiniScrolls();
     }
 }

@@ -13,7 +13,7 @@ namespace tinctora {
 void OpenValuePicker(frmMain& form, int Index) {
     const bool webSafe = WebSafeMode(form);
     form.PickerChannel = Index;
-    form.PickerMaxValue = static_cast<int16_t>(Index <= 2 ? 255 : 240);
+    form.PickerMaxValue = static_cast<int16_t>(ChannelMaximum(Index));
     frmPicker& picker = form.Picker();
     picker.setChoosingLineColor(ContrastColor(form.picWSColor->backColor()));
 
