@@ -4,6 +4,7 @@
 #include "app_style.h"
 #include "bench_stats.h"
 #include "desktop_qt.h"
+#include "eyedropper.h"
 #include "frm_main.h"
 
 #include <QApplication>
@@ -76,7 +77,7 @@ int main(int argc, char* argv[]) {
 
     // The drag as a press starts it, with the timer's ticks called here.
     form.picScreencolor_MouseDown();
-    form.tmrScreencolor->stop();
+    form.eyedropper->tmrScreencolor()->stop();
     Settle();
 
     const int runs = argc > 1 ? std::atoi(argv[1]) : 2000;

@@ -9,7 +9,15 @@ namespace tinctora {
 
 PopupMenu::PopupMenu(const QString& title, QWidget* parent) : QMenu(title, parent) {}
 
+QAction* PopupMenu::openAt(QPoint at) {
+    openedAt_ = at;
+    return exec(at);
+}
+
 void PopupMenu::mousePressEvent(QMouseEvent* event) {
+    if (openedAt_ && event->globalPosition().toPoint() != *openedAt_) {
+        openedAt_.reset();
+    }
     const QPoint at = event->position().toPoint();
     if (!rect().contains(at)) {
         // Qt closes the menu and passes the press on to what lies beneath.
@@ -17,9 +25,16 @@ void PopupMenu::mousePressEvent(QMouseEvent* event) {
         return;
     }
     pressedInside_ = true;
-    if (QAction* item = actionAt(at)) {
+    if (QAction* item = actionAt(at); item != nullptr && !openedAt_) {
         setActiveAction(item);
     }
+}
+
+void PopupMenu::mouseMoveEvent(QMouseEvent* event) {
+    if (openedAt_ && event->globalPosition().toPoint() != *openedAt_) {
+        openedAt_.reset();
+    }
+    QMenu::mouseMoveEvent(event);
 }
 
 void PopupMenu::mouseReleaseEvent(QMouseEvent* event) {
@@ -27,7 +42,8 @@ void PopupMenu::mouseReleaseEvent(QMouseEvent* event) {
         QMenu::mouseReleaseEvent(event);
         return;
     }
-    QAction* item = actionAt(event->position().toPoint());
+    // Still where the menu opened: a click on no item.
+    QAction* item = openedAt_ ? nullptr : actionAt(event->position().toPoint());
     if (item != nullptr && !item->isEnabled()) {
         return;
     }
@@ -40,6 +56,7 @@ void PopupMenu::mouseReleaseEvent(QMouseEvent* event) {
 
 void PopupMenu::hideEvent(QHideEvent* event) {
     pressedInside_ = false;
+    openedAt_.reset();
     QMenu::hideEvent(event);
 }
 

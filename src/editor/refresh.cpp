@@ -74,13 +74,7 @@ void frmMain::RefreshChannels(int32_t ChannelIndex) {
     picWSColor->setBackColor(PackColor(WebSafeNeighbour));
     lblCaution->setForeColor(ContrastColor(PackColor(CurRGB)));
 
-    // The picker's line contrasts with what its strip shows, as a strip's
-    // marker does; once the picker has closed, with the current colour.
-    const bool wholeColor = LinkedMode(*this) || PickerChannel == kAllChannels;
-    if (wholeColor || PickerChannel < kHexBoxIndex) {
-        Picker().setChoosingLineColor(
-            ContrastColor(StripMarkerBasis(PickerChannel, wholeColor, CurRGB, CurHSL)));
-    }
+    RecolourPickerMarker();
 
     picInvert->setBackColor(0xFFFFFF - PackColor(CurRGB));
     picColor->setBackColor(PackColor(CurRGB));
@@ -94,6 +88,16 @@ void frmMain::RefreshChannels(int32_t ChannelIndex) {
 
     UpdateSchemePreview();
     UpdateMiniScrolls();
+}
+
+void frmMain::RecolourPickerMarker() {
+    // The picker's line contrasts with what its strip shows, as a strip's
+    // marker does; once the picker has closed, with the current colour.
+    const bool wholeColor = LinkedMode(*this) || PickerChannel == kAllChannels;
+    if (wholeColor || PickerChannel < kHexBoxIndex) {
+        Picker().setChoosingLineColor(
+            ContrastColor(StripMarkerBasis(PickerChannel, wholeColor, CurRGB, CurHSL)));
+    }
 }
 
 } // namespace tinctora

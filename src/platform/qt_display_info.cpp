@@ -2,6 +2,7 @@
 #include "qt_display_info.h"
 
 #include "palette_colours.h"
+#include "x11_screen.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -11,7 +12,11 @@ namespace tinctora {
 
 int QtDisplayInfo::colourDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->depth() : 0;
+    return X11BitsPerPixel().value_or(screen != nullptr ? screen->depth() : 0);
+}
+
+bool QtDisplayInfo::paintsAtColourDepth() {
+    return X11PaintableVisual().value_or(true);
 }
 
 QSize QtDisplayInfo::screenSize() {

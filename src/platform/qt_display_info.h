@@ -8,6 +8,7 @@ namespace tinctora {
 class QtDisplayInfo : public virtual DisplayInfo {
 public:
     int colourDepth() override;
+    bool paintsAtColourDepth() override;
     QSize screenSize() override;
     QRect screenGeometry(const QWidget* window) override;
     PackedColor systemColor(int32_t index) override;

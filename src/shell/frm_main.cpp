@@ -4,6 +4,7 @@
 #include "accessible_roles.h"
 #include "frm_picker.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -56,8 +57,18 @@ frmMain::~frmMain() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // Every close request the window gets (the window manager's, Alt+F4)
-    // ends the program the one way.
+    // While a question of the program is open, a close request waits for its
+    // answer on every desktop: X11 holds the request back, a Wayland
+    // compositor's close reaches the window all the same.
+    QWidget* question = QApplication::activeModalWidget();
+    if (question != nullptr && question != this && !shuttingDown_) {
+        event->ignore();
+        question->raise();
+        question->activateWindow();
+        return;
+    }
+    // Every other close request the window gets (the window manager's,
+    // Alt+F4) ends the program the one way.
     event->accept();
     if (!shuttingDown_) {
         ShutdownApp();

@@ -10,25 +10,21 @@
 #include "picture_box.h"
 #include "popup_menu.h"
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
-#include <chrono>
-#include <vector>
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QAction;
-class QTimer;
 
 namespace tinctora {
 
 class frmPicker;
-class FrameOverlay;
+class Eyedropper;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -37,9 +33,12 @@ public:
     ~frmMain() override;
 
     // --- shell: start-up, web panel, shutdown (shell/startup.cpp) ---
-    // Returns false when the user cancelled the colour-depth warning; the
-    // window has then not been shown.
+    // Returns false when the user cancelled the colour-depth warning or the
+    // screen's depth is one Qt cannot paint at; the window has then not been
+    // shown.
     bool Form_Load();
+    // Whether Qt paints at the screen's depth, where the program can run.
+    bool ScreenUsable();
     void cmdShowWebFeatures_Click();
     void cmdExit_Click();
     void ShutdownApp();
@@ -62,6 +61,9 @@ public:
     // ChannelIndex names the box that changed (kHexBoxIndex the hex box), or
     // kAllChannels when the colour changed as a whole.
     void RefreshChannels(int32_t ChannelIndex);
+    // Gives the picker's marker the contrast of what lies under it, part of
+    // every refresh and of every pick, also one that leaves the text as it was.
+    void RecolourPickerMarker();
 
     // --- editor: text entry, modes and quick actions (editor/text_entry.cpp, modes.cpp) ---
     int txtValue_KeyPress(int Index, int KeyAscii);
@@ -90,48 +92,15 @@ public:
     void picTxtBorder_GotFocus(int Index);
     void WSValues_Click(int Index);
 
-    // --- sampler: the eyedropper (sampler/eyedropper.cpp) ---
-    PackedColor LastSampledColor = 0;
-    // False from a press until the drag's first sample, which always refreshes.
-    bool DragHasSampled = false;
-    // Whether the button pressed on the box is still down, and whether its
-    // release starts the desktop's picker: a picker started during the press
-    // takes the pixel under that press's own release, the box itself.
-    bool BoxButtonDown = false;
-    bool PickAtRelease = false;
+    // --- sampler: the eyedropper (sampler/sampler_wiring.cpp) ---
+    // The box's handlers forward to the eyedropper, which owns the picking
+    // mode (its timer tmrScreencolor, LastSampledColor, the frames and
+    // overlays) and hands the colour it takes back.
     void picScreencolor_MouseDown();
     void tmrScreencolor_Timer();
     void picScreencolor_MouseUp();
     void optScreencolorMode_Click(int Index);
-    // Where the desktop hands the screen out only as a frame (Wayland): the
-    // frame the drag samples, empty until it has arrived; the count of frames
-    // asked for, so that an answer to an older question is dropped; the
-    // overlays a click picks from, and the colour Escape there brings back.
-    ScreenFrame DragFrame;
-    int FrameRequests = 0;
-    // How long a drag waits for its frame before it lets go of the pointer.
-    // The desktop gives a frame within about half a second; longer means it
-    // is asking the user, and a question shown by the desktop itself (GNOME)
-    // takes the pointer without telling our windows: the X server keeps the
-    // button held and the pointer where the question took it, so the drag
-    // would sample a stale place until the pointer came back to us.
-    std::chrono::milliseconds DragFrameWaitLimit{1000};
-    QElapsedTimer DragFrameWait;
-    std::vector<QPointer<FrameOverlay>> FrameOverlays;
-    RGBColor ColorBeforePick;
-    // Whether a click waiting for its frame has hidden the pointer.
-    bool PointerHiddenForFrame = false;
-    // The box's picture, tooltips and state as the desktop's screen access allows.
-    void ShowScreenAccess();
-    // Takes a sampled block's colour as the current colour, as a tick does.
-    void TakeSampledBlock(const PixelBlock& block);
-    void RequestFrame();
-    void HidePointerUntilFrame();
-    void ShowPointerAgain();
-    void FrameAnswered(std::optional<ScreenFrame> frame);
-    void ShowFrameOverlays(ScreenFrame frame);
-    void CloseFrameOverlays();
-    void PickWithDesktop();
+    Eyedropper* eyedropper = nullptr;
 
     // --- webscheme: roles, preview and HTML code (webscheme/*.cpp) ---
     void UpdateSchemePreview();
@@ -178,7 +147,6 @@ public:
     QGroupBox* frameScreencolor = nullptr;
     PictureBox* picScreencolor = nullptr;
     std::array<QRadioButton*, 2> optScreencolorMode{};
-    QTimer* tmrScreencolor = nullptr;
 
     // Window buttons.
     QPushButton* cmdExit = nullptr;

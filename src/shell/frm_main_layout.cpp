@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QTimer>
 
 namespace tinctora {
 
@@ -168,9 +167,6 @@ void frmMain::buildLayout() {
     optScreencolorMode[0]->setChecked(true);
     optScreencolorMode[1]->setToolTip(QString::fromUtf8(
         "Ermittelt den Mittelwert aus 25 Farben die unmittelbar in der Nähe des Cursors sind"));
-    tmrScreencolor = new QTimer(frameScreencolor);
-    tmrScreencolor->setInterval(5);
-    tmrScreencolor->setTimerType(Qt::PreciseTimer);
 
     // Quick actions: the visible margin of picInvert shows the inverse colour.
     picRandom = MakeBox(this, BoxBorder::Sunken, 1260, 1680, 795, 375, kBlack);

@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
 
     tinctora::frmMain form(*desktop);
     if (!form.Form_Load()) {
-        return EXIT_SUCCESS;
+        return form.ScreenUsable() ? EXIT_SUCCESS : EXIT_FAILURE;
     }
     const int status = app.exec();
     // The windows are gone; the copied text must not go with them.

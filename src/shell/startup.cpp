@@ -2,6 +2,7 @@
 #include "frm_main.h"
 
 #include "caption.h"
+#include "eyedropper.h"
 #include "frm_picker.h"
 #include "resources.h"
 #include "twips.h"
@@ -57,7 +58,23 @@ void frmMain::RestyleButtons() {
     }
 }
 
+bool frmMain::ScreenUsable() {
+    return displayInfo.colourDepth() >= 16 || displayInfo.paintsAtColourDepth();
+}
+
 bool frmMain::Form_Load() {
+    // Where Qt cannot paint at the depth, no window could show the warning,
+    // and going on would crash in the first paint: say so where it can be
+    // read and end.
+    if (!ScreenUsable()) {
+        qCritical("%s", QString::fromUtf8("Die Farbauflösung ist zu niedrig eingestellt (%1 Bit "
+                                          "je Bildpunkt). Tinctora braucht mindestens High "
+                                          "Color (16 Bit) und wird beendet.")
+                            .arg(displayInfo.colourDepth())
+                            .toLocal8Bit()
+                            .constData());
+        return false;
+    }
     if (displayInfo.colourDepth() < 16) {
         const QString text = QString::fromUtf8(
             "Die Farbauflösung ist zu niedrig eingestellt. Es kann zu Farbverfälschungen "
@@ -89,7 +106,7 @@ bool frmMain::Form_Load() {
     setWindowTitle(QString::fromStdString(
         WindowCaption(kAppTitle, kVersionMajor, kVersionMinor, kVersionRevision)));
     show();
-    ShowScreenAccess();
+    eyedropper->showScreenAccess();
     RestyleButtons();
     RefreshChannels(kAllChannels);
     windowPlacement.setTopmost(this, true);

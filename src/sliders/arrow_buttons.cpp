@@ -28,7 +28,7 @@ void ShowWebSafeMenu(frmMain& form, int Index) {
         form.WSValues[*item]->setChecked(true);
     }
     form.WSMnuTag = QString::number(Index);
-    form.WSMnu->exec(form.pointerControl.pointerPosition().value_or(QPoint()));
+    form.WSMnu->openAt(form.pointerControl.pointerPosition().value_or(QPoint()));
 }
 
 } // namespace

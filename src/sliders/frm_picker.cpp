@@ -143,6 +143,8 @@ void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
     setChoosingLineX(*x);
     const int32_t value = PickerValueAt(*x, ScaleWidth(), owner_.PickerMaxValue);
     owner_.WriteChannelValue(channel, value);
+    // The box runs no refresh for the text it already holds.
+    owner_.RecolourPickerMarker();
 }
 
 void frmPicker::Form_MouseUp(Qt::MouseButtons Button, QPointF /*position*/) {

@@ -4,7 +4,9 @@
 #include "html_code.h"
 #include "scheme_roles.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -29,12 +31,18 @@ void frmMain::cmdCopyHPCode_Click() {
     const SchemeColors colours{RoleColor(*this, 0), RoleColor(*this, 1), RoleColor(*this, 2),
                                RoleColor(*this, 3), RoleColor(*this, 4)};
     const CodeStyle style = optHPDMode[0]->isChecked() ? CodeStyle::BodyTag : CodeStyle::CssStyles;
-    const QString code =
-        QString::fromStdString(BuildHtmlCode(colours, style, txtSiteTitle->text().toStdString()));
+    const QString title = txtSiteTitle->text();
+    const QString code = QString::fromStdString(BuildHtmlCode(colours, style, title.toStdString()));
 
+    // The question shows a long title shortened, so that it and its buttons
+    // stay on the screen; the code copied keeps the whole title.
+    const QFontMetrics metrics(QApplication::font("QMessageBox"));
+    const int titleWidth = displayInfo.screenGeometry(this).width() / 3;
+    const std::string shown = BuildHtmlCode(
+        colours, style, metrics.elidedText(title, Qt::ElideRight, titleWidth).toStdString());
     const MessageAnswer answer =
         messageBoxes.showMessage(this, MessageKind::YesNoCancelQuestion,
-                                 QString::fromStdString(CodeConfirmationText(code.toStdString())));
+                                 QString::fromStdString(CodeConfirmationText(shown)));
     if (answer == MessageAnswer::Cancel) {
         return;
     }

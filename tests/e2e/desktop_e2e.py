@@ -1,7 +1,8 @@
 """The program as a desktop program: the web-safe menu chosen with the mouse,
-a scheme role recolouring the preview, a window manager's frame, and a
-scaled display."""
+a scheme role recolouring the preview, a window manager's frame, a scaled
+display, and the screen's colour depth at start."""
 
+import subprocess
 import sys
 import time
 
@@ -139,6 +140,29 @@ def scaled_picker_opens_under_the_swatch(binary):
         s.close()
 
 
+def colour_depth_decides_at_start(binary):
+    """At 8 bits per pixel (a palette Qt cannot paint) the program ends at
+    once, saying why in German; a 15-bit screen keeps 16 bits per pixel and
+    starts without a warning."""
+    s = Session(binary, "depth8", depth=8)
+    try:
+        s.program = subprocess.Popen([binary], env=s.env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.PIPE)
+        if not s.ended(timeout=10):
+            expect(s, "the program ending at 8 bits", "ended", "still running")
+        expect(s, "exit status at 8 bits", 1, s.program.returncode)
+        said = s.program.stderr.read().decode()
+        if "Die Farbauflösung ist zu niedrig eingestellt (8 Bit je Bildpunkt)" not in said:
+            expect(s, "the German reason on standard error", "Farbauflösung", said)
+    finally:
+        s.close()
+    s = Session(binary, "depth15", depth=15).start()
+    try:
+        expect(s, "message boxes at 15 bits", [], s.visible_windows("^Tinctora$"))
+    finally:
+        s.close()
+
+
 CASES = [
     web_safe_menu_chosen_with_the_mouse,
     role_change_recolours_the_preview,
@@ -146,6 +170,7 @@ CASES = [
     window_opens_centred_frame_and_all,
     scaled_window_is_twice_as_large_with_17_strip_rows,
     scaled_picker_opens_under_the_swatch,
+    colour_depth_decides_at_start,
 ]
 
 if __name__ == "__main__":

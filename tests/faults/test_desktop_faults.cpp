@@ -3,6 +3,8 @@
 // screen that gives nothing back and a clipboard that refuses the text. The
 // program goes on with what it has and never acts as if a failed call worked.
 #include "app_style.h"
+#include "eyedropper.h"
+#include "eyedropper_driver.h"
 #include "frm_picker.h"
 #include "window_driver.h"
 
@@ -35,12 +37,6 @@ void Inject(FakeDesktop& desktop, Fault fault) {
     desktop.pointerMoveFails = fault == Fault::PointerMove || all;
 }
 
-QImage UniformScreen(QColor colour) {
-    QImage screen(1024, 768, QImage::Format_RGB32);
-    screen.fill(colour);
-    return screen;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Fault)
@@ -54,7 +50,6 @@ class TestDesktopFaults : public QObject {
         form = OpenMainWindow(desktop);
         QVERIFY(form);
     }
-    QWidget* eyedropper() const { return form->picScreencolor->client(); }
 
 private slots:
     void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
@@ -165,7 +160,7 @@ private slots:
         SetColour(*form, 10, 20, 30);
         const QStringList before = BoxTexts(*form);
 
-        QTest::mousePress(eyedropper(), Qt::LeftButton, {}, QPoint(12, 12));
+        PressEyedropper(*form);
         const QPoint pressedAt = form->pos();
         if (failure == QStringLiteral("pointer")) {
             desktop.pointer.reset();
@@ -180,7 +175,7 @@ private slots:
         QCOMPARE(BoxTexts(*form), before);
         QCOMPARE(form->picColor->backColor(), PackColor(10, 20, 30));
         QCOMPARE(form->pos(), pressedAt);
-        QVERIFY(!form->DragHasSampled);
+        QVERIFY(!form->eyedropper->DragHasSampled());
 
         // The desktop recovers within the same drag: the next step takes its colour.
         desktop.pointer = QPoint(500, 400);
@@ -189,15 +184,15 @@ private slots:
         form->tmrScreencolor_Timer();
         QCOMPARE(BoxTexts(*form), QStringList({"255", "0", "0", "0", "240", "120", "#ff0000"}));
 
-        QTest::mouseRelease(eyedropper(), Qt::LeftButton, {}, QPoint(12, 12));
-        QVERIFY(!form->tmrScreencolor->isActive());
+        ReleaseEyedropper(*form);
+        QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
         QVERIFY(!form->picScreencolor->picture().isNull());
         QVERIFY(desktop.messages.empty());
     }
 
     void eyedropperWithoutWindowRectangleSamplesInPlace() {
         load();
-        QTest::mousePress(eyedropper(), Qt::LeftButton, {}, QPoint(12, 12));
+        PressEyedropper(*form);
         QCOMPARE(form->pos(), QPoint(0, 0));
         // The pointer over the window would make it jump aside, if its
         // rectangle could be read.
@@ -207,15 +202,15 @@ private slots:
         QCOMPARE(form->pos(), QPoint(0, 0));
         QCOMPARE(form->CurRGB.red, int16_t(255));
         QCOMPARE(form->txtValue[6]->text(), QStringLiteral("#ff0000"));
-        QTest::mouseRelease(eyedropper(), Qt::LeftButton, {}, QPoint(12, 12));
-        QVERIFY(!form->tmrScreencolor->isActive());
+        ReleaseEyedropper(*form);
+        QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
     }
 
     void repeatedSampleInWebSafeModeKeepsTheSnappedColour() {
         load();
         form->chkWebSafe->click();
         desktop.screenPixels = UniformScreen(QColor(100, 150, 200));
-        QTest::mousePress(eyedropper(), Qt::LeftButton, {}, QPoint(12, 12));
+        PressEyedropper(*form);
         for (int tick = 0; tick < 3; ++tick) {
             form->tmrScreencolor_Timer();
             QCOMPARE(form->CurRGB.red, int16_t(102));
@@ -223,7 +218,7 @@ private slots:
             QCOMPARE(form->CurRGB.blue, int16_t(204));
             QCOMPARE(form->picColor->backColor(), PackColor(102, 153, 204));
         }
-        QTest::mouseRelease(eyedropper(), Qt::LeftButton, {}, QPoint(12, 12));
+        ReleaseEyedropper(*form);
     }
 
     void refusedClipboardIsNeverTakenForACopy_data() {

@@ -48,6 +48,46 @@ class TestScreenPixels : public QObject {
     Q_OBJECT
 
 private slots:
+    // The formats an X server lists (Xvfb's own), and what a screen of each
+    // depth takes per pixel: a 15-bit screen is a 16-bit one.
+    void bitsPerPixelOfTheScreensDepth_data() {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("bits");
+        QTest::newRow("8") << 8 << 8;
+        QTest::newRow("15 takes 16") << 15 << 16;
+        QTest::newRow("16") << 16 << 16;
+        QTest::newRow("24 takes 32") << 24 << 32;
+        QTest::newRow("30 takes 32") << 30 << 32;
+        QTest::newRow("unlisted: the depth") << 12 << 12;
+    }
+    void bitsPerPixelOfTheScreensDepth() {
+        QFETCH(int, depth);
+        QFETCH(int, bits);
+        const std::vector<PixmapFormat> formats{{1, 1},   {4, 8},   {8, 8},   {15, 16},
+                                                {16, 16}, {24, 32}, {30, 32}, {32, 32}};
+        QCOMPARE(BitsPerPixel(depth, formats), bits);
+    }
+
+    void qtPaintsOnlyFormatsItKnows_data() {
+        QTest::addColumn<bool>("directColour");
+        QTest::addColumn<bool>("grey");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<bool>("paints");
+        QTest::newRow("true colour 32") << true << false << 32 << true;
+        QTest::newRow("true colour 16") << true << false << 16 << true;
+        QTest::newRow("true colour 8") << true << false << 8 << false;
+        QTest::newRow("8-bit palette") << false << false << 8 << false;
+        QTest::newRow("8-bit grey") << false << true << 8 << true;
+        QTest::newRow("4-bit grey") << false << true << 4 << false;
+    }
+    void qtPaintsOnlyFormatsItKnows() {
+        QFETCH(bool, directColour);
+        QFETCH(bool, grey);
+        QFETCH(int, bits);
+        QFETCH(bool, paints);
+        QCOMPARE(QtPaintsVisual(directColour, grey, bits), paints);
+    }
+
     void channelWidths_data() {
         QTest::addColumn<uint>("pixel");
         QTest::addColumn<uint>("mask");

@@ -1,12 +1,12 @@
 // The eyedropper in the real main window, sampling the fake desktop's
 // scripted screen: press, sampling steps and release.
 #include "app_style.h"
-#include "fake_desktop.h"
-#include "frame_overlay.h"
-#include "frm_main.h"
+#include "eyedropper.h"
+#include "eyedropper_driver.h"
 #include "packed_qcolor.h"
 #include "resources.h"
 #include "sampling.h"
+#include "window_driver.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -17,27 +17,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <chrono>
+#include <memory>
 
 using namespace tinctora;
+using namespace tinctora::testing;
 
 Q_DECLARE_METATYPE(tinctora::ScreenAccess)
 
 namespace {
-
-QImage UniformScreen(QColor colour) {
-    QImage screen(1024, 768, QImage::Format_RGB32);
-    screen.fill(colour);
-    return screen;
-}
-
-QStringList RgbTexts(const frmMain& form) {
-    return {form.txtValue[0]->text(), form.txtValue[1]->text(), form.txtValue[2]->text()};
-}
-
-QStringList Rgb(int red, int green, int blue) {
-    return {QString::number(red), QString::number(green), QString::number(blue)};
-}
 
 const QString kMeanNeedsFrameTip = QString::fromUtf8(
     "Der Mittelwert aus 5x5 Punkten braucht einen Desktop, der Bildschirmfotos erlaubt. "
@@ -45,10 +34,6 @@ const QString kMeanNeedsFrameTip = QString::fromUtf8(
 const QString kNoScreenTip =
     QString::fromUtf8("Dieser Desktop gibt keine Bildschirmfarben heraus: Die Pipette braucht das "
                       "Bildschirmfoto-Portal (xdg-desktop-portal).");
-
-QColor MagnifierPixel(const frmMain& form, int x, int y) {
-    return form.picScreencolor->client()->grab().toImage().pixelColor(x, y);
-}
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {
@@ -65,30 +50,29 @@ protected:
     }
 };
 
+// What the eyedropper hands back, in the order it does.
+class PickListener : public QObject {
+public:
+    explicit PickListener(Eyedropper& eyedropper) {
+        connect(&eyedropper, &Eyedropper::sampled, this, [this](RGBColor colour) {
+            heard << QStringLiteral("sampled ") + ToQColor(PackColor(colour)).name();
+        });
+        connect(&eyedropper, &Eyedropper::finished, this, [this] { heard << "finished"; });
+        connect(&eyedropper, &Eyedropper::cancelled, this, [this] { heard << "cancelled"; });
+    }
+    QStringList heard;
+};
+
 } // namespace
 
 class TestEyedropper : public QObject {
     Q_OBJECT
     FakeDesktop desktop;
+    std::unique_ptr<frmMain> form;
 
-    void press(frmMain& form) {
-        QTest::mousePress(form.picScreencolor->client(), Qt::LeftButton, {}, QPoint(12, 12));
-    }
-    void release(frmMain& form) {
-        QTest::mouseRelease(form.picScreencolor->client(), Qt::LeftButton, {}, QPoint(12, 12));
-    }
-    // The one overlay a frame of the fake's single screen opens.
-    static FrameOverlay* onlyOverlay(const frmMain& form) {
-        return form.FrameOverlays.size() == 1 ? form.FrameOverlays.front().data() : nullptr;
-    }
-    // Opens the overlay with a click on the box and the frame's arrival.
-    static FrameOverlay* openOverlay(frmMain& form, FakeDesktop& fake) {
-        QTest::mouseClick(form.picScreencolor->client(), Qt::LeftButton, {}, QPoint(12, 12));
-        if (fake.frameRequests.size() != 1) {
-            return nullptr;
-        }
-        fake.giveFrame();
-        return onlyOverlay(form);
+    bool open() {
+        form = OpenMainWindow(desktop);
+        return form != nullptr;
     }
 
 private slots:
@@ -101,6 +85,7 @@ private slots:
     // Every drag gives its pointer back; a failed test's leftover must not
     // fail the next ones too.
     void cleanup() {
+        form.reset();
         const bool leftOver = QApplication::overrideCursor() != nullptr;
         while (QApplication::overrideCursor() != nullptr) {
             QApplication::restoreOverrideCursor();
@@ -109,89 +94,83 @@ private slots:
     }
 
     void startUpShowsTheWindowIconAndTheSingleModeIcon() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        QVERIFY(!form.windowIcon().isNull());
-        QVERIFY(!form.picScreencolor->picture().isNull());
-        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(101).toImage());
+        QVERIFY(open());
+        QVERIFY(!form->windowIcon().isNull());
+        QVERIFY(!form->picScreencolor->picture().isNull());
+        QCOMPARE(form->picScreencolor->picture().toImage(), IconResource(101).toImage());
     }
 
     void pressJumpsToTheCornerAndStartsSampling() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(open());
         desktop.topmostCalls.clear();
-        press(form);
-        QCOMPARE(form.pos(), QPoint(0, 0));
+        PressEyedropper(*form);
+        QCOMPARE(form->pos(), QPoint(0, 0));
         QCOMPARE(desktop.topmostCalls.size(), std::size_t(1));
-        QVERIFY(desktop.topmost(&form));
+        QVERIFY(desktop.topmost(form.get()));
         QVERIFY(QApplication::overrideCursor() != nullptr);
         QCOMPARE(QApplication::overrideCursor()->hotSpot(), QPoint(13, 13));
-        QVERIFY(form.picScreencolor->picture().isNull());
-        QVERIFY(form.tmrScreencolor->isActive());
-        QCOMPARE(form.tmrScreencolor->interval(), 5);
-        release(form);
-        QVERIFY(!form.tmrScreencolor->isActive());
+        QVERIFY(form->picScreencolor->picture().isNull());
+        QVERIFY(form->eyedropper->tmrScreencolor()->isActive());
+        QCOMPARE(form->eyedropper->tmrScreencolor()->interval(), 5);
+        ReleaseEyedropper(*form);
+        QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
     }
 
     void pressClosesTheWebPanelForGood() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        const int narrow = form.width();
-        form.cmdShowWebFeatures->click();
-        QCOMPARE(form.cmdShowWebFeatures->text(), QString("<< &Web"));
-        QVERIFY(form.width() > narrow);
-        press(form);
-        QCOMPARE(form.cmdShowWebFeatures->text(), QString("&Web >>"));
-        QCOMPARE(form.width(), narrow);
-        QCOMPARE(form.cmdShowWebFeatures->x(), 124);
-        form.tmrScreencolor_Timer();
-        release(form);
-        QCOMPARE(form.cmdShowWebFeatures->text(), QString("&Web >>"));
-        QCOMPARE(form.width(), narrow);
+        QVERIFY(open());
+        const int narrow = form->width();
+        form->cmdShowWebFeatures->click();
+        QCOMPARE(form->cmdShowWebFeatures->text(), QString("<< &Web"));
+        QVERIFY(form->width() > narrow);
+        PressEyedropper(*form);
+        QCOMPARE(form->cmdShowWebFeatures->text(), QString("&Web >>"));
+        QCOMPARE(form->width(), narrow);
+        QCOMPARE(form->cmdShowWebFeatures->x(), 124);
+        form->tmrScreencolor_Timer();
+        ReleaseEyedropper(*form);
+        QCOMPARE(form->cmdShowWebFeatures->text(), QString("&Web >>"));
+        QCOMPARE(form->width(), narrow);
     }
 
     void singlePixelIsTakenAndRinged() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
+        QVERIFY(open());
         desktop.screenPixels.setPixelColor(500, 400, Qt::red);
-        press(form);
-        form.tmrScreencolor_Timer();
-        QCOMPARE(RgbTexts(form), QStringList({"255", "0", "0"}));
-        QCOMPARE(form.txtValue[6]->text(), QString("#ff0000"));
-        QCOMPARE(form.LastSampledColor, PackColor(255, 0, 0));
-        QCOMPARE(MagnifierPixel(form, 12, 12), QColor(Qt::red));
-        QCOMPARE(MagnifierPixel(form, 10, 14), QColor(Qt::red));
+        PressEyedropper(*form);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(*form), QStringList({"255", "0", "0"}));
+        QCOMPARE(form->txtValue[6]->text(), QString("#ff0000"));
+        QCOMPARE(form->eyedropper->LastSampledColor(), PackColor(255, 0, 0));
+        QCOMPARE(MagnifierPixel(*form, 12, 12), QColor(Qt::red));
+        QCOMPARE(MagnifierPixel(*form, 10, 14), QColor(Qt::red));
         // The ring inverts the black around the centre cell, once.
-        QCOMPARE(MagnifierPixel(form, 9, 9), QColor(Qt::white));
-        QCOMPARE(MagnifierPixel(form, 15, 12), QColor(Qt::white));
-        QCOMPARE(MagnifierPixel(form, 8, 8), QColor(Qt::black));
+        QCOMPARE(MagnifierPixel(*form, 9, 9), QColor(Qt::white));
+        QCOMPARE(MagnifierPixel(*form, 15, 12), QColor(Qt::white));
+        QCOMPARE(MagnifierPixel(*form, 8, 8), QColor(Qt::black));
         // A second step repaints the cells first: the ring stays as it is.
-        form.tmrScreencolor_Timer();
-        QCOMPARE(MagnifierPixel(form, 9, 9), QColor(Qt::white));
-        release(form);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(MagnifierPixel(*form, 9, 9), QColor(Qt::white));
+        ReleaseEyedropper(*form);
     }
 
     void uniformAreaRefreshesOnce() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
+        QVERIFY(open());
         desktop.screenPixels = UniformScreen(QColor(10, 20, 30));
-        press(form);
-        form.tmrScreencolor_Timer();
-        QCOMPARE(RgbTexts(form), QStringList({"10", "20", "30"}));
+        PressEyedropper(*form);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(*form), QStringList({"10", "20", "30"}));
         // A refresh would rewrite the hue box; a marker in it shows there was none.
         {
-            const QSignalBlocker blocker(form.txtValue[3]);
-            form.txtValue[3]->setText("999");
+            const QSignalBlocker blocker(form->txtValue[3]);
+            form->txtValue[3]->setText("999");
         }
-        form.tmrScreencolor_Timer();
-        form.tmrScreencolor_Timer();
-        QCOMPARE(form.txtValue[3]->text(), QString("999"));
+        form->tmrScreencolor_Timer();
+        form->tmrScreencolor_Timer();
+        QCOMPARE(form->txtValue[3]->text(), QString("999"));
         desktop.screenPixels = UniformScreen(QColor(40, 20, 30));
-        form.tmrScreencolor_Timer();
-        QVERIFY(form.txtValue[3]->text() != QString("999"));
-        QCOMPARE(RgbTexts(form), QStringList({"40", "20", "30"}));
-        release(form);
+        form->tmrScreencolor_Timer();
+        QVERIFY(form->txtValue[3]->text() != QString("999"));
+        QCOMPARE(RgbTexts(*form), QStringList({"40", "20", "30"}));
+        ReleaseEyedropper(*form);
     }
 
     void firstSampleOfEveryDragRefreshes_data() {
@@ -203,32 +182,30 @@ private slots:
     void firstSampleOfEveryDragRefreshes() {
         QFETCH(QColor, screen);
         QFETCH(bool, sampledBefore);
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
+        QVERIFY(open());
         desktop.screenPixels = UniformScreen(screen);
         if (sampledBefore) {
-            press(form);
-            form.tmrScreencolor_Timer();
-            release(form);
-            form.txtValue[6]->setText("#123456");
-            QCOMPARE(RgbTexts(form), QStringList({"18", "52", "86"}));
+            PressEyedropper(*form);
+            form->tmrScreencolor_Timer();
+            ReleaseEyedropper(*form);
+            form->txtValue[6]->setText("#123456");
+            QCOMPARE(RgbTexts(*form), QStringList({"18", "52", "86"}));
         }
-        QVERIFY(RgbTexts(form) !=
+        QVERIFY(RgbTexts(*form) !=
                 QStringList({QString::number(screen.red()), QString::number(screen.green()),
                              QString::number(screen.blue())}));
-        press(form);
-        form.tmrScreencolor_Timer();
-        QCOMPARE(RgbTexts(form),
+        PressEyedropper(*form);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(*form),
                  QStringList({QString::number(screen.red()), QString::number(screen.green()),
                               QString::number(screen.blue())}));
-        QCOMPARE(form.picColor->backColor(), ToPacked(screen));
-        release(form);
+        QCOMPARE(form->picColor->backColor(), ToPacked(screen));
+        ReleaseEyedropper(*form);
     }
 
     void blockModeTakesTheMeanWithoutRing() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        form.optScreencolorMode[1]->click();
+        QVERIFY(open());
+        form->optScreencolorMode[1]->click();
         // 13 of the 25 pixels white, row by row from the block's top left.
         int whites = 0;
         for (int y = 398; y <= 402; ++y) {
@@ -236,16 +213,16 @@ private slots:
                 desktop.screenPixels.setPixelColor(x, y, whites++ < 13 ? Qt::white : Qt::black);
             }
         }
-        press(form);
+        PressEyedropper(*form);
         QCOMPARE(QApplication::overrideCursor()->hotSpot(), QPoint(12, 12));
-        form.tmrScreencolor_Timer();
-        QCOMPARE(RgbTexts(form), QStringList({"133", "133", "133"}));
-        QCOMPARE(form.LastSampledColor, PackColor(133, 133, 133));
+        form->tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(*form), QStringList({"133", "133", "133"}));
+        QCOMPARE(form->eyedropper->LastSampledColor(), PackColor(133, 133, 133));
         // Cell (dx 1, dy 0) is the 14th pixel: black, and not inverted.
-        QCOMPARE(MagnifierPixel(form, 15, 12), QColor(Qt::black));
-        QCOMPARE(MagnifierPixel(form, 9, 12), QColor(Qt::white));
-        release(form);
-        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(102).toImage());
+        QCOMPARE(MagnifierPixel(*form, 15, 12), QColor(Qt::black));
+        QCOMPARE(MagnifierPixel(*form, 9, 12), QColor(Qt::white));
+        ReleaseEyedropper(*form);
+        QCOMPARE(form->picScreencolor->picture().toImage(), IconResource(102).toImage());
     }
 
     void unreadableSampleChangesNothing_data() {
@@ -257,53 +234,48 @@ private slots:
     void unreadableSampleChangesNothing() {
         QFETCH(int, mode);
         QFETCH(QPoint, pointer);
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
+        QVERIFY(open());
+        form->optScreencolorMode[static_cast<std::size_t>(mode)]->click();
         desktop.screenPixels = UniformScreen(Qt::white);
         desktop.pointer = pointer;
-        press(form);
-        form.tmrScreencolor_Timer();
-        QCOMPARE(RgbTexts(form), QStringList({"51", "51", "51"}));
-        QCOMPARE(form.CurRGB.red, 51);
-        QCOMPARE(form.LastSampledColor, 0);
+        PressEyedropper(*form);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(*form), QStringList({"51", "51", "51"}));
+        QCOMPARE(form->CurRGB.red, 51);
+        QCOMPARE(form->eyedropper->LastSampledColor(), 0);
         // The cell of an unreadable pixel shows the box's own background.
-        QCOMPARE(MagnifierPixel(form, 12, 12), ToQColor(form.picScreencolor->backColor()));
-        release(form);
+        QCOMPARE(MagnifierPixel(*form, 12, 12), ToQColor(form->picScreencolor->backColor()));
+        ReleaseEyedropper(*form);
     }
 
     void stepMovesTheWindowOutOfThePointersWay() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        press(form);
-        QCOMPARE(form.pos(), QPoint(0, 0));
+        QVERIFY(open());
+        PressEyedropper(*form);
+        QCOMPARE(form->pos(), QPoint(0, 0));
         // Level with the window but far below it: only the horizontal jump.
-        desktop.pointer = QPoint(form.frameGeometry().width() / 2, 700);
-        form.tmrScreencolor_Timer();
-        QCOMPARE(form.pos(), QPoint(1024 - form.frameGeometry().width(), 0));
+        desktop.pointer = QPoint(form->frameGeometry().width() / 2, 700);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(form->pos(), QPoint(1024 - form->frameGeometry().width(), 0));
         desktop.pointer = QPoint(1000, 10);
-        form.tmrScreencolor_Timer();
-        QCOMPARE(form.pos(), QPoint(0, 768 - form.frameGeometry().height()));
-        release(form);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(form->pos(), QPoint(0, 768 - form->frameGeometry().height()));
+        ReleaseEyedropper(*form);
     }
 
     void releaseCentresAndShowsTheIconAgain() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(open());
         desktop.screenPixels = UniformScreen(Qt::red);
-        press(form);
-        form.tmrScreencolor_Timer();
-        QCOMPARE(MagnifierPixel(form, 2, 2), QColor(Qt::red));
-        release(form);
-        QCOMPARE(form.pos(), CentredPosition(QSize(1024, 768), form.frameGeometry().size()));
-        QVERIFY(!form.tmrScreencolor->isActive());
+        PressEyedropper(*form);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(MagnifierPixel(*form, 2, 2), QColor(Qt::red));
+        ReleaseEyedropper(*form);
+        QCOMPARE(form->pos(), CentredPosition(QSize(1024, 768), form->frameGeometry().size()));
+        QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(101).toImage());
+        QCOMPARE(form->picScreencolor->picture().toImage(), IconResource(101).toImage());
         // The magnifier went with the repaint; the sampled colour stays.
-        QVERIFY(MagnifierPixel(form, 2, 2) != QColor(Qt::red));
-        QCOMPARE(RgbTexts(form), QStringList({"255", "0", "0"}));
+        QVERIFY(MagnifierPixel(*form, 2, 2) != QColor(Qt::red));
+        QCOMPARE(RgbTexts(*form), QStringList({"255", "0", "0"}));
     }
 
     // A tick that would paint the magnifier as it already is paints nothing;
@@ -319,41 +291,38 @@ private slots:
     void magnifierRepaintsOnlyWhenItChanges() {
         QFETCH(QString, between);
         QFETCH(bool, repaints);
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(open());
         desktop.screenPixels = UniformScreen(Qt::red);
-        press(form);
-        form.tmrScreencolor_Timer();
+        PressEyedropper(*form);
+        form->tmrScreencolor_Timer();
         QApplication::processEvents();
         QColor expected = Qt::red;
         if (between == "colour") {
             desktop.screenPixels = UniformScreen(Qt::blue);
             expected = Qt::blue;
         } else if (between == "drag") {
-            release(form);
-            press(form);
+            ReleaseEyedropper(*form);
+            PressEyedropper(*form);
         } else if (between == "mode") {
-            form.optScreencolorMode[1]->click();
+            form->optScreencolorMode[1]->click();
         }
         QApplication::processEvents();
-        PaintCounter paints(form.picScreencolor->client());
-        form.tmrScreencolor_Timer();
+        PaintCounter paints(form->picScreencolor->client());
+        form->tmrScreencolor_Timer();
         QApplication::processEvents();
         QCOMPARE(paints.count > 0, repaints);
-        QCOMPARE(MagnifierPixel(form, 2, 2), expected);
-        release(form);
+        QCOMPARE(MagnifierPixel(*form, 2, 2), expected);
+        ReleaseEyedropper(*form);
     }
 
     void secondButtonDuringADragLeavesNoPointerBehind() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        press(form);
-        QTest::mousePress(form.picScreencolor->client(), Qt::RightButton, {}, QPoint(12, 12));
-        QTest::mouseRelease(form.picScreencolor->client(), Qt::RightButton, {}, QPoint(12, 12));
+        QVERIFY(open());
+        PressEyedropper(*form);
+        PressEyedropper(*form, Qt::RightButton);
+        ReleaseEyedropper(*form, Qt::RightButton);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QVERIFY(!form.tmrScreencolor->isActive());
-        release(form);
+        QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
+        ReleaseEyedropper(*form);
     }
 
     void modeChangeSwapsTheIdlePicture_data() {
@@ -363,24 +332,22 @@ private slots:
     }
     void modeChangeSwapsTheIdlePicture() {
         QFETCH(int, mode);
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        form.optScreencolorMode[1]->click();
-        form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
-        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(101 + mode).toImage());
-        QCOMPARE(RgbTexts(form), QStringList({"51", "51", "51"}));
+        QVERIFY(open());
+        form->optScreencolorMode[1]->click();
+        form->optScreencolorMode[static_cast<std::size_t>(mode)]->click();
+        QCOMPARE(form->picScreencolor->picture().toImage(), IconResource(101 + mode).toImage());
+        QCOMPARE(RgbTexts(*form), QStringList({"51", "51", "51"}));
     }
 
     void timerSamplesOnlyDuringTheDrag() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
+        QVERIFY(open());
         desktop.screenPixels = UniformScreen(QColor(0, 255, 0));
         QTest::qWait(20);
         QCOMPARE(desktop.sampleCount, 0);
-        press(form);
+        PressEyedropper(*form);
         QTRY_VERIFY(desktop.sampleCount >= 2);
-        QCOMPARE(RgbTexts(form), QStringList({"0", "255", "0"}));
-        release(form);
+        QCOMPARE(RgbTexts(*form), QStringList({"0", "255", "0"}));
+        ReleaseEyedropper(*form);
         const int afterRelease = desktop.sampleCount;
         QTest::qWait(20);
         QCOMPARE(desktop.sampleCount, afterRelease);
@@ -427,10 +394,10 @@ private slots:
         QTest::addColumn<QStringList>("rgb");
         // One red screen pixel in black: 1 of the 25 physical pixels at
         // scale 1, 4 of them at scale 2.
-        QTest::newRow("1x1, scale 1") << 0 << 1 << Rgb(255, 0, 0);
-        QTest::newRow("1x1, scale 2") << 0 << 2 << Rgb(255, 0, 0);
-        QTest::newRow("5x5, scale 1") << 1 << 1 << Rgb(10, 0, 0);
-        QTest::newRow("5x5, scale 2") << 1 << 2 << Rgb(41, 0, 0);
+        QTest::newRow("1x1, scale 1") << 0 << 1 << RgbTexts(255, 0, 0);
+        QTest::newRow("1x1, scale 2") << 0 << 2 << RgbTexts(255, 0, 0);
+        QTest::newRow("5x5, scale 1") << 1 << 1 << RgbTexts(10, 0, 0);
+        QTest::newRow("5x5, scale 2") << 1 << 2 << RgbTexts(41, 0, 0);
     }
     void dragSamplesTheFrameOnceItArrives() {
         QFETCH(int, mode);
@@ -439,30 +406,28 @@ private slots:
         desktop.access = ScreenAccess::DragFrame;
         desktop.frameScale = scale;
         desktop.screenPixels.setPixelColor(500, 400, Qt::red);
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
-        press(form);
+        QVERIFY(open());
+        form->optScreencolorMode[static_cast<std::size_t>(mode)]->click();
+        PressEyedropper(*form);
         QCOMPARE(desktop.frameRequests.size(), std::size_t(1));
         // Hidden until the frame has arrived, so that no cross hair is in it.
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BlankCursor);
         // Waiting: the pointer is followed, the colour stays.
-        desktop.pointer = QPoint(form.frameGeometry().width() / 2, 400);
-        form.tmrScreencolor_Timer();
-        QCOMPARE(form.pos(), QPoint(1024 - form.frameGeometry().width(), 0));
-        QCOMPARE(RgbTexts(form), Rgb(51, 51, 51));
-        QCOMPARE(MagnifierPixel(form, 12, 12), ToQColor(form.picScreencolor->backColor()));
+        desktop.pointer = QPoint(form->frameGeometry().width() / 2, 400);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(form->pos(), QPoint(1024 - form->frameGeometry().width(), 0));
+        QCOMPARE(RgbTexts(*form), RgbTexts(51, 51, 51));
+        QCOMPARE(MagnifierPixel(*form, 12, 12), ToQColor(form->picScreencolor->backColor()));
         desktop.pointer = QPoint(500, 400);
         desktop.giveFrame();
         QCOMPARE(QApplication::overrideCursor()->hotSpot(),
                  mode == 0 ? QPoint(13, 13) : QPoint(12, 12));
-        form.tmrScreencolor_Timer();
-        QCOMPARE(RgbTexts(form), rgb);
-        QCOMPARE(MagnifierPixel(form, 12, 12), QColor(Qt::red));
-        release(form);
-        QCOMPARE(RgbTexts(form), rgb);
-        QVERIFY(form.DragFrame.image.isNull());
+        form->tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(*form), rgb);
+        QCOMPARE(MagnifierPixel(*form, 12, 12), QColor(Qt::red));
+        ReleaseEyedropper(*form);
+        QCOMPARE(RgbTexts(*form), rgb);
+        QVERIFY(form->eyedropper->dragFrame().image.isNull());
     }
 
     // A click shorter than the wait for the frame: the frame opens frozen
@@ -470,19 +435,18 @@ private slots:
     void frameArrivingAfterTheDragIsPickedFromWithAClick() {
         desktop.access = ScreenAccess::DragFrame;
         desktop.screenPixels = UniformScreen(Qt::blue);
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        press(form);
-        release(form);
-        QVERIFY(form.FrameOverlays.empty());
+        QVERIFY(open());
+        PressEyedropper(*form);
+        ReleaseEyedropper(*form);
+        QVERIFY(form->eyedropper->frameOverlays().empty());
         desktop.giveFrame();
-        QVERIFY(form.DragFrame.image.isNull());
-        FrameOverlay* overlay = onlyOverlay(form);
+        QVERIFY(form->eyedropper->dragFrame().image.isNull());
+        FrameOverlay* overlay = OnlyOverlay(*form);
         QVERIFY(overlay != nullptr);
         QTest::mousePress(overlay->windowHandle(), Qt::LeftButton, {}, QPoint(40, 40));
         QTest::mouseRelease(overlay->windowHandle(), Qt::LeftButton, {}, QPoint(40, 40));
-        QVERIFY(form.FrameOverlays.empty());
-        QCOMPARE(RgbTexts(form), Rgb(0, 0, 255));
+        QVERIFY(form->eyedropper->frameOverlays().empty());
+        QCOMPARE(RgbTexts(*form), RgbTexts(0, 0, 255));
         QVERIFY(desktop.frameRequests.empty());
     }
 
@@ -497,30 +461,29 @@ private slots:
     void refusedFrameFallsBackToTheDesktopsPicker() {
         QFETCH(ScreenAccess, access);
         desktop.access = access;
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        form.optScreencolorMode[1]->click();
-        QCOMPARE(form.frameScreencolor->toolTip(), QString());
-        press(form);
+        QVERIFY(open());
+        form->optScreencolorMode[1]->click();
+        QCOMPARE(form->frameScreencolor->toolTip(), QString());
+        PressEyedropper(*form);
         desktop.refuseFrame();
-        QVERIFY(!form.tmrScreencolor->isActive());
+        QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(102).toImage());
-        QCOMPARE(form.frameScreencolor->toolTip(), kMeanNeedsFrameTip);
+        QCOMPARE(form->picScreencolor->picture().toImage(), IconResource(102).toImage());
+        QCOMPARE(form->frameScreencolor->toolTip(), kMeanNeedsFrameTip);
         QVERIFY(desktop.pickRequests.empty());
-        release(form);
+        ReleaseEyedropper(*form);
         QCOMPARE(desktop.pickRequests.size(), std::size_t(1));
         desktop.answerPick(PackColor(1, 2, 3));
-        QCOMPARE(RgbTexts(form), Rgb(1, 2, 3));
-        QCOMPARE(form.txtValue[6]->text(), QString("#010203"));
+        QCOMPARE(RgbTexts(*form), RgbTexts(1, 2, 3));
+        QCOMPARE(form->txtValue[6]->text(), QString("#010203"));
 
-        press(form);
-        release(form);
+        PressEyedropper(*form);
+        ReleaseEyedropper(*form);
         QVERIFY(desktop.frameRequests.empty());
         QCOMPARE(desktop.pickRequests.size(), std::size_t(1));
-        QVERIFY(!form.tmrScreencolor->isActive());
+        QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
         desktop.answerPick(std::nullopt);
-        QCOMPARE(RgbTexts(form), Rgb(1, 2, 3));
+        QCOMPARE(RgbTexts(*form), RgbTexts(1, 2, 3));
     }
 
     // The desktop's picker takes the pixel under the next release: it starts
@@ -541,24 +504,23 @@ private slots:
         QFETCH(bool, refusedWhileDown);
         QFETCH(bool, refusedAfterRelease);
         desktop.access = access;
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        press(form);
+        QVERIFY(open());
+        PressEyedropper(*form);
         if (refusedWhileDown) {
             desktop.refuseFrame();
         }
         QVERIFY(desktop.pickRequests.empty());
-        release(form);
+        ReleaseEyedropper(*form);
         if (refusedAfterRelease) {
             desktop.refuseFrame();
         }
         QCOMPARE(desktop.pickRequests.size(), std::size_t(1));
         desktop.answerPick(PackColor(9, 8, 7));
-        QCOMPARE(RgbTexts(form), Rgb(9, 8, 7));
+        QCOMPARE(RgbTexts(*form), RgbTexts(9, 8, 7));
         // The next click starts one picker, at its release again.
-        press(form);
+        PressEyedropper(*form);
         QVERIFY(desktop.pickRequests.empty());
-        release(form);
+        ReleaseEyedropper(*form);
         QCOMPARE(desktop.pickRequests.size(), std::size_t(1));
     }
 
@@ -578,11 +540,10 @@ private slots:
         QFETCH(int, mode);
         QFETCH(bool, said);
         desktop.access = access;
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        form.optScreencolorMode[1]->click();
-        form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
-        QCOMPARE(form.frameScreencolor->toolTip(), said ? kMeanNeedsFrameTip : QString());
+        QVERIFY(open());
+        form->optScreencolorMode[1]->click();
+        form->optScreencolorMode[static_cast<std::size_t>(mode)]->click();
+        QCOMPARE(form->frameScreencolor->toolTip(), said ? kMeanNeedsFrameTip : QString());
     }
 
     void noScreenAccessMakesTheBoxInactive_data() {
@@ -593,26 +554,24 @@ private slots:
     void noScreenAccessMakesTheBoxInactive() {
         QFETCH(bool, fromStart);
         desktop.access = fromStart ? ScreenAccess::None : ScreenAccess::DragFrame;
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QVERIFY(form.picScreencolor->isEnabled() != fromStart);
+        QVERIFY(open());
+        QVERIFY(form->picScreencolor->isEnabled() != fromStart);
         if (!fromStart) {
             desktop.loseScreenAccess();
         }
-        QVERIFY(!form.picScreencolor->isEnabled());
-        QCOMPARE(form.picScreencolor->toolTip(), kNoScreenTip);
-        QVERIFY(!form.picScreencolor->picture().isNull());
-        QVERIFY(form.picScreencolor->picture().toImage() != IconResource(101).toImage());
-        form.optScreencolorMode[1]->click();
-        QVERIFY(form.picScreencolor->picture().toImage() != IconResource(102).toImage());
-        const QPoint before = form.pos();
-        press(form);
-        release(form);
-        QVERIFY(!form.tmrScreencolor->isActive());
+        QVERIFY(!form->picScreencolor->isEnabled());
+        QCOMPARE(form->picScreencolor->toolTip(), kNoScreenTip);
+        QVERIFY(!form->picScreencolor->picture().isNull());
+        QVERIFY(form->picScreencolor->picture().toImage() != IconResource(101).toImage());
+        form->optScreencolorMode[1]->click();
+        QVERIFY(form->picScreencolor->picture().toImage() != IconResource(102).toImage());
+        const QPoint before = form->pos();
+        PressEyedropper(*form);
+        ReleaseEyedropper(*form);
+        QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
         QVERIFY(desktop.frameRequests.empty());
         QVERIFY(desktop.pickRequests.empty());
-        QCOMPARE(form.pos(), before);
+        QCOMPARE(form->pos(), before);
     }
 
     // On Wayland a click opens the frozen frame over the screen; the pointer
@@ -620,8 +579,8 @@ private slots:
     void clickOnTheFrozenFrameTakesTheColour_data() {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QStringList>("rgb");
-        QTest::newRow("1x1") << 0 << Rgb(255, 0, 0);
-        QTest::newRow("5x5") << 1 << Rgb(10, 0, 0);
+        QTest::newRow("1x1") << 0 << RgbTexts(255, 0, 0);
+        QTest::newRow("5x5") << 1 << RgbTexts(10, 0, 0);
     }
     void clickOnTheFrozenFrameTakesTheColour() {
         QFETCH(int, mode);
@@ -629,15 +588,13 @@ private slots:
         desktop.access = ScreenAccess::ClickFrame;
         desktop.screenPixels.setPixelColor(500, 400, Qt::red);
         desktop.screenPixels.setPixelColor(100, 100, QColor(0, 0, 255));
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.optScreencolorMode[static_cast<std::size_t>(mode)]->click();
-        const QPoint before = form.pos();
-        FrameOverlay* overlay = openOverlay(form, desktop);
+        QVERIFY(open());
+        form->optScreencolorMode[static_cast<std::size_t>(mode)]->click();
+        const QPoint before = form->pos();
+        FrameOverlay* overlay = OpenOverlay(*form, desktop);
         QVERIFY(overlay != nullptr);
-        QCOMPARE(form.pos(), before);
-        QVERIFY(!form.tmrScreencolor->isActive());
+        QCOMPARE(form->pos(), before);
+        QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
         QVERIFY(QTest::qWaitForWindowExposed(overlay));
         QCOMPARE(overlay->geometry(), QRect(0, 0, 1024, 768));
         QCOMPARE(overlay->cursor().hotSpot(), mode == 0 ? QPoint(13, 13) : QPoint(12, 12));
@@ -645,35 +602,35 @@ private slots:
         QCOMPARE(shown.pixelColor(500, 400), QColor(Qt::red));
         QCOMPARE(shown.pixelColor(100, 100), QColor(0, 0, 255));
         QTest::mouseMove(overlay->windowHandle(), QPoint(500, 400));
-        QCOMPARE(RgbTexts(form), rgb);
+        QCOMPARE(RgbTexts(*form), rgb);
         // The magnifier lies beside the pointer, its centre cell the red pixel.
         const QRect magnifier = MagnifierPlace(QPoint(500, 400), QSize(100, 100), overlay->rect());
         QCOMPARE(overlay->grab().toImage().pixelColor(magnifier.center()), QColor(Qt::red));
         QTest::mouseMove(overlay->windowHandle(), QPoint(300, 300));
-        QCOMPARE(RgbTexts(form), Rgb(0, 0, 0));
+        QCOMPARE(RgbTexts(*form), RgbTexts(0, 0, 0));
         QTest::mousePress(overlay, Qt::LeftButton, {}, QPoint(500, 400));
         QTest::mouseRelease(overlay, Qt::LeftButton, {}, QPoint(500, 400));
-        QVERIFY(form.FrameOverlays.empty());
+        QVERIFY(form->eyedropper->frameOverlays().empty());
         QTRY_VERIFY(QApplication::topLevelWidgets().count(overlay) == 0);
-        QCOMPARE(RgbTexts(form), rgb);
-        QCOMPARE(form.picColor->backColor(), PackColor(static_cast<int16_t>(rgb[0].toInt()), 0, 0));
+        QCOMPARE(RgbTexts(*form), rgb);
+        QCOMPARE(form->picColor->backColor(),
+                 PackColor(static_cast<int16_t>(rgb[0].toInt()), 0, 0));
     }
 
     void escapeOnTheFrozenFrameBringsBackTheColour() {
         desktop.access = ScreenAccess::ClickFrame;
         desktop.screenPixels = UniformScreen(Qt::green);
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        form.txtValue[6]->setText("#123456");
-        FrameOverlay* overlay = openOverlay(form, desktop);
+        QVERIFY(open());
+        form->txtValue[6]->setText("#123456");
+        FrameOverlay* overlay = OpenOverlay(*form, desktop);
         QVERIFY(overlay != nullptr);
         QTest::mouseMove(overlay->windowHandle(), QPoint(10, 10));
-        QCOMPARE(RgbTexts(form), Rgb(0, 255, 0));
+        QCOMPARE(RgbTexts(*form), RgbTexts(0, 255, 0));
         QTest::keyClick(overlay, Qt::Key_Escape);
-        QVERIFY(form.FrameOverlays.empty());
-        QCOMPARE(RgbTexts(form), Rgb(18, 52, 86));
-        QCOMPARE(form.txtValue[6]->text(), QString("#123456"));
-        QCOMPARE(form.picColor->backColor(), PackColor(18, 52, 86));
+        QVERIFY(form->eyedropper->frameOverlays().empty());
+        QCOMPARE(RgbTexts(*form), RgbTexts(18, 52, 86));
+        QCOMPARE(form->txtValue[6]->text(), QString("#123456"));
+        QCOMPARE(form->picColor->backColor(), PackColor(18, 52, 86));
     }
 
     // The release of the click that asked for the frame may reach the
@@ -681,13 +638,12 @@ private slots:
     void overlayIgnoresAReleaseWithoutItsPress() {
         desktop.access = ScreenAccess::ClickFrame;
         desktop.screenPixels = UniformScreen(Qt::white);
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        FrameOverlay* overlay = openOverlay(form, desktop);
+        QVERIFY(open());
+        FrameOverlay* overlay = OpenOverlay(*form, desktop);
         QVERIFY(overlay != nullptr);
         QTest::mouseRelease(overlay, Qt::LeftButton, {}, QPoint(20, 20));
-        QCOMPARE(onlyOverlay(form), overlay);
-        QCOMPARE(RgbTexts(form), Rgb(51, 51, 51));
+        QCOMPARE(OnlyOverlay(*form), overlay);
+        QCOMPARE(RgbTexts(*form), RgbTexts(51, 51, 51));
         QTest::keyClick(overlay, Qt::Key_Escape);
     }
 
@@ -705,16 +661,15 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, overlayShown);
         desktop.access = ScreenAccess::ClickFrame;
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        form.DragFrameWaitLimit = std::chrono::milliseconds(20);
-        press(form);
-        release(form);
+        QVERIFY(open());
+        form->eyedropper->setFrameWaitLimit(std::chrono::milliseconds(20));
+        PressEyedropper(*form);
+        ReleaseEyedropper(*form);
         QVERIFY(QApplication::overrideCursor() != nullptr);
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BlankCursor);
         // A second click before the answer hides it no deeper.
-        press(form);
-        release(form);
+        PressEyedropper(*form);
+        ReleaseEyedropper(*form);
         QCOMPARE(desktop.frameRequests.size(), std::size_t(2));
         if (answer == "none") {
             QTRY_COMPARE(QApplication::overrideCursor(), nullptr);
@@ -724,7 +679,7 @@ private slots:
         desktop.frameRequests.pop_front();
         answer == "give" ? desktop.giveFrame() : desktop.refuseFrame();
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        FrameOverlay* overlay = onlyOverlay(form);
+        FrameOverlay* overlay = OnlyOverlay(*form);
         QCOMPARE(overlay != nullptr, overlayShown);
         if (overlay != nullptr) {
             QCOMPARE(overlay->cursor().hotSpot(), QPoint(13, 13));
@@ -742,26 +697,25 @@ private slots:
     void questionDuringTheDragLeavesNothingBehind() {
         desktop.access = ScreenAccess::DragFrame;
         desktop.screenPixels = UniformScreen(Qt::yellow);
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        press(form);
+        QVERIFY(open());
+        PressEyedropper(*form);
         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-        QVERIFY(!form.tmrScreencolor->isActive());
+        QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(101).toImage());
+        QCOMPARE(form->picScreencolor->picture().toImage(), IconResource(101).toImage());
         emit qApp->applicationStateChanged(Qt::ApplicationActive);
         // Allowed: the frame comes after all, frozen over the screen.
         desktop.giveFrame();
-        FrameOverlay* overlay = onlyOverlay(form);
+        FrameOverlay* overlay = OnlyOverlay(*form);
         QVERIFY(overlay != nullptr);
         QTest::keyClick(overlay, Qt::Key_Escape);
-        press(form);
-        QVERIFY(form.tmrScreencolor->isActive());
+        PressEyedropper(*form);
+        QVERIFY(form->eyedropper->tmrScreencolor()->isActive());
         QCOMPARE(desktop.frameRequests.size(), std::size_t(1));
         desktop.giveFrame();
-        form.tmrScreencolor_Timer();
-        QCOMPARE(RgbTexts(form), Rgb(255, 255, 0));
-        release(form);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(*form), RgbTexts(255, 255, 0));
+        ReleaseEyedropper(*form);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
@@ -773,36 +727,98 @@ private slots:
     void dragLongWaitingForItsFrameLetsGo() {
         desktop.access = ScreenAccess::DragFrame;
         desktop.screenPixels = UniformScreen(Qt::yellow);
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        form.DragFrameWaitLimit = std::chrono::milliseconds(300);
-        press(form);
-        form.tmrScreencolor_Timer();
-        QVERIFY(form.tmrScreencolor->isActive());
-        QTRY_VERIFY_WITH_TIMEOUT(!form.tmrScreencolor->isActive(), 5000);
+        QVERIFY(open());
+        form->eyedropper->setFrameWaitLimit(std::chrono::milliseconds(300));
+        PressEyedropper(*form);
+        form->tmrScreencolor_Timer();
+        QVERIFY(form->eyedropper->tmrScreencolor()->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!form->eyedropper->tmrScreencolor()->isActive(), 5000);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(form.picScreencolor->picture().toImage(), IconResource(101).toImage());
-        QCOMPARE(RgbTexts(form), Rgb(51, 51, 51));
+        QCOMPARE(form->picScreencolor->picture().toImage(), IconResource(101).toImage());
+        QCOMPARE(RgbTexts(*form), RgbTexts(51, 51, 51));
         desktop.giveFrame();
-        release(form);
-        FrameOverlay* overlay = onlyOverlay(form);
+        ReleaseEyedropper(*form);
+        FrameOverlay* overlay = OnlyOverlay(*form);
         QVERIFY(overlay != nullptr);
         QTest::mousePress(overlay->windowHandle(), Qt::LeftButton, {}, QPoint(40, 40));
         QTest::mouseRelease(overlay->windowHandle(), Qt::LeftButton, {}, QPoint(40, 40));
-        QVERIFY(form.FrameOverlays.empty());
-        QCOMPARE(RgbTexts(form), Rgb(255, 255, 0));
+        QVERIFY(form->eyedropper->frameOverlays().empty());
+        QCOMPARE(RgbTexts(*form), RgbTexts(255, 255, 0));
     }
 
     // On X11 the application goes inactive during a drag only when the user
     // switched windows by keyboard: the drag goes on as it always did.
     void liveDragOutlastsAnInactiveApplication() {
-        frmMain form(desktop);
-        QVERIFY(form.Form_Load());
-        press(form);
+        QVERIFY(open());
+        PressEyedropper(*form);
         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-        QVERIFY(form.tmrScreencolor->isActive());
+        QVERIFY(form->eyedropper->tmrScreencolor()->isActive());
         emit qApp->applicationStateChanged(Qt::ApplicationActive);
-        release(form);
+        ReleaseEyedropper(*form);
+    }
+
+    // Every way of picking hands each new colour back, and then says once
+    // how the pick ended: kept, or given up with the colour it began from.
+    void pickEndsAfterItsColours_data() {
+        QTest::addColumn<ScreenAccess>("access");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QStringList>("heard");
+        const QStringList redThenGreen = {"sampled #ff0000", "sampled #00ff00"};
+        QTest::newRow("drag on the live screen")
+            << ScreenAccess::Live << "release" << redThenGreen + QStringList{"finished"};
+        QTest::newRow("drag on a frame")
+            << ScreenAccess::DragFrame << "release" << redThenGreen + QStringList{"finished"};
+        QTest::newRow("click on the frozen frame")
+            << ScreenAccess::ClickFrame << "click" << redThenGreen + QStringList{"finished"};
+        QTest::newRow("Escape on the frozen frame")
+            << ScreenAccess::ClickFrame << "escape"
+            << redThenGreen + QStringList{"sampled #333333", "cancelled"};
+        QTest::newRow("desktop's picker")
+            << ScreenAccess::PickOnly << "pick" << QStringList{"sampled #010203", "finished"};
+        QTest::newRow("desktop's picker given up")
+            << ScreenAccess::PickOnly << "give up" << QStringList{"cancelled"};
+    }
+    void pickEndsAfterItsColours() {
+        QFETCH(ScreenAccess, access);
+        QFETCH(QString, ending);
+        QFETCH(QStringList, heard);
+        desktop.access = access;
+        for (const QPoint red : {QPoint(500, 400), QPoint(501, 400)}) {
+            desktop.screenPixels.setPixelColor(red, Qt::red);
+        }
+        desktop.screenPixels.setPixelColor(600, 400, Qt::green);
+        QVERIFY(open());
+        PickListener listener(*form->eyedropper);
+        // Red twice, which is handed back once, then green.
+        const std::array<QPoint, 3> path = {QPoint(500, 400), QPoint(501, 400), QPoint(600, 400)};
+        if (access == ScreenAccess::PickOnly) {
+            PressEyedropper(*form);
+            ReleaseEyedropper(*form);
+            desktop.answerPick(ending == "pick" ? std::optional(PackColor(1, 2, 3)) : std::nullopt);
+        } else if (access == ScreenAccess::ClickFrame) {
+            FrameOverlay* overlay = OpenOverlay(*form, desktop);
+            QVERIFY(overlay != nullptr);
+            for (const QPoint at : path) {
+                QTest::mouseMove(overlay->windowHandle(), at);
+            }
+            if (ending == "click") {
+                QTest::mousePress(overlay->windowHandle(), Qt::LeftButton, {}, path.back());
+                QTest::mouseRelease(overlay->windowHandle(), Qt::LeftButton, {}, path.back());
+            } else {
+                QTest::keyClick(overlay, Qt::Key_Escape);
+            }
+        } else {
+            PressEyedropper(*form);
+            if (access == ScreenAccess::DragFrame) {
+                desktop.giveFrame();
+            }
+            for (const QPoint at : path) {
+                desktop.pointer = at;
+                form->tmrScreencolor_Timer();
+            }
+            ReleaseEyedropper(*form);
+        }
+        QCOMPARE(listener.heard, heard);
     }
 };
 

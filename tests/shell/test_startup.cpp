@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 using namespace tinctora;
 
@@ -22,6 +24,7 @@ private slots:
         desktop.answers.clear();
         desktop.topmostCalls.clear();
         desktop.depth = 24;
+        desktop.paintable = true;
         desktop.screenOrigin = QPoint();
         desktop.screen = QSize(1024, 768);
         desktop.windowFrame.reset();
@@ -39,24 +42,41 @@ private slots:
         QCOMPARE(QString::fromStdString(WindowCaption("Tinctora", 2, 4, revision)), caption);
     }
 
+    // paintable: whether Qt can paint at the depth (an 8-bit grey screen, not
+    // an 8-bit palette); where it cannot, nothing is offered and the program
+    // ends, saying why on standard error.
     void colourDepthWarning_data() {
         QTest::addColumn<int>("depth");
+        QTest::addColumn<bool>("paintable");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("started");
-        QTest::newRow("16 bits: no question") << 16 << int(MessageAnswer::Cancel) << false << true;
-        QTest::newRow("8 bits, OK goes on") << 8 << int(MessageAnswer::Ok) << true << true;
-        QTest::newRow("8 bits, cancel ends") << 8 << int(MessageAnswer::Cancel) << true << false;
+        QTest::newRow("16 bits: no question")
+            << 16 << true << int(MessageAnswer::Cancel) << false << true;
+        QTest::newRow("8 bits, OK goes on") << 8 << true << int(MessageAnswer::Ok) << true << true;
+        QTest::newRow("8 bits, cancel ends")
+            << 8 << true << int(MessageAnswer::Cancel) << true << false;
+        QTest::newRow("8 bits Qt cannot paint: nothing offered")
+            << 8 << false << int(MessageAnswer::Ok) << false << false;
     }
     void colourDepthWarning() {
         QFETCH(int, depth);
+        QFETCH(bool, paintable);
         QFETCH(int, answer);
         QFETCH(bool, asked);
         QFETCH(bool, started);
         desktop.depth = depth;
+        desktop.paintable = paintable;
         desktop.answers.push_back(static_cast<MessageAnswer>(answer));
+        if (!paintable) {
+            QTest::ignoreMessage(QtCriticalMsg,
+                                 "Die Farbauflösung ist zu niedrig eingestellt (8 Bit je "
+                                 "Bildpunkt). Tinctora braucht mindestens High Color (16 Bit) "
+                                 "und wird beendet.");
+        }
         frmMain form(desktop);
         QCOMPARE(form.Form_Load(), started);
+        QCOMPARE(form.ScreenUsable(), paintable);
         QCOMPARE(form.isVisible(), started);
         QCOMPARE(desktop.messages.size(), std::size_t(asked ? 1 : 0));
         if (asked) {
@@ -129,6 +149,28 @@ private slots:
         QCOMPARE(form.pos(), position);
         // The narrow window ends exactly at the web panel's left edge.
         QCOMPARE(form.frameHPTheme->x(), 244);
+    }
+
+    // A close request while a question of the program is open waits for its
+    // answer, and the question stays; afterwards the window closes as ever.
+    void closeRequestWaitsForAnOpenQuestion() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        QMessageBox question(&form);
+        question.setText(QStringLiteral("Frage"));
+        bool closed = true;
+        bool questionStayed = false;
+        QTimer::singleShot(0, &question, [&] {
+            closed = form.close();
+            questionStayed = question.isVisible();
+            question.reject();
+        });
+        question.exec();
+        QVERIFY(!closed);
+        QVERIFY(questionStayed);
+        QVERIFY(form.isVisible());
+        QVERIFY(form.close());
+        QVERIFY(!form.isVisible());
     }
 
     void closingTheWindowClosesThePicker() {

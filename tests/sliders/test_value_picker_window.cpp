@@ -476,6 +476,30 @@ private slots:
         QCOMPARE(picker().ChoosingLine().BorderColor, kBlack);
     }
 
+    // A move that writes the text the box already holds still recolours the
+    // marker, which opened in the web-safe swatch's contrast.
+    void markerFollowsAMoveThatKeepsTheText_data() {
+        QTest::addColumn<bool>("linked");
+        QTest::addColumn<int>("grey");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<PackedColor>("marker");
+        QTest::newRow("linked 128 at column 128") << true << 128 << 128.0f << kWhite;
+        QTest::newRow("unlinked 255 past the right end") << false << 255 << 400.0f << kWhite;
+    }
+    void markerFollowsAMoveThatKeepsTheText() {
+        QFETCH(bool, linked);
+        QFETCH(int, grey);
+        QFETCH(float, x);
+        QFETCH(PackedColor, marker);
+        SetMode(form->chkLinkChannels, linked);
+        SetColour(*form, grey, grey, grey);
+        openPicker(0, QPoint(600, 300));
+        const QString before = form->txtValue[0]->text();
+        Move(&picker(), Column(x));
+        QCOMPARE(form->txtValue[0]->text(), before);
+        QCOMPARE(picker().ChoosingLine().BorderColor, marker);
+    }
+
     void onlyTheLeftButtonAlonePicks() {
         openPicker(0, QPoint(600, 300));
         Move(&picker(), Column(100), Qt::LeftButton | Qt::RightButton);
@@ -643,6 +667,18 @@ private slots:
         }));
         QCOMPARE(form->txtValue[1]->text(), text);
         QCOMPARE(stillOpen, text == "255");
+    }
+
+    // The second click of a double click on the arrow lands where the menu
+    // opened, on no item the pointer went to: it chooses nothing.
+    void clickWhereTheMenuOpenedChoosesNothing() {
+        SetColour(*form, 0, 255, 0);
+        QVERIFY(openMenuFromTheArrow(1, [&](QMenu* menu) {
+            Release(menu, QPointF(0, 0), Qt::RightButton);
+            Press(menu, QPointF(0, 0), Qt::RightButton);
+            Release(menu, QPointF(0, 0), Qt::RightButton);
+        }));
+        QCOMPARE(form->txtValue[1]->text(), QString("255"));
     }
 
     void accessKeysChooseItems_data() {

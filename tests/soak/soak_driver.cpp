@@ -1,6 +1,7 @@
 // A person's random use of the main window, event by event from one seed.
 #include "soak_driver.h"
 
+#include "eyedropper.h"
 #include "frm_picker.h"
 #include "scheme_roles.h"
 #include "window_driver.h"
@@ -303,7 +304,7 @@ QString SoakDriver::dragEyedropper() {
         form_.tmrScreencolor_Timer();
         done += desktop_.pointer ? QStringLiteral(", tick at %1").arg(PointText(*desktop_.pointer))
                                  : QStringLiteral(", tick without pointer");
-        tookColor = tookColor || form_.DragHasSampled;
+        tookColor = tookColor || form_.eyedropper->DragHasSampled();
     }
     QTest::mouseRelease(box, button, {}, QPoint(12, 12));
     refreshedEverything_ = tookColor;

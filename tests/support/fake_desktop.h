@@ -18,10 +18,12 @@ namespace tinctora {
 class FakeDisplayInfo : public virtual DisplayInfo {
 public:
     int depth = 24;
+    bool paintable = true;
     QSize screen{1024, 768};
     QPoint screenOrigin{0, 0};
 
     int colourDepth() override { return depth; }
+    bool paintsAtColourDepth() override { return paintable; }
     QSize screenSize() override { return screen; }
     QRect screenGeometry(const QWidget*) override { return QRect(screenOrigin, screen); }
     PackedColor systemColor(int32_t index) override { return DefaultSystemColor(index); }

@@ -4,6 +4,8 @@
 #include "frm_picker.h"
 #include "window_driver.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QTest>
 
 using namespace tinctora;
@@ -192,6 +194,26 @@ private slots:
         desktop.answers = {No};
         press();
         QCOMPARE(desktop.clipboard.value_or("nothing"), code);
+    }
+
+    // A title of 9,540 characters: the question, laid out as a message box
+    // wraps it, still fits the screen, with the title cut short by "…"; the
+    // code copied keeps it whole.
+    void longTitleIsShortenedInTheQuestionOnly() {
+        const QString title = QStringLiteral("Sehr langer Titel ").repeated(530);
+        form->txtSiteTitle->setText(title);
+        desktop.answers = {No};
+        press();
+        QCOMPARE(desktop.clipboard.value_or("nothing"), BodyCode("#ffcc00", "#999966", title));
+        QCOMPARE(desktop.messages.size(), std::size_t(1));
+        const QString question = desktop.messages[0].text;
+        QVERIFY(question.startsWith(QStringLiteral("HTML Code: \r\r<html>")));
+        QVERIFY(question.contains(QString::fromUtf8("…</title>")));
+        const QFontMetrics metrics(QApplication::font("QMessageBox"));
+        const QRect laidOut = metrics.boundingRect(QRect(0, 0, 500, 100000), Qt::TextWordWrap,
+                                                   QString(question).replace('\r', '\n'));
+        QVERIFY2(laidOut.height() < desktop.screen.height() / 2,
+                 qPrintable(QString::number(laidOut.height())));
     }
 
     void refusedClipboardKeepsTheProgramOpenAndSaysSo_data() {

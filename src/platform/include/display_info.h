@@ -17,6 +17,8 @@ public:
 
     // Bits per pixel of the screen.
     virtual int colourDepth() = 0;
+    // Whether Qt can paint windows at the screen's depth at all.
+    virtual bool paintsAtColourDepth() = 0;
     // Size of the screen in logical pixels.
     virtual QSize screenSize() = 0;
     // The screen a window shows on, in logical pixels.

@@ -68,16 +68,17 @@ QImage TakeFrameFile(const QString& uri) {
         return QImage();
     }
     QFile file(url.toLocalFile());
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.readAll();
-        file.close();
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QImage();
     }
-    file.remove();
-    QImage image = QImage::fromData(bytes);
+    const QImage image = QImage::fromData(file.readAll());
+    file.close();
+    // Only the picture the portal was asked for is removed: any other file
+    // is the user's and stays.
     if (image.isNull()) {
         return image;
     }
+    file.remove();
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -105,15 +106,15 @@ PortalRequest::PortalRequest(const QString& method, const QString& parentWindow,
 
 bool PortalRequest::listen(const QString& path) {
     path_ = path;
-    // The request object is named after our own bus name: any sender on it
-    // is the portal.
-    return QDBusConnection::sessionBus().connect(QString(), path_, kRequestInterface,
+    // Any client of the bus may send a signal to our name on this path: only
+    // the portal's own owner is heard.
+    return QDBusConnection::sessionBus().connect(kService, path_, kRequestInterface,
                                                  QStringLiteral("Response"), this,
                                                  SLOT(response(uint, QVariantMap)));
 }
 
 void PortalRequest::stopListening() {
-    QDBusConnection::sessionBus().disconnect(QString(), path_, kRequestInterface,
+    QDBusConnection::sessionBus().disconnect(kService, path_, kRequestInterface,
                                              QStringLiteral("Response"), this,
                                              SLOT(response(uint, QVariantMap)));
 }

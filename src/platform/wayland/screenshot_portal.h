@@ -21,9 +21,9 @@ namespace tinctora {
 QString PortalRequestPath(const QString& uniqueName, const QString& token);
 // A colour the portal gives as three channels from 0 to 1.
 PackedColor PortalColor(double red, double green, double blue);
-// Reads the picture file a portal wrote and deletes it straight away, read
-// or not: screenshots of the user's desktop must not pile up in their home.
-// Empty for anything but a local file, or a file that is no picture.
+// Reads the picture file a portal wrote and deletes it straight away:
+// screenshots of the user's desktop must not pile up in their home. Empty
+// for anything but a local file, or a file that is no picture, which stays.
 QImage TakeFrameFile(const QString& uri);
 
 enum class PortalAnswer {

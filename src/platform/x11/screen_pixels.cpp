@@ -5,6 +5,22 @@
 
 namespace tinctora {
 
+int BitsPerPixel(int depth, const std::vector<PixmapFormat>& formats) {
+    for (const PixmapFormat& format : formats) {
+        if (format.depth == depth) {
+            return format.bitsPerPixel;
+        }
+    }
+    return depth;
+}
+
+bool QtPaintsVisual(bool directColour, bool grey, int bitsPerPixel) {
+    if (grey) {
+        return bitsPerPixel == 8;
+    }
+    return directColour && (bitsPerPixel == 16 || bitsPerPixel == 32);
+}
+
 int RowStride(int width, const PixelFormat& format) {
     const int pad = format.scanlinePad > 0 ? format.scanlinePad : 8;
     const int bits = width * format.bitsPerPixel;

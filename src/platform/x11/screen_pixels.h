@@ -24,6 +24,22 @@ struct PixelFormat {
     uint32_t blueMask = 0x0000FF;
 };
 
+// One pixmap format an X server lists: the bits a pixel of that depth takes.
+struct PixmapFormat {
+    int depth = 0;
+    int bitsPerPixel = 0;
+};
+// The bits a pixel of a screen of this depth takes in the server's memory, as
+// the listed format says (a 15-bit depth takes 16, 24 takes 32); the depth
+// itself when no format lists it.
+int BitsPerPixel(int depth, const std::vector<PixmapFormat>& formats);
+
+// Whether Qt's X11 windows can be painted on a visual: Qt keeps a window's
+// pixels in an image of the screen's own format, and has such formats only
+// for colour at 16 and 32 bits per pixel and for 8-bit grey; on any other
+// visual (an 8-bit palette above all) painting a window crashes.
+bool QtPaintsVisual(bool directColour, bool grey, int bitsPerPixel);
+
 // Bytes from the start of one row to the next.
 int RowStride(int width, const PixelFormat& format);
 // One channel scaled from its mask's width to 0..255.

@@ -96,6 +96,35 @@ std::optional<QPoint> ReadX11Pointer() {
     return QPoint(pointer->root_x, pointer->root_y);
 }
 
+std::optional<int> X11BitsPerPixel() {
+    xcb_connection_t* connection = X11Connection();
+    const xcb_screen_t* first = connection != nullptr ? FirstScreen(connection) : nullptr;
+    if (first == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<PixmapFormat> formats;
+    for (auto it = xcb_setup_pixmap_formats_iterator(xcb_get_setup(connection)); it.rem > 0;
+         xcb_format_next(&it)) {
+        formats.push_back({it.data->depth, it.data->bits_per_pixel});
+    }
+    return BitsPerPixel(first->root_depth, formats);
+}
+
+std::optional<bool> X11PaintableVisual() {
+    xcb_connection_t* connection = X11Connection();
+    const xcb_screen_t* first = connection != nullptr ? FirstScreen(connection) : nullptr;
+    const xcb_visualtype_t* visual =
+        first != nullptr ? FindVisual(first, first->root_visual) : nullptr;
+    if (visual == nullptr) {
+        return std::nullopt;
+    }
+    return QtPaintsVisual(visual->_class == XCB_VISUAL_CLASS_TRUE_COLOR ||
+                              visual->_class == XCB_VISUAL_CLASS_DIRECT_COLOR,
+                          visual->_class == XCB_VISUAL_CLASS_GRAY_SCALE ||
+                              visual->_class == XCB_VISUAL_CLASS_STATIC_GRAY,
+                          X11BitsPerPixel().value_or(0));
+}
+
 bool X11RootReadable() {
     xcb_connection_t* connection = X11Connection();
     const xcb_screen_t* first = connection != nullptr ? FirstScreen(connection) : nullptr;

@@ -56,6 +56,12 @@ private:
 // The pointer in native pixels of the root window it is on, without any
 // pixels; empty when the application does not run on X11.
 std::optional<QPoint> ReadX11Pointer();
+// The bits per pixel of the first screen as the X server stores it; empty
+// when the application does not run on X11.
+std::optional<int> X11BitsPerPixel();
+// Whether Qt paints on the first screen's visual; empty when the application
+// does not run on X11.
+std::optional<bool> X11PaintableVisual();
 // Whether the root window hands out its pixels. XWayland refuses every read
 // of it (BadMatch): the screen is the compositor's to give.
 bool X11RootReadable();

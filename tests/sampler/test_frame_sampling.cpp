@@ -1,13 +1,8 @@
-// Frames of the whole desktop from the portal: where each screen lies in the
-// frame's physical pixels, the block under a pointer, and the portal's
-// answers taken apart.
+// Frames of the whole desktop: where each screen lies in the frame's physical
+// pixels, the block under a pointer, and each screen's part of the frame.
 #include "frame_sampling.h"
-#include "screenshot_portal.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 using namespace tinctora;
 
@@ -171,84 +166,6 @@ private slots:
         QCOMPARE(part.devicePixelRatio(), 2.0);
         QCOMPARE(part.pixelColor(0, 0), PixelColour(64, 0));
         QCOMPARE(part.pixelColor(31, 39), PixelColour(95, 39));
-    }
-
-    void requestPathNamesTheCaller_data() {
-        QTest::addColumn<QString>("unique");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("plain") << ":1.42"
-                               << "/org/freedesktop/portal/desktop/request/1_42/t7";
-        QTest::newRow("several dots") << ":1.2.3"
-                                      << "/org/freedesktop/portal/desktop/request/1_2_3/t7";
-    }
-    void requestPathNamesTheCaller() {
-        QFETCH(QString, unique);
-        QFETCH(QString, path);
-        QCOMPARE(PortalRequestPath(unique, QStringLiteral("t7")), path);
-    }
-
-    void portalColourRoundsEachChannel_data() {
-        QTest::addColumn<double>("red");
-        QTest::addColumn<double>("green");
-        QTest::addColumn<double>("blue");
-        QTest::addColumn<PackedColor>("packed");
-        QTest::newRow("extremes") << 1.0 << 0.0 << 1.0 << PackColor(255, 0, 255);
-        QTest::newRow("exact 8-bit values")
-            << 51 / 255.0 << 102 / 255.0 << 204 / 255.0 << PackColor(51, 102, 204);
-        QTest::newRow("halves to the even neighbour")
-            << 0.5 / 255.0 << 1.5 / 255.0 << 2.5 / 255.0 << PackColor(0, 2, 2);
-        QTest::newRow("out of range is clamped") << -0.2 << 1.3 << 0.0 << PackColor(0, 255, 0);
-    }
-    void portalColourRoundsEachChannel() {
-        QFETCH(double, red);
-        QFETCH(double, green);
-        QFETCH(double, blue);
-        QFETCH(PackedColor, packed);
-        QCOMPARE(PortalColor(red, green, blue), packed);
-    }
-
-    // The portal's file is read once and gone afterwards, whatever it held.
-    void frameFileIsReadAndDeleted_data() {
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<bool>("picture");
-        QTest::newRow("png") << QByteArray("PNG") << true;
-        QTest::newRow("not a picture") << QByteArray() << false;
-    }
-    void frameFileIsReadAndDeleted() {
-        QFETCH(QByteArray, format);
-        QFETCH(bool, picture);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("Screenshot.png"));
-        QImage written(3, 2, QImage::Format_RGB32);
-        written.fill(QColor(10, 20, 30));
-        written.setPixelColor(2, 1, QColor(200, 100, 50));
-        if (picture) {
-            QVERIFY(written.save(path, format.constData()));
-        } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("no picture here");
-        }
-        const QImage read = TakeFrameFile(QUrl::fromLocalFile(path).toString());
-        QVERIFY(!QFile::exists(path));
-        QCOMPARE(read.isNull(), !picture);
-        if (picture) {
-            QCOMPARE(read.size(), QSize(3, 2));
-            QCOMPARE(read.pixelColor(2, 1), QColor(200, 100, 50));
-            QCOMPARE(read.pixelColor(0, 0), QColor(10, 20, 30));
-        }
-    }
-
-    void onlyLocalFilesAreTaken() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("kept.png"));
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QVERIFY(image.save(path, "PNG"));
-        QVERIFY(TakeFrameFile(QStringLiteral("http://localhost") + path).isNull());
-        QVERIFY(TakeFrameFile(QString()).isNull());
-        QVERIFY(QFile::exists(path));
     }
 };
 
