@@ -80,6 +80,9 @@ public:
     int16_t MiniScrollIndex = -1;
     int16_t PickerMaxValue = 0;
     void UpdateMiniScrolls();
+    // Writes a value as the channel box's text in the current notation;
+    // whether the text changed.
+    bool WriteChannelValue(int Index, int32_t value);
     void picMiniScroll_MouseDown(int Index, Qt::MouseButtons Button, QPointF position);
     void picMiniScroll_MouseMove(int Index, Qt::MouseButtons Button, QPointF position);
     void picMiniScroll_MouseUp(int Index, Qt::MouseButtons Button, QPointF position);
@@ -113,7 +116,13 @@ public:
     void VisionItems_Click(int Index);
     void RaiseContrastItems_Click(int Index);
 
+    // The desktop, whole and by concern; each subsystem uses the concern it needs.
     Desktop& desktop;
+    DisplayInfo& displayInfo;
+    PointerControl& pointerControl;
+    WindowPlacement& windowPlacement;
+    MessageBoxes& messageBoxes;
+    Clipboard& clipboard;
 
     // Channel editors, indexed by ChannelIndex (0 red .. 5 luminance, 6 hex).
     QGroupBox* FrameRGB = nullptr;

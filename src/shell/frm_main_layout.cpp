@@ -94,7 +94,7 @@ void frmMain::buildLayout() {
     static const char* const kCaptions[7] = {
         "&Rot:", "&Grün:", "&Blau:", "Farbton(&H):", "Sättigung(&S):", "Helligkeit(&L):", "He&x:"};
     for (int i = 0; i < 6; ++i) {
-        const bool rgb = i < 3;
+        const bool rgb = IsRgbChannel(i);
         QGroupBox* group = rgb ? FrameRGB : FrameHSL;
         const int top = 180 + 360 * (i % 3);
         lblChannel[i] = MakeLabel(group, QString::fromUtf8(kCaptions[i]),

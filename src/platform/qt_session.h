@@ -1,0 +1,14 @@
+// What kind of session Qt runs the program in.
+#pragma once
+
+#include <QGuiApplication>
+#include <QString>
+
+namespace tinctora {
+
+// Whether Qt speaks Wayland itself, as opposed to X11 or XWayland.
+inline bool NativeWayland() {
+    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
+} // namespace tinctora
