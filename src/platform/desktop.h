@@ -86,12 +86,14 @@ public:
     // Pointer position in logical screen pixels; empty when it cannot be read.
     virtual std::optional<QPoint> pointerPosition() = 0;
     virtual bool setPointerPosition(QPoint position) = 0;
-    // Reads the pointer and the pixels under it in one request to the screen;
-    // empty when the pointer or the screen cannot be read.
-    virtual std::optional<PointerSample> samplePointer() = 0;
+    // Reads the pointer and the pixels around it in one request to the screen;
+    // empty when the pointer or the screen cannot be read. The block is
+    // centred offset physical pixels away from the pixel under the pointer.
+    virtual std::optional<PointerSample> samplePointer(QPoint offset) = 0;
     // The same with the block taken from a frame instead of the screen; every
     // pixel is -1 while the frame is empty.
-    virtual std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame) = 0;
+    virtual std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame,
+                                                         QPoint offset) = 0;
     // How the eyedropper gets at the pixels. It may change when the desktop
     // answers a question: changed is then called, later, on the event loop.
     virtual ScreenAccess screenAccess() = 0;
@@ -105,6 +107,10 @@ public:
     // Outer rectangle of a window (its frame included) or of a control, in
     // logical screen pixels; empty when it cannot be read.
     virtual std::optional<QRect> windowRect(const QWidget* widget) = 0;
+    // Where a window covers the screen now, its frame included, in logical
+    // screen pixels: a window manager moves a window some time after it was
+    // asked to, and one may not move it at all. Empty when it cannot be read.
+    virtual std::optional<QRect> shownWindowRect(const QWidget* window) = 0;
     // Whether window positions are places on the screen. Not on Wayland: the
     // compositor places every window, a popup relative to its parent window,
     // and itself keeps a popup on the screen.

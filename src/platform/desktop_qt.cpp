@@ -136,7 +136,7 @@ bool QtDesktop::setPointerPosition(QPoint position) {
     return true;
 }
 
-std::optional<PointerSample> QtDesktop::samplePointer() {
+std::optional<PointerSample> QtDesktop::samplePointer(QPoint offset) {
     if (QGuiApplication::primaryScreen() == nullptr) {
         return std::nullopt;
     }
@@ -152,7 +152,8 @@ std::optional<PointerSample> QtDesktop::samplePointer() {
     if (const std::optional<QPointF> logical = pointerWatch_.take()) {
         seen = NativePointerPosition(*logical, scaledScreens);
     }
-    const std::optional<NativePointerBlock> native = pointerReader_.read(nativeScreens, seen);
+    const std::optional<NativePointerBlock> native =
+        pointerReader_.read(nativeScreens, seen, offset);
     if (!native) {
         return std::nullopt;
     }
@@ -162,7 +163,7 @@ std::optional<PointerSample> QtDesktop::samplePointer() {
                          native->block};
 }
 
-std::optional<PointerSample> QtDesktop::samplePointerOn(const ScreenFrame& frame) {
+std::optional<PointerSample> QtDesktop::samplePointerOn(const ScreenFrame& frame, QPoint offset) {
     const std::optional<QPoint> native = ReadX11Pointer();
     if (!native) {
         return std::nullopt;
@@ -171,7 +172,7 @@ std::optional<PointerSample> QtDesktop::samplePointerOn(const ScreenFrame& frame
     // pixel in the frame.
     const std::vector<ScaledScreen> screens = ReadNativeScreens().scaled;
     return PointerSample{LogicalPointerPosition(*native, screens),
-                         FrameBlock(frame, ExactLogicalPosition(*native, screens))};
+                         FrameBlock(frame, ExactLogicalPosition(*native + offset, screens))};
 }
 
 ScreenAccess QtDesktop::screenAccess() {
@@ -260,6 +261,23 @@ std::optional<QRect> QtDesktop::windowRect(const QWidget* widget) {
         return widget->frameGeometry();
     }
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+std::optional<QRect> QtDesktop::shownWindowRect(const QWidget* window) {
+    if (window == nullptr || !window->isWindow()) {
+        return std::nullopt;
+    }
+    // Qt takes a window to be where it asked it to go; the X server knows
+    // where it is.
+    const std::optional<QPoint> native = QGuiApplication::platformName() == QStringLiteral("xcb") &&
+                                                 window->windowHandle() != nullptr
+                                             ? X11WindowOrigin(window->windowHandle()->winId())
+                                             : std::nullopt;
+    if (!native) {
+        return windowRect(window);
+    }
+    const QPoint origin = LogicalPointerPosition(*native, ReadNativeScreens().scaled);
+    return window->frameGeometry().translated(origin - window->geometry().topLeft());
 }
 
 bool QtDesktop::placesWindows() {

@@ -39,13 +39,14 @@ public:
     std::optional<QMarginsF> newWindowFrame(const QWidget* window) override;
     std::optional<QPoint> pointerPosition() override;
     bool setPointerPosition(QPoint position) override;
-    std::optional<PointerSample> samplePointer() override;
-    std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame) override;
+    std::optional<PointerSample> samplePointer(QPoint offset) override;
+    std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame, QPoint offset) override;
     ScreenAccess screenAccess() override;
     void watchScreenAccess(std::function<void()> changed) override;
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
     void pickColor(std::function<void(std::optional<PackedColor>)> picked) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
+    std::optional<QRect> shownWindowRect(const QWidget* window) override;
     bool placesWindows() override;
     bool knowsPopupPlace() override;
     bool setTopmost(QWidget* window, bool topmost) override;

@@ -48,7 +48,7 @@ class TestX11Screen : public QObject {
                  {"mousemove", QString::number(native.x()), QString::number(native.y())})) {
             return std::nullopt;
         }
-        return desktop.samplePointer();
+        return desktop.samplePointer(QPoint());
     }
 
     // Tiles the root with an 8 x 8 pattern whose only red pixel is its top

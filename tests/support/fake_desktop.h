@@ -25,6 +25,13 @@ public:
     std::optional<QRect> forcedWindowRect; // overrides the widgets' own geometry
     bool windowRectFails = false;
     bool windowsPlaced = true; // false: a Wayland compositor places the windows
+    // Where the window is shown while the window manager has not yet moved
+    // it, for this many more looks at it; for good when negative (a
+    // compositor that ignores the moves). Pixels the window covers read as
+    // windowColour.
+    std::optional<QRect> windowShownAt;
+    int windowMoveLag = 0;
+    QColor windowColour{0xef, 0xef, 0xef};
     bool popupPlaceKnown = true;
     bool topmostFails = false;
     bool pointerMoveFails = false;
@@ -81,13 +88,14 @@ public:
     std::optional<QMarginsF> newWindowFrame(const QWidget*) override { return windowFrame; }
     std::optional<QPoint> pointerPosition() override { return pointer; }
     bool setPointerPosition(QPoint position) override;
-    std::optional<PointerSample> samplePointer() override;
-    std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame) override;
+    std::optional<PointerSample> samplePointer(QPoint offset) override;
+    std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame, QPoint offset) override;
     ScreenAccess screenAccess() override { return access; }
     void watchScreenAccess(std::function<void()> changed) override;
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
     void pickColor(std::function<void(std::optional<PackedColor>)> picked) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
+    std::optional<QRect> shownWindowRect(const QWidget* window) override;
     bool placesWindows() override { return windowsPlaced; }
     bool knowsPopupPlace() override { return popupPlaceKnown; }
     bool setTopmost(QWidget* window, bool topmost) override;
