@@ -90,6 +90,10 @@ void Eyedropper::press() {
 
 void Eyedropper::release() {
     boxButtonDown_ = false;
+    // A release sooner than the next tick takes the colour where it happened.
+    if (dragging()) {
+        tick();
+    }
     awaitPendingRead();
     // The release of a click that opened the overlay, or asked the desktop's
     // picker, ends no drag.
