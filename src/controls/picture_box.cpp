@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace tinctora {
 
@@ -109,6 +111,15 @@ void PictureBox::paintClient(QPaintEvent* event) {
     if (!overlay_.isNull()) {
         painter.drawImage(0, 0, overlay_);
     }
+    // A box reached by the keyboard shows it has the focus; one that took
+    // it with a click keeps its looks.
+    if (hasFocus() && keyboardFocus_) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(client_);
+        frame.rect = client_->rect();
+        frame.backgroundColor = ToQColor(backColor_);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, client_);
+    }
 }
 
 bool PictureBox::forwardMouse(QWidget* from, QEvent* event) {
@@ -156,6 +167,13 @@ bool PictureBox::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
         return forwardMouse(widget, event);
+    case QEvent::FocusIn:
+        keyboardFocus_ = static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason;
+        client_->update();
+        return QFrame::eventFilter(watched, event);
+    case QEvent::FocusOut:
+        client_->update();
+        return QFrame::eventFilter(watched, event);
     default:
         return QFrame::eventFilter(watched, event);
     }

@@ -66,6 +66,7 @@ private:
     QImage image_;
     QImage overlay_;
     bool pressedInside_ = false;
+    bool keyboardFocus_ = false;
 };
 
 } // namespace tinctora

@@ -2,6 +2,7 @@
 #include "qt_screen_reader.h"
 
 #include "frame_sampling.h"
+#include "native_screens.h"
 #include "qt_session.h"
 #include "screen_pixels.h"
 
@@ -16,25 +17,6 @@
 namespace tinctora {
 
 namespace {
-
-// The monitors in native pixels, with and without their scale factors. Qt
-// keeps a screen's origin in native pixels and divides only its size by the
-// scale factor.
-struct NativeScreens {
-    std::vector<QRect> rects;
-    std::vector<ScaledScreen> scaled;
-};
-
-NativeScreens ReadNativeScreens() {
-    NativeScreens screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect logical = screen->geometry();
-        const qreal ratio = screen->devicePixelRatio();
-        screens.rects.emplace_back(logical.topLeft(), (QSizeF(logical.size()) * ratio).toSize());
-        screens.scaled.push_back({screens.rects.back(), ratio});
-    }
-    return screens;
-}
 
 // The window a portal dialog belongs to, as the portal names X11 windows.
 QString PortalParentWindow() {
@@ -60,7 +42,7 @@ bool PointerWatch::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-std::optional<PointerSample> QtScreenReader::samplePointer() {
+std::optional<PointerSample> QtScreenReader::samplePointer(QPoint offset) {
     if (QGuiApplication::primaryScreen() == nullptr) {
         return std::nullopt;
     }
@@ -76,7 +58,8 @@ std::optional<PointerSample> QtScreenReader::samplePointer() {
     if (const std::optional<QPointF> logical = pointerWatch_.take()) {
         seen = NativePointerPosition(*logical, scaledScreens);
     }
-    const std::optional<NativePointerBlock> native = pointerReader_.read(nativeScreens, seen);
+    const std::optional<NativePointerBlock> native =
+        pointerReader_.read(nativeScreens, seen, offset);
     if (!native) {
         return std::nullopt;
     }
@@ -86,7 +69,8 @@ std::optional<PointerSample> QtScreenReader::samplePointer() {
                          native->block};
 }
 
-std::optional<PointerSample> QtScreenReader::samplePointerOn(const ScreenFrame& frame) {
+std::optional<PointerSample> QtScreenReader::samplePointerOn(const ScreenFrame& frame,
+                                                             QPoint offset) {
     const std::optional<QPoint> native = ReadX11Pointer();
     if (!native) {
         return std::nullopt;
@@ -95,7 +79,7 @@ std::optional<PointerSample> QtScreenReader::samplePointerOn(const ScreenFrame& 
     // pixel in the frame.
     const std::vector<ScaledScreen> screens = ReadNativeScreens().scaled;
     return PointerSample{LogicalPointerPosition(*native, screens),
-                         FrameBlock(frame, ExactLogicalPosition(*native, screens))};
+                         FrameBlock(frame, ExactLogicalPosition(*native + offset, screens))};
 }
 
 ScreenAccess QtScreenReader::screenAccess() {

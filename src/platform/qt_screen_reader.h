@@ -28,8 +28,8 @@ private:
 
 class QtScreenReader : public virtual ScreenReader {
 public:
-    std::optional<PointerSample> samplePointer() override;
-    std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame) override;
+    std::optional<PointerSample> samplePointer(QPoint offset) override;
+    std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame, QPoint offset) override;
     ScreenAccess screenAccess() override;
     void watchScreenAccess(std::function<void()> changed) override;
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;

@@ -2,7 +2,9 @@
 #include "qt_window_placement.h"
 
 #include "frame_extents.h"
+#include "native_screens.h"
 #include "qt_session.h"
+#include "x11_screen.h"
 
 #include <QLibraryInfo>
 #include <QScreen>
@@ -36,6 +38,23 @@ std::optional<QRect> QtWindowPlacement::windowRect(const QWidget* widget) {
         return widget->frameGeometry();
     }
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+std::optional<QRect> QtWindowPlacement::shownWindowRect(const QWidget* window) {
+    if (window == nullptr || !window->isWindow()) {
+        return std::nullopt;
+    }
+    // Qt takes a window to be where it asked it to go; the X server knows
+    // where it is.
+    const std::optional<QPoint> native = QGuiApplication::platformName() == QStringLiteral("xcb") &&
+                                                 window->windowHandle() != nullptr
+                                             ? X11WindowOrigin(window->windowHandle()->winId())
+                                             : std::nullopt;
+    if (!native) {
+        return windowRect(window);
+    }
+    const QPoint origin = LogicalPointerPosition(*native, ReadNativeScreens().scaled);
+    return window->frameGeometry().translated(origin - window->geometry().topLeft());
 }
 
 bool QtWindowPlacement::placesWindows() {

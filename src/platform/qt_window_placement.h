@@ -9,6 +9,7 @@ class QtWindowPlacement : public virtual WindowPlacement {
 public:
     std::optional<QMarginsF> newWindowFrame(const QWidget* window) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
+    std::optional<QRect> shownWindowRect(const QWidget* window) override;
     bool placesWindows() override;
     bool knowsPopupPlace() override;
     bool setTopmost(QWidget* window, bool topmost) override;

@@ -4,16 +4,19 @@
 #include "frame_overlay.h"
 #include "frm_main.h"
 #include "packed_qcolor.h"
+#include "pick_point.h"
 #include "resources.h"
 #include "sampling.h"
 #include "twips.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QGroupBox>
 #include <QIcon>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QThread>
 #include <QTimer>
 
 namespace tinctora {
@@ -21,6 +24,8 @@ namespace tinctora {
 namespace {
 
 constexpr int kShowWebLeftTwips = 1860;
+// How long a release waits for the window to leave the pointer's place.
+constexpr std::chrono::milliseconds kWindowMoveWait{250};
 
 const QString kEyedropperTip =
     QStringLiteral("Mit dem Fadenkreuz eine Farbe vom Bildschirm nehmen");
@@ -46,11 +51,13 @@ Eyedropper::Eyedropper(frmMain& form)
                 if (state == Qt::ApplicationActive) {
                     return;
                 }
-                boxButtonDown_ = false;
-                if (dragging() && access_ == ScreenAccess::DragFrame) {
+                // A pick by keyboard hears no more keys: it ends as if taken.
+                const bool buttonWasDown = std::exchange(boxButtonDown_, false);
+                if (dragging() && (access_ == ScreenAccess::DragFrame || !buttonWasDown)) {
                     endDrag();
                 }
             });
+    form.picScreencolor->installEventFilter(this);
     desktop_.watchScreenAccess([self = QPointer<Eyedropper>(this)] {
         if (self != nullptr) {
             self->showScreenAccess();
@@ -83,6 +90,11 @@ void Eyedropper::press() {
 
 void Eyedropper::release() {
     boxButtonDown_ = false;
+    // A release sooner than the next tick takes the colour where it happened.
+    if (dragging()) {
+        tick();
+    }
+    awaitPendingRead();
     // The release of a click that opened the overlay, or asked the desktop's
     // picker, ends no drag.
     endDrag();
@@ -101,11 +113,41 @@ void Eyedropper::tick() {
     }
     // Until the frame has arrived its pixels cannot be read: the pointer is
     // followed, the colour stays.
-    const std::optional<PointerSample> sample = sampleUnderPointer();
+    std::optional<PointerSample> sample = sampleUnderPointer();
     if (!sample) {
         return;
     }
-    evade(sample->position);
+    if (offset_ != QPoint() && lastPointer_ && sample->position != *lastPointer_) {
+        offset_ = QPoint();
+        sample = sampleUnderPointer();
+        if (!sample) {
+            return;
+        }
+    }
+    lastPointer_ = sample->position;
+    if (evade(sample->position)) {
+        windowMoving_ = true;
+    }
+    // The window is sent out of the way before a read is taken, but a window
+    // manager moves it a little later, and a compositor may not move it at
+    // all: while the window may still cover the point, it is asked where it
+    // is, and a read of its own pixels is not taken.
+    const QPoint point = PointPosition(sample->position, offset_, desktop_.screenGeometry(&form_),
+                                       form_.devicePixelRatioF());
+    const std::optional<QRect> asked = desktop_.windowRect(&form_);
+    if (windowMoving_ || (asked && asked->contains(point))) {
+        const std::optional<QRect> shown = desktop_.shownWindowRect(&form_);
+        if (shown && shown->contains(point)) {
+            readPending_ = true;
+            return;
+        }
+        windowMoving_ = shown != asked;
+        sample = sampleUnderPointer();
+        if (!sample) {
+            return;
+        }
+    }
+    readPending_ = false;
     form_.picScreencolor->setOverlay(MagnifierImage(sample->block, selectedMode() == 0,
                                                     ToQColor(form_.picScreencolor->backColor())));
     takeBlock(sample->block);
@@ -114,6 +156,11 @@ void Eyedropper::tick() {
 void Eyedropper::chooseMode(int mode) {
     form_.picScreencolor->setPicture(idlePicture(mode));
     showScreenAccess();
+    // Switched by the keyboard during a pick: the pointer shows the new mode
+    // (unless hidden until the frame arrives).
+    if (dragging() && !(access_ == ScreenAccess::DragFrame && dragFrame_.image.isNull())) {
+        QApplication::changeOverrideCursor(CursorResource(101 + mode));
+    }
 }
 
 void Eyedropper::showScreenAccess() {
@@ -165,6 +212,7 @@ bool Eyedropper::dragging() const {
 
 void Eyedropper::startDrag() {
     form_.move(0, 0);
+    windowMoving_ = true;
     if (form_.WebPanelShown()) {
         form_.ShowNarrowWindow();
         form_.cmdShowWebFeatures->move(TwipsToPixels(kShowWebLeftTwips),
@@ -172,6 +220,12 @@ void Eyedropper::startDrag() {
     }
     desktop_.setTopmost(&form_, true);
     const bool firstButton = !dragging();
+    if (firstButton) {
+        colorBeforePick_ = form_.CurRGB;
+        offset_ = QPoint();
+        lastPointer_.reset();
+        qApp->installEventFilter(this);
+    }
     if (firstButton && access_ == ScreenAccess::DragFrame) {
         dragFrame_ = ScreenFrame();
         frameWait_.start();
@@ -199,29 +253,53 @@ void Eyedropper::endDrag() {
     if (!dragging()) {
         return;
     }
+    stopDrag();
+    emit finished();
+}
+
+void Eyedropper::stopDrag() {
+    qApp->removeEventFilter(this);
     form_.move(CentredPosition(desktop_.screenSize(), form_.frameGeometry().size()));
     QApplication::restoreOverrideCursor();
     form_.picScreencolor->setPicture(idlePicture(selectedMode()));
     tmrScreencolor_->stop();
     dragFrame_ = ScreenFrame();
-    emit finished();
+    windowMoving_ = false;
+    readPending_ = false;
 }
 
 std::optional<PointerSample> Eyedropper::sampleUnderPointer() {
-    return access_ == ScreenAccess::DragFrame ? desktop_.samplePointerOn(dragFrame_)
-                                              : desktop_.samplePointer();
+    return access_ == ScreenAccess::DragFrame ? desktop_.samplePointerOn(dragFrame_, offset_)
+                                              : desktop_.samplePointer(offset_);
 }
 
-void Eyedropper::evade(QPoint pointer) {
+bool Eyedropper::evade(QPoint pointer) {
     const std::optional<QRect> outer = desktop_.windowRect(&form_);
     if (!outer) {
-        return;
+        return false;
     }
     const QPoint target = EvadedPosition(pointer, *outer, form_.pos(), form_.frameGeometry().size(),
                                          desktop_.screenSize());
-    if (target != form_.pos()) {
-        form_.move(target);
+    if (target == form_.pos()) {
+        return false;
     }
+    form_.move(target);
+    return true;
+}
+
+void Eyedropper::awaitPendingRead() {
+    // A release right after the pointer came over the window takes the
+    // colour under the pointer once the window has gone from it; where the
+    // window never goes, the colour taken last stays.
+    const QDeadlineTimer deadline(kWindowMoveWait);
+    while (dragging() && readPending_ && !deadline.hasExpired()) {
+        QThread::msleep(static_cast<unsigned long>(tmrScreencolor_->interval()));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (dragging() && readPending_) {
+            tick();
+        }
+    }
+    readPending_ = false;
 }
 
 void Eyedropper::takeBlock(const PixelBlock& block) {

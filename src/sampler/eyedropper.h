@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+class QKeyEvent;
 class QTimer;
 
 namespace tinctora {
@@ -57,6 +58,10 @@ public:
     // would sample a stale place until the pointer came back to us.
     void setFrameWaitLimit(std::chrono::milliseconds limit) { frameWaitLimit_ = limit; }
 
+protected:
+    // The keys of a pick under way, and Space or Enter on the focused box.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // The colour the pick makes current: each new colour it samples, the
     // desktop picker's colour, and the colour a cancelled pick began from.
@@ -74,10 +79,23 @@ private:
     // tick, and the window centred again at its end.
     void startDrag();
     void endDrag();
+    // Ends the drag without a word on how (stopDrag), or with the colour
+    // before the press back (cancelDrag).
+    void stopDrag();
+    void cancelDrag();
     std::optional<PointerSample> sampleUnderPointer();
-    void evade(QPoint pointer);
+    // Sends the window out of the pointer's way; whether it asked it to move.
+    bool evade(QPoint pointer);
+    // Lets a read the window was in the way of be taken before the drag ends.
+    void awaitPendingRead();
     // Takes the colour of a block under the pointer as the mode reads it.
     void takeBlock(const PixelBlock& block);
+
+    // The keyboard (eyedropper_keys.cpp): a pick without a mouse, a key
+    // during a drag, and a step of the point by the arrow keys.
+    void startKeyboardPick();
+    bool pickKey(const QKeyEvent& key);
+    void stepPoint(QPoint step);
 
     // Frames of the desktop, the overlays a click picks from, and the
     // desktop's own picker (eyedropper_frames.cpp).
@@ -101,6 +119,16 @@ private:
     // release starts the desktop's picker: a picker started during the press
     // takes the pixel under that press's own release, the box itself.
     bool boxButtonDown_ = false;
+    // Whether the window was asked to move and may not be there yet, and
+    // whether the last tick's read was left untaken because the window
+    // covered the point.
+    bool windowMoving_ = false;
+    bool readPending_ = false;
+    // The point's offset from the pointer in physical pixels, set by the
+    // arrow keys, and where the pointer was last seen or sent: a pointer
+    // found anywhere else has been moved by the mouse, which drops the offset.
+    QPoint offset_;
+    std::optional<QPoint> lastPointer_;
     bool pickAtRelease_ = false;
     // The frame the drag samples and how long it has waited for it; the
     // count of frames asked for, so that an answer to an older question is
@@ -110,7 +138,7 @@ private:
     std::chrono::milliseconds frameWaitLimit_{1000};
     int frameRequests_ = 0;
     bool pointerHiddenForFrame_ = false;
-    // The overlays a click picks from, and the colour Escape there brings back.
+    // The overlays a click picks from, and the colour Escape brings back.
     std::vector<QPointer<FrameOverlay>> frameOverlays_;
     RGBColor colorBeforePick_;
 };

@@ -81,7 +81,8 @@ void Eyedropper::showFrameOverlays(ScreenFrame frame) {
     const int mode = selectedMode();
     for (std::size_t i = 0; i < shared->screens.size(); ++i) {
         auto* overlay = new FrameOverlay(shared, i, CursorResource(101 + mode), mode == 0,
-                                         ToQColor(form_.picScreencolor->backColor()), &form_);
+                                         ToQColor(form_.picScreencolor->backColor()),
+                                         desktop_.pointerPosition(), &form_);
         overlay->setAttribute(Qt::WA_DeleteOnClose);
         connect(overlay, &FrameOverlay::hovered, this, &Eyedropper::takeBlock);
         connect(overlay, &FrameOverlay::picked, this, [this](const PixelBlock& block) {

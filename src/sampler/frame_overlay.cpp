@@ -2,6 +2,7 @@
 #include "frame_overlay.h"
 
 #include "frame_sampling.h"
+#include "pick_point.h"
 #include "sampling.h"
 
 #include <QCloseEvent>
@@ -23,10 +24,14 @@ constexpr int kMagnifierZoom = 4;
 } // namespace
 
 FrameOverlay::FrameOverlay(std::shared_ptr<const ScreenFrame> frame, std::size_t screen,
-                           const QCursor& cursor, bool ringed, QColor background, QWidget* parent)
+                           const QCursor& cursor, bool ringed, QColor background,
+                           std::optional<QPoint> pointer, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), frame_(std::move(frame)),
       screen_(frame_->screens.at(screen)), part_(FramePart(*frame_, screen_)), ringed_(ringed),
       background_(background) {
+    if (pointer && screen_.area.contains(*pointer)) {
+        pointer_ = QPointF(*pointer - screen_.area.topLeft());
+    }
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -70,7 +75,22 @@ void FrameOverlay::paintEvent(QPaintEvent* event) {
     }
 }
 
+double FrameOverlay::scale() const {
+    return screen_.area.width() > 0
+               ? static_cast<double>(screen_.pixels.width()) / screen_.area.width()
+               : 1.0;
+}
+
+std::optional<QPointF> FrameOverlay::point() const {
+    if (!pointer_) {
+        return std::nullopt;
+    }
+    return *pointer_ + QPointF(offset_) / scale();
+}
+
 void FrameOverlay::mouseMoveEvent(QMouseEvent* event) {
+    pointer_ = event->position();
+    offset_ = QPoint();
     emit hovered(blockAt(event->position()));
 }
 
@@ -91,6 +111,18 @@ void FrameOverlay::mouseReleaseEvent(QMouseEvent* event) {
 void FrameOverlay::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         emit cancelled();
+        return;
+    }
+    const std::optional<QPoint> step = ArrowStep(event->key(), event->modifiers());
+    if (step && pointer_) {
+        offset_ = SteppedOffset(offset_, *step, pointer_->toPoint(), rect(), scale());
+        emit hovered(blockAt(*point()));
+        return;
+    }
+    const bool take = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                      event->key() == Qt::Key_Space;
+    if (take && pointer_) {
+        emit picked(blockAt(*point()));
         return;
     }
     QWidget::keyPressEvent(event);

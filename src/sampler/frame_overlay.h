@@ -12,15 +12,19 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 
 namespace tinctora {
 
 class FrameOverlay : public QWidget {
     Q_OBJECT
 public:
-    // screen indexes frame->screens; ringed draws the magnifier of "1x1".
+    // screen indexes frame->screens; ringed draws the magnifier of "1x1";
+    // pointer is where the pointer was last seen, in logical screen pixels,
+    // where the arrow keys start from before the mouse has moved.
     FrameOverlay(std::shared_ptr<const ScreenFrame> frame, std::size_t screen,
-                 const QCursor& cursor, bool ringed, QColor background, QWidget* parent);
+                 const QCursor& cursor, bool ringed, QColor background,
+                 std::optional<QPoint> pointer, QWidget* parent);
     // Full screen on the screen it shows, or over that area where no screen
     // of the application matches it.
     void showOverScreen();
@@ -42,6 +46,10 @@ protected:
 
 private:
     PixelBlock blockAt(QPointF position);
+    // The point the keys have moved away from the pointer, in the overlay's
+    // coordinates; empty while the pointer's place is not known.
+    std::optional<QPointF> point() const;
+    double scale() const;
 
     std::shared_ptr<const ScreenFrame> frame_;
     FrameScreen screen_;
@@ -51,6 +59,10 @@ private:
     QImage magnifier_;
     QRect magnifierRect_;
     bool pressed_ = false;
+    // The pointer's last place on the overlay and the point's offset from
+    // it in physical pixels, which the next mouse move drops.
+    std::optional<QPointF> pointer_;
+    QPoint offset_;
 };
 
 } // namespace tinctora

@@ -37,6 +37,9 @@ frmMain::frmMain(Desktop& desktopLayer, QWidget* parent)
         }
         previous = widget;
     }
+    // The eyedropper box between "Invers" and "1x1", for a pick by keyboard.
+    setTabOrder(cmdInvert, picScreencolor);
+    setTabOrder(picScreencolor, optScreencolorMode[0]);
     // Arrows and strips stay out of the tab chain but take the focus of their
     // own click: passed up to the border box, it would reach the text box,
     // whose focus handler releases the capture the picker or strip drag holds.

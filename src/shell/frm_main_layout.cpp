@@ -163,6 +163,8 @@ void frmMain::buildLayout() {
     picScreencolor =
         MakeBox(frameScreencolor, BoxBorder::Sunken, 60, 240, 435, 435, kSysButtonFace);
     picScreencolor->setAccessibleName(QStringLiteral("Pipette"));
+    // In the tab chain for a pick by keyboard.
+    picScreencolor->setFocusPolicy(Qt::StrongFocus);
     picScreencolor->setToolTip(
         QStringLiteral("Mit dem Fadenkreuz eine Farbe vom Bildschirm nehmen"));
     optScreencolorMode[0] =

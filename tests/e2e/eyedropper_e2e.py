@@ -37,6 +37,21 @@ def checker_pattern():
     return path
 
 
+def edge_pattern():
+    """An 8 x 1 tile: four pixels of the foreground, then four of the background."""
+    path = os.path.join(tempfile.mkdtemp(), "edge.xbm")
+    with open(path, "w") as out:
+        out.write("#define edge_width 8\n#define edge_height 1\n"
+                  "static unsigned char edge_bits[] = {\n   0x0f };\n")
+    return path
+
+
+def pointer_position(s):
+    out = s._run(["xdotool", "getmouselocation", "--shell"]).stdout.decode()
+    values = dict(line.split("=") for line in out.split())
+    return int(values["X"]), int(values["Y"])
+
+
 def press_on_eyedropper(s, scale=1):
     s.move(EYEDROPPER[0] * scale, EYEDROPPER[1] * scale)
     s.down()
@@ -107,10 +122,55 @@ def scaled_display_takes_one_physical_pixel(binary):
         s.close()
 
 
+def arrow_crosses_an_edge(binary):
+    s = Session(binary, "eyedropper-arrow").start()
+    try:
+        paint_root(s, "-bitmap", edge_pattern(), "-fg", "#ff0000", "-bg", "#0000ff")
+        press_on_eyedropper(s)
+        # Column 603 is the last red one of its tile, 604 the first blue one.
+        s.move_screen(603, 500)
+        time.sleep(0.4)
+        expect_near(s, "red before the edge", (255, 0, 0), s.pixel(*CURRENT_SWATCH), tolerance=0)
+        s.key("Right")
+        time.sleep(0.2)
+        expect(s, "pointer moved with the point", (604, 500), pointer_position(s))
+        s.up()
+        shot = s.screenshot("released")
+        expect_near(s, "blue beyond the edge", (0, 0, 255), s.pixel(*CURRENT_SWATCH, shot),
+                    tolerance=0)
+    finally:
+        s.close()
+
+
+def release_over_the_window_takes_the_screen(binary):
+    s = Session(binary, "eyedropper-over-window", window_manager=True).start()
+    try:
+        paint_root(s, "-bitmap", edge_pattern(), "-fg", "#ff0000", "-bg", "#0000ff")
+        colours = [(255, 0, 0), (0, 0, 255)]
+        for attempt in range(4):
+            press_on_eyedropper(s)
+            x, y, width, height = s.geometry()
+            target = (x + width // 2, y + height // 2)
+            below = colours[target[0] % 8 // 4]
+            # First over the other colour, away from the window, then into the
+            # window's rectangle and released at once.
+            s.move_screen(600 + 4 * (1 - target[0] % 8 // 4), 600)
+            time.sleep(0.3)
+            s._run(["xdotool", "mousemove", str(target[0]), str(target[1]), "mouseup", "1"])
+            time.sleep(0.4)
+            shot = s.screenshot(f"released-{attempt}")
+            expect_near(s, f"the pixel under the pointer, try {attempt + 1}", below,
+                        s.pixel(*CURRENT_SWATCH, shot), tolerance=0)
+    finally:
+        s.close()
+
+
 CASES = [
     single_pixel_drag_follows_the_pointer,
     block_mode_takes_the_mean,
     scaled_display_takes_one_physical_pixel,
+    arrow_crosses_an_edge,
+    release_over_the_window_takes_the_screen,
 ]
 
 if __name__ == "__main__":

@@ -50,7 +50,7 @@ class TestX11Screen : public QObject {
                  {"mousemove", QString::number(native.x()), QString::number(native.y())})) {
             return std::nullopt;
         }
-        return screenReader.samplePointer();
+        return screenReader.samplePointer(QPoint());
     }
 
     // Tiles the root with an 8 x 8 pattern whose only red pixel is its top

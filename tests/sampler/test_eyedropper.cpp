@@ -262,6 +262,34 @@ private slots:
         ReleaseEyedropper(*form);
     }
 
+    // The window manager moves the window a few looks after it was asked to,
+    // or, like sway, never: the window's own grey is never taken.
+    void windowsOwnPixelsAreNeverTaken_data() {
+        QTest::addColumn<int>("lag");
+        QTest::addColumn<QColor>("kept");
+        QTest::newRow("moved later") << 2 << QColor(Qt::red);
+        QTest::newRow("never moved") << -1 << QColor(Qt::blue);
+    }
+    void windowsOwnPixelsAreNeverTaken() {
+        QFETCH(int, lag);
+        QFETCH(QColor, kept);
+        QVERIFY(open());
+        desktop.screenPixels = UniformScreen(Qt::blue);
+        PressEyedropper(*form);
+        desktop.pointer = QPoint(900, 700);
+        form->tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(*form), RgbTexts(0, 0, 255));
+        desktop.screenPixels = UniformScreen(Qt::red);
+        desktop.windowShownAt = form->frameGeometry();
+        desktop.windowMoveLag = lag;
+        desktop.pointer = form->frameGeometry().center();
+        form->tmrScreencolor_Timer();
+        QCOMPARE(RgbTexts(*form), RgbTexts(0, 0, 255));
+        QVERIFY(form->pos() != QPoint(0, 0));
+        ReleaseEyedropper(*form);
+        QCOMPARE(RgbTexts(*form), RgbTexts(kept.red(), kept.green(), kept.blue()));
+    }
+
     void releaseCentresAndShowsTheIconAgain() {
         QVERIFY(open());
         desktop.screenPixels = UniformScreen(Qt::red);

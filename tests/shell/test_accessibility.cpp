@@ -154,12 +154,14 @@ private slots:
     }
 
     void tabWalksTheDesignOrder() {
-        const QList<QWidget*> expected = {
-            form->txtValue[0],           form->txtValue[1],       form->txtValue[2],
-            form->txtValue[6],           form->txtValue[3],       form->txtValue[4],
-            form->txtValue[5],           form->chkWebSafe,        form->chkShowHexvalues,
-            form->chkLinkChannels,       form->cmdRandom,         form->cmdInvert,
-            form->optScreencolorMode[0], form->cmdShowWebFeatures};
+        const QList<QWidget*> expected = {form->txtValue[0],       form->txtValue[1],
+                                          form->txtValue[2],       form->txtValue[6],
+                                          form->txtValue[3],       form->txtValue[4],
+                                          form->txtValue[5],       form->chkWebSafe,
+                                          form->chkShowHexvalues,  form->chkLinkChannels,
+                                          form->cmdRandom,         form->cmdInvert,
+                                          form->picScreencolor,    form->optScreencolorMode[0],
+                                          form->cmdShowWebFeatures};
         form->cmdExit->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), form->cmdExit);
         for (QWidget* next : expected) {

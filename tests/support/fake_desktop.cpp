@@ -19,7 +19,7 @@ bool FakePointerControl::setPointerPosition(QPoint position) {
     return true;
 }
 
-std::optional<PointerSample> FakeScreenReader::samplePointer() {
+std::optional<PointerSample> FakeScreenReader::samplePointer(QPoint offset) {
     if (!pointer || screenFails) {
         return std::nullopt;
     }
@@ -27,20 +27,25 @@ std::optional<PointerSample> FakeScreenReader::samplePointer() {
     PointerSample sample{*pointer, {}};
     for (int dy = -2; dy <= 2; ++dy) {
         for (int dx = -2; dx <= 2; ++dx) {
-            const QPoint at = *pointer + QPoint(dx, dy);
-            sample.block[static_cast<std::size_t>(PixelBlockIndex(dx, dy))] =
-                screenPixels.valid(at) ? ToPacked(screenPixels.pixelColor(at)) : -1;
+            const QPoint at = *pointer + offset + QPoint(dx, dy);
+            PackedColor& pixel = sample.block[static_cast<std::size_t>(PixelBlockIndex(dx, dy))];
+            pixel = screenPixels.valid(at) ? ToPacked(screenPixels.pixelColor(at)) : -1;
+            if (pixel != -1 && windowShownAt && windowShownAt->contains(at)) {
+                pixel = ToPacked(windowColour);
+            }
         }
     }
     return sample;
 }
 
-std::optional<PointerSample> FakeScreenReader::samplePointerOn(const ScreenFrame& frame) {
+std::optional<PointerSample> FakeScreenReader::samplePointerOn(const ScreenFrame& frame,
+                                                               QPoint offset) {
     if (!pointer) {
         return std::nullopt;
     }
     ++sampleCount;
-    return PointerSample{*pointer, FrameBlock(frame, *pointer)};
+    return PointerSample{*pointer,
+                         FrameBlock(frame, QPointF(*pointer) + QPointF(offset) / frameScale)};
 }
 
 void FakeScreenReader::watchScreenAccess(std::function<void()> changed) {
@@ -97,6 +102,18 @@ std::optional<QRect> FakeWindowPlacement::windowRect(const QWidget* widget) {
         return widget->frameGeometry();
     }
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+std::optional<QRect> FakeDesktop::shownWindowRect(const QWidget* window) {
+    const std::optional<QRect> asked = windowRect(window);
+    if (windowMoveLag == 0 || !windowShownAt) {
+        windowShownAt = asked;
+        return asked;
+    }
+    if (windowMoveLag > 0) {
+        --windowMoveLag;
+    }
+    return windowShownAt;
 }
 
 bool FakeWindowPlacement::setTopmost(QWidget* window, bool on) {

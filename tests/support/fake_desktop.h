@@ -69,6 +69,13 @@ public:
     std::deque<std::function<void(std::optional<PackedColor>)>> pickRequests;
     // The frame is the scripted screen at this many physical pixels per pixel.
     int frameScale = 1;
+    // Where the window is shown while the window manager has not yet moved
+    // it, for this many more looks at it; for good when negative (a
+    // compositor that ignores the moves). Pixels the window covers read as
+    // windowColour.
+    std::optional<QRect> windowShownAt;
+    int windowMoveLag = 0;
+    QColor windowColour{0xef, 0xef, 0xef};
     // Answers the oldest frame request with the scripted screen.
     void giveFrame();
     // Answers the oldest frame request with a refusal; the desktop's picker
@@ -78,8 +85,8 @@ public:
     // The desktop found it has no portal after all.
     void loseScreenAccess();
 
-    std::optional<PointerSample> samplePointer() override;
-    std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame) override;
+    std::optional<PointerSample> samplePointer(QPoint offset) override;
+    std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame, QPoint offset) override;
     ScreenAccess screenAccess() override { return access; }
     void watchScreenAccess(std::function<void()> changed) override;
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
@@ -101,6 +108,9 @@ public:
 
     std::optional<QMarginsF> newWindowFrame(const QWidget*) override { return windowFrame; }
     std::optional<QRect> windowRect(const QWidget* widget) override;
+    std::optional<QRect> shownWindowRect(const QWidget* window) override {
+        return windowRect(window);
+    }
     bool placesWindows() override { return windowsPlaced; }
     bool knowsPopupPlace() override { return popupPlaceKnown; }
     bool setTopmost(QWidget* window, bool topmost) override;
@@ -134,10 +144,15 @@ public:
     bool keepClipboardAfterExit() override;
 };
 
+// The screen and the windows together: a window the window manager has not
+// moved yet still covers the screen's pixels (windowShownAt, windowMoveLag).
 class FakeDesktop : public Desktop,
                     public FakeScreenReader,
                     public FakeWindowPlacement,
                     public FakeMessageBoxes,
-                    public FakeClipboard {};
+                    public FakeClipboard {
+public:
+    std::optional<QRect> shownWindowRect(const QWidget* window) override;
+};
 
 } // namespace tinctora

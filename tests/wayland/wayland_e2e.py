@@ -357,6 +357,22 @@ def native_click_then_click_pick(binary):
                d.s.shot().pixel(white[0] + 40, white[1]))
 
 
+def native_arrows_move_the_point_on_the_frame(binary):
+    """Click, three arrows from a white pixel of the checker to a black one, Enter."""
+    with desk("native-keys", left="checker", right=hexcode(ORANGE)) as d:
+        program = d.start(binary, native=True)
+        fx, fy = d.fixture_origin
+        white = (LEFT[0] + (LEFT[0] + LEFT[1] - fx - fy) % 2, LEFT[1])
+        d.click(EYEDROPPER)
+        time.sleep(1.0)
+        d.pointer.move(*white)
+        time.sleep(0.3)
+        d.s.keys("-k", "Right", "-k", "Right", "-k", "Right")
+        d.s.keys("-k", "Return")
+        program.wait_pixel(CURRENT_SWATCH, (0, 0, 0), "the pixel three to the right of the pointer")
+        expect_no_portal_file(d)
+
+
 # --- the value strip ---
 
 def strip_opens_under_the_swatch(binary, native=False):
@@ -712,6 +728,7 @@ CASES = [
     xwayland_block_mean_over_a_pattern,
     xwayland_scaled_output_takes_one_physical_pixel,
     native_click_then_click_pick,
+    native_arrows_move_the_point_on_the_frame,
     strip_opens_under_the_swatch,
     native_strip_opens_under_the_swatch,
     strip_pushed_back_at_the_screen_edge,

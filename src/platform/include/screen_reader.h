@@ -57,12 +57,14 @@ class ScreenReader {
 public:
     virtual ~ScreenReader() = default;
 
-    // Reads the pointer and the pixels under it in one request to the screen;
-    // empty when the pointer or the screen cannot be read.
-    virtual std::optional<PointerSample> samplePointer() = 0;
+    // Reads the pointer and the pixels around it in one request to the screen;
+    // empty when the pointer or the screen cannot be read. The block is
+    // centred offset physical pixels away from the pixel under the pointer.
+    virtual std::optional<PointerSample> samplePointer(QPoint offset) = 0;
     // The same with the block taken from a frame instead of the screen; every
     // pixel is -1 while the frame is empty.
-    virtual std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame) = 0;
+    virtual std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame,
+                                                         QPoint offset) = 0;
     // How the eyedropper gets at the pixels. It may change when the desktop
     // answers a question: changed is then called, later, on the event loop.
     virtual ScreenAccess screenAccess() = 0;

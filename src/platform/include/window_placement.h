@@ -21,6 +21,10 @@ public:
     // Outer rectangle of a window (its frame included) or of a control, in
     // logical screen pixels; empty when it cannot be read.
     virtual std::optional<QRect> windowRect(const QWidget* widget) = 0;
+    // Where a window covers the screen now, its frame included, in logical
+    // screen pixels: a window manager moves a window some time after it was
+    // asked to, and one may not move it at all. Empty when it cannot be read.
+    virtual std::optional<QRect> shownWindowRect(const QWidget* window) = 0;
     // Whether window positions are places on the screen. Not on Wayland: the
     // compositor places every window, a popup relative to its parent window,
     // and itself keeps a popup on the screen.

@@ -96,6 +96,22 @@ std::optional<QPoint> ReadX11Pointer() {
     return QPoint(pointer->root_x, pointer->root_y);
 }
 
+std::optional<QPoint> X11WindowOrigin(unsigned long window) {
+    xcb_connection_t* connection = X11Connection();
+    const xcb_screen_t* first = connection != nullptr ? FirstScreen(connection) : nullptr;
+    if (first == nullptr) {
+        return std::nullopt;
+    }
+    const Reply<xcb_translate_coordinates_reply_t> place(xcb_translate_coordinates_reply(
+        connection,
+        xcb_translate_coordinates(connection, static_cast<xcb_window_t>(window), first->root, 0, 0),
+        nullptr));
+    if (!place) {
+        return std::nullopt;
+    }
+    return QPoint(place->dst_x, place->dst_y);
+}
+
 std::optional<int> X11BitsPerPixel() {
     xcb_connection_t* connection = X11Connection();
     const xcb_screen_t* first = connection != nullptr ? FirstScreen(connection) : nullptr;
@@ -238,7 +254,8 @@ PixelBlock X11PointerReader::readBlock(xcb_connection_t* connection, const xcb_s
 }
 
 std::optional<NativePointerBlock> X11PointerReader::read(const std::vector<QRect>& screens,
-                                                         std::optional<QPoint> seen) {
+                                                         std::optional<QPoint> seen,
+                                                         QPoint offset) {
     guessServed_ = false;
     xcb_connection_t* connection = X11Connection();
     // Guesses are made on the first screen's root only.
@@ -259,8 +276,8 @@ std::optional<NativePointerBlock> X11PointerReader::read(const std::vector<QRect
     const QPoint position(pointer->root_x, pointer->root_y);
     const bool onFirst = screen == first;
     remember(onFirst ? std::optional(position) : std::nullopt);
-    return NativePointerBlock{
-        position, readBlock(connection, screen, position, onFirst ? &guess : nullptr, screens)};
+    return NativePointerBlock{position, readBlock(connection, screen, position + offset,
+                                                  onFirst ? &guess : nullptr, screens)};
 }
 
 } // namespace tinctora

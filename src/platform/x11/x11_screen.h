@@ -32,9 +32,10 @@ public:
     // screens are the monitors in native pixels; pixels outside all are -1.
     // seen is where the application last saw the pointer go, in native
     // pixels, if it saw it move since the last read; without it the pointer
-    // is expected to go on as it went between the last two reads.
+    // is expected to go on as it went between the last two reads. The block
+    // is centred offset native pixels from the pointer.
     std::optional<NativePointerBlock> read(const std::vector<QRect>& screens,
-                                           std::optional<QPoint> seen = {});
+                                           std::optional<QPoint> seen = {}, QPoint offset = {});
     // Whether the last read's pixels came from the guess.
     bool guessServedLastRead() const { return guessServed_; }
 
@@ -56,6 +57,10 @@ private:
 // The pointer in native pixels of the root window it is on, without any
 // pixels; empty when the application does not run on X11.
 std::optional<QPoint> ReadX11Pointer();
+// Where the X server shows a window's own area now, in native pixels of the
+// first root window: a window manager moves a window some time after it was
+// asked to. Empty when the application does not run on X11.
+std::optional<QPoint> X11WindowOrigin(unsigned long window);
 // The bits per pixel of the first screen as the X server stores it; empty
 // when the application does not run on X11.
 std::optional<int> X11BitsPerPixel();
