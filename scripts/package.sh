@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a clean copy of the committed tree, the way
+# Debian's tools build any package, and checks the package and its .changes
+# with lintian: no error, no warning. The packages (the program and its debug
+# symbols), the .changes and the .buildinfo end up in the folder given,
+# build-deb/ unless another is named.
+#
+#   scripts/package.sh [OUTPUT-FOLDER]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=$(realpath -m "${1:-build-deb}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+git clone --quiet . "$work/tinctora"
+git -C "$work/tinctora" checkout --quiet --detach "$(git rev-parse HEAD)"
+(cd "$work/tinctora" && dpkg-buildpackage -b -us -uc)
+# Informational tags are shown too; only errors and warnings fail.
+lintian --info --display-info --fail-on error,warning "$work"/tinctora_*.changes
+
+mkdir -p "$out"
+rm -f "$out"/tinctora*_*.deb "$out"/tinctora_*.changes "$out"/tinctora_*.buildinfo
+cp "$work"/*.deb "$work"/tinctora_*.changes "$work"/tinctora_*.buildinfo "$out"/
+ls "$out"
