@@ -21,8 +21,16 @@ rm -f "$out"/tinctora*_*.deb "$out"/tinctora_*.changes "$out"/tinctora_*.buildin
 cp "$work"/*.deb "$work"/tinctora_*.changes "$work"/tinctora_*.buildinfo "$out"/
 ls "$out"
 
-# lintian's one override (debian/tinctora.lintian-overrides) stands for
-# AppStream 1.0's missing homepage and must hide nothing else.
+# lintian on Debian 13 runs appstreamcli validate-tree and reports its
+# findings as one warning. Its only finding there is AppStream 1.0's missing
+# homepage (appstream_check.sh says why the project gives none), which this
+# check makes sure of; so where lintian knows that tag it is left out, and
+# every other warning still fails. An override in the package would be an
+# error to Debian 12's lintian, which does not know the tag.
 tests/packaging/appstream_check.sh validate-tree "$work/tinctora/debian/tinctora"
+suppressed=()
+if lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1; then
+  suppressed=(--suppress-tags appstream-metadata-validation-failed)
+fi
 # Informational tags are shown too; only errors and warnings fail.
-lintian --display-info --fail-on error,warning "$out"/tinctora_*.changes
+lintian --display-info --fail-on error,warning "${suppressed[@]}" "$out"/tinctora_*.changes
