@@ -53,6 +53,13 @@ packages+=("${wayland_packages[@]}")
 # and have not met Debian 13's GNOME and Plasma 6 yet (debian-release.sh).
 packages+=("${compositor_packages[@]}")
 
+# The Debian package (scripts/package.sh, from a git clone of the tree):
+# Debian's build helpers and lintian; reuse checks that every file names its
+# licence; man-db renders the manual page as man shows it; debootstrap makes
+# the fresh chroots CI installs the package into.
+packaging_packages=(debhelper lintian reuse man-db git debootstrap)
+packages+=("${packaging_packages[@]}")
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -42,9 +42,13 @@ def _start_xvfb(screen):
 class Session:
     """One X server with the program running on it."""
 
-    def __init__(self, binary, name, window_manager=False, scale=None, depth=24, size="1024x768"):
+    def __init__(self, binary, name, window_manager=False, scale=None, depth=24, size="1024x768",
+                 keeper=None):
         self.binary = binary
         self.name = name
+        # The build puts the clipboard keeper beside the program; an installed
+        # program has it elsewhere.
+        self.keeper = keeper or os.path.join(os.path.dirname(binary), "tinctora-clipboard-keeper")
         self.xvfb, self.display = _start_xvfb(f"{size}x{depth}")
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("WAYLAND_DISPLAY", None)
@@ -191,8 +195,7 @@ class Session:
 
     def keepers(self):
         """Process ids of the clipboard keepers serving this session's display."""
-        keeper = os.path.realpath(os.path.join(os.path.dirname(self.binary),
-                                               "tinctora-clipboard-keeper"))
+        keeper = os.path.realpath(self.keeper)
         found = []
         for entry in os.listdir("/proc"):
             if not entry.isdigit():
