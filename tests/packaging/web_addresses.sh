@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Every web address written in the tree is one of the few the project means
-# to name: its own site, the XML and D-Bus schemas, and a stand-in host in a
-# test. Anything else, a package archive above all, is left to the tools'
-# own defaults and the host's configuration.
+# to name: the XML and D-Bus schemas, the licence's own links, the
+# copyright file's format, and a stand-in host in a test. Anything else, a
+# package archive above all, is left to the tools' own defaults and the
+# host's configuration.
 set -euo pipefail
 source=$1
-allowed='^(https?://(tinctora\.org|www\.w3\.org|www\.freedesktop\.org|localhost)([/:]|$))'
+allowed='^(https?://(www\.w3\.org|www\.freedesktop\.org|fsf\.org|www\.gnu\.org|localhost)([/:]|$)|https?://www\.debian\.org/doc/packaging-manuals/)'
 
 if git -C "$source" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   found=$(git -C "$source" grep -IohE '(https?|ftp)://[^][ "'"'"'<>()`]*' || true)
