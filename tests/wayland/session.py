@@ -50,6 +50,7 @@ NAMESPACE_MARK = "TINCTORA_WAYLAND_NAMESPACE"
 
 # Linux input key codes of the keys the tests type (US layout).
 KEY_CODES = {"Escape": 1, "ctrl": 29, "alt": 56, "shift": 42, "Return": 28,
+             "Left": 105, "Right": 106, "Up": 103, "Down": 108,
              **{str(d): 2 + (d - 1) % 10 for d in range(10)},
              **dict(zip("qwertyuiop", range(16, 26))), **dict(zip("asdfghjkl", range(30, 39))),
              **dict(zip("zxcvbnm", range(44, 51)))}

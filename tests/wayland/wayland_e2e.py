@@ -367,8 +367,9 @@ def native_arrows_move_the_point_on_the_frame(binary):
         time.sleep(1.0)
         d.pointer.move(*white)
         time.sleep(0.3)
-        d.s.keys("-k", "Right", "-k", "Right", "-k", "Right")
-        d.s.keys("-k", "Return")
+        for _ in range(3):
+            d.s.chord("Right")
+        d.s.chord("Return")
         program.wait_pixel(CURRENT_SWATCH, (0, 0, 0), "the pixel three to the right of the pointer")
         expect_no_portal_file(d)
 
