@@ -39,7 +39,8 @@ const QString kMeanNeedsFrameTip = QString::fromUtf8(
 } // namespace
 
 Eyedropper::Eyedropper(frmMain& form)
-    : QObject(&form), form_(form), desktop_(form.desktop), tmrScreencolor_(new QTimer(this)) {
+    : QObject(&form), form_(form), screen_(form.desktop), display_(form.desktop),
+      pointer_(form.desktop), windows_(form.desktop), tmrScreencolor_(new QTimer(this)) {
     tmrScreencolor_->setInterval(5);
     tmrScreencolor_->setTimerType(Qt::PreciseTimer);
     // A question of the desktop in a window of its own (may this program take
@@ -58,7 +59,7 @@ Eyedropper::Eyedropper(frmMain& form)
                 }
             });
     form.picScreencolor->installEventFilter(this);
-    desktop_.watchScreenAccess([self = QPointer<Eyedropper>(this)] {
+    screen_.watchScreenAccess([self = QPointer<Eyedropper>(this)] {
         if (self != nullptr) {
             self->showScreenAccess();
         }
@@ -69,7 +70,7 @@ void Eyedropper::press() {
     boxButtonDown_ = true;
     // A second button pressed during a drag belongs to the same pick.
     if (!dragging()) {
-        access_ = desktop_.screenAccess();
+        access_ = screen_.screenAccess();
     }
     switch (access_) {
     case ScreenAccess::None:
@@ -132,11 +133,11 @@ void Eyedropper::tick() {
     // manager moves it a little later, and a compositor may not move it at
     // all: while the window may still cover the point, it is asked where it
     // is, and a read of its own pixels is not taken.
-    const QPoint point = PointPosition(sample->position, offset_, desktop_.screenGeometry(&form_),
+    const QPoint point = PointPosition(sample->position, offset_, display_.screenGeometry(&form_),
                                        form_.devicePixelRatioF());
-    const std::optional<QRect> asked = desktop_.windowRect(&form_);
+    const std::optional<QRect> asked = windows_.windowRect(&form_);
     if (windowMoving_ || (asked && asked->contains(point))) {
-        const std::optional<QRect> shown = desktop_.shownWindowRect(&form_);
+        const std::optional<QRect> shown = windows_.shownWindowRect(&form_);
         if (shown && shown->contains(point)) {
             readPending_ = true;
             return;
@@ -164,7 +165,7 @@ void Eyedropper::chooseMode(int mode) {
 }
 
 void Eyedropper::showScreenAccess() {
-    const ScreenAccess access = desktop_.screenAccess();
+    const ScreenAccess access = screen_.screenAccess();
     const bool usable = access != ScreenAccess::None;
     form_.picScreencolor->setEnabled(usable);
     form_.picScreencolor->setToolTip(usable ? kEyedropperTip : kNoScreenTip);
@@ -195,7 +196,7 @@ int Eyedropper::selectedMode() const {
 // hatched ground, so that the whole box looks out of service.
 QPixmap Eyedropper::idlePicture(int mode) const {
     const QPixmap icon = IconResource(101 + mode);
-    if (desktop_.screenAccess() != ScreenAccess::None) {
+    if (screen_.screenAccess() != ScreenAccess::None) {
         return icon;
     }
     QPixmap inactive(icon.size());
@@ -218,7 +219,7 @@ void Eyedropper::startDrag() {
         form_.cmdShowWebFeatures->move(TwipsToPixels(kShowWebLeftTwips),
                                        form_.cmdShowWebFeatures->y());
     }
-    desktop_.setTopmost(&form_, true);
+    windows_.setTopmost(&form_, true);
     const bool firstButton = !dragging();
     if (firstButton) {
         colorBeforePick_ = form_.CurRGB;
@@ -259,7 +260,7 @@ void Eyedropper::endDrag() {
 
 void Eyedropper::stopDrag() {
     qApp->removeEventFilter(this);
-    form_.move(CentredPosition(desktop_.screenSize(), form_.frameGeometry().size()));
+    form_.move(CentredPosition(display_.screenSize(), form_.frameGeometry().size()));
     QApplication::restoreOverrideCursor();
     form_.picScreencolor->setPicture(idlePicture(selectedMode()));
     tmrScreencolor_->stop();
@@ -269,17 +270,17 @@ void Eyedropper::stopDrag() {
 }
 
 std::optional<PointerSample> Eyedropper::sampleUnderPointer() {
-    return access_ == ScreenAccess::DragFrame ? desktop_.samplePointerOn(dragFrame_, offset_)
-                                              : desktop_.samplePointer(offset_);
+    return access_ == ScreenAccess::DragFrame ? screen_.samplePointerOn(dragFrame_, offset_)
+                                              : screen_.samplePointer(offset_);
 }
 
 bool Eyedropper::evade(QPoint pointer) {
-    const std::optional<QRect> outer = desktop_.windowRect(&form_);
+    const std::optional<QRect> outer = windows_.windowRect(&form_);
     if (!outer) {
         return false;
     }
     const QPoint target = EvadedPosition(pointer, *outer, form_.pos(), form_.frameGeometry().size(),
-                                         desktop_.screenSize());
+                                         display_.screenSize());
     if (target == form_.pos()) {
         return false;
     }

@@ -6,7 +6,10 @@
 #pragma once
 
 #include "colour.h"
-#include "desktop.h"
+#include "display_info.h"
+#include "pointer_control.h"
+#include "screen_reader.h"
+#include "window_placement.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -109,7 +112,12 @@ private:
     void pickAnswered(std::optional<PackedColor> colour);
 
     frmMain& form_;
-    Desktop& desktop_;
+    // Only what the eyedropper asks of the desktop: the screen's pixels and
+    // frames, its size, the pointer, and where our window lies.
+    ScreenReader& screen_;
+    DisplayInfo& display_;
+    PointerControl& pointer_;
+    WindowPlacement& windows_;
     QTimer* tmrScreencolor_;
     PackedColor LastSampledColor_ = 0;
     bool dragHasSampled_ = false;

@@ -18,7 +18,7 @@ namespace tinctora {
 
 void Eyedropper::requestFrame() {
     const int request = ++frameRequests_;
-    desktop_.requestFrame(
+    screen_.requestFrame(
         [self = QPointer<Eyedropper>(this), request](std::optional<ScreenFrame> frame) {
             if (self != nullptr && request == self->frameRequests_) {
                 self->frameAnswered(std::move(frame));
@@ -43,7 +43,7 @@ void Eyedropper::frameAnswered(std::optional<ScreenFrame> frame) {
     // Refused: the drag that waited for it has nothing to sample, and the
     // desktop may offer its own picker instead.
     endDrag();
-    if (desktop_.screenAccess() == ScreenAccess::PickOnly) {
+    if (screen_.screenAccess() == ScreenAccess::PickOnly) {
         if (boxButtonDown_) {
             pickAtRelease_ = true;
         } else {
@@ -82,7 +82,7 @@ void Eyedropper::showFrameOverlays(ScreenFrame frame) {
     for (std::size_t i = 0; i < shared->screens.size(); ++i) {
         auto* overlay = new FrameOverlay(shared, i, CursorResource(101 + mode), mode == 0,
                                          ToQColor(form_.picScreencolor->backColor()),
-                                         desktop_.pointerPosition(), &form_);
+                                         pointer_.pointerPosition(), &form_);
         overlay->setAttribute(Qt::WA_DeleteOnClose);
         connect(overlay, &FrameOverlay::hovered, this, &Eyedropper::takeBlock);
         connect(overlay, &FrameOverlay::picked, this, [this](const PixelBlock& block) {
@@ -109,7 +109,7 @@ void Eyedropper::closeFrameOverlays() {
 }
 
 void Eyedropper::pickWithDesktop() {
-    desktop_.pickColor([self = QPointer<Eyedropper>(this)](std::optional<PackedColor> colour) {
+    screen_.pickColor([self = QPointer<Eyedropper>(this)](std::optional<PackedColor> colour) {
         if (self != nullptr) {
             self->pickAnswered(colour);
         }

@@ -60,7 +60,7 @@ bool Eyedropper::pickKey(const QKeyEvent& key) {
 }
 
 void Eyedropper::startKeyboardPick() {
-    access_ = desktop_.screenAccess();
+    access_ = screen_.screenAccess();
     switch (access_) {
     case ScreenAccess::None:
         return;
@@ -80,16 +80,16 @@ void Eyedropper::startKeyboardPick() {
 }
 
 void Eyedropper::stepPoint(QPoint step) {
-    const std::optional<QPoint> pointer = lastPointer_ ? lastPointer_ : desktop_.pointerPosition();
+    const std::optional<QPoint> pointer = lastPointer_ ? lastPointer_ : pointer_.pointerPosition();
     if (!pointer) {
         return;
     }
-    const QRect screen = desktop_.screenGeometry(&form_);
+    const QRect screen = display_.screenGeometry(&form_);
     const double scale = form_.devicePixelRatioF();
     offset_ = SteppedOffset(offset_, step, *pointer, screen, scale);
     // Where the desktop lets the pointer be moved, it goes with the point.
     const PointerFollow follow = FollowPoint(*pointer, offset_, screen, scale);
-    if (follow.pointer != *pointer && desktop_.setPointerPosition(follow.pointer)) {
+    if (follow.pointer != *pointer && pointer_.setPointerPosition(follow.pointer)) {
         offset_ = follow.offset;
         lastPointer_ = follow.pointer;
     }
