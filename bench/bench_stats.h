@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Repeated timing of one step and the line each benchmark prints: median,
 // spread and the ratio to the reference measured in the same run.
 #pragma once

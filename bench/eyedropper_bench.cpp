@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of one eyedropper tick on a real X server, next to the bare read of a
 // 5 x 5 block through the same connection and a refresh cycle, all measured
 // in the same run. Each tick includes the painting it causes.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The toolkit's floor: a minimal Qt Widgets window with a few line edits and
 // buttons, started and measured the same way as tinctora.
 #include <QApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Costs of the steps a person feels on the offscreen platform: a full
 // refresh cycle, a strip drag step and a picker move step. The steps include
 // the painting of every display they change, as the event loop would do it

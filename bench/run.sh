@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs every benchmark and prints one line per figure: median, spread and the
 # ratio to the reference measured in the same run.
 set -euo pipefail

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program on the X server and measures, over repeated runs, the time
 // from exec to its window mapped and painted, its peak memory after one
 // second idle, and (once) what it does in ten seconds of idling.

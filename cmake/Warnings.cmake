@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One set of warnings for every target of the project.
 option(TINCTORA_WERROR "Treat warnings as errors" OFF)
 

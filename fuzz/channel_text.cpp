@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any text in a channel box, typed or pasted, reads as a value within the
 // channel's range, in either notation, and the key filter lets through only
 // characters the box can read.

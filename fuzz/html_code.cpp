@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any page title, with any five scheme colours and either code style, gives
 // the page skeleton with the title as page text: its "&", "<" and ">" as
 // entities, every other byte as typed, no placeholder in it replaced; every

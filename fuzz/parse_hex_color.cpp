@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any text in the hexadecimal box reads as a colour with channels 0..255,
 // and reading never looks past the text.
 #include "colour.h"

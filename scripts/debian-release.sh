@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What differs between the Debian releases Tinctora builds on, chosen by
 # /etc/os-release. Sourced by install-deps.sh and test.sh; sets
 #   release_packages  the packages whose names differ between releases

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs every Debian package Tinctora needs to build, run and test, on
 # Debian 12 or 13. Safe to run again: apt-get skips what is already there.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from a clean copy of the committed tree, the way
 # Debian's tools build any package, and checks the package and its .changes
 # with lintian: no error, no warning. The packages (the program and its debug

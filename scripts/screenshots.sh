@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renews the README's screenshots of the narrow and the wide window, taken on
 # a virtual X server from the built program.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Tinctora with warnings as errors and runs
 # every test: the normal build's, the fuzzers for a bounded time, and the unit
 # and widget tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colour values every part of Tinctora works on: the channel record, the
 // HSL triple, packed colours with system colours, and the small pure helpers.
 #pragma once

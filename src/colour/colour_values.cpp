@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Packing, channel extraction, hexadecimal text, web-safe snapping, contrast
 // and clamping.
 #include "colour.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // RGB <-> HSL on the tool's 0..240 scale. Every step keeps the written order
 // and precision: the results are the numbers the user reads in the HSL boxes.
 #include "colour.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The system-colour lookup behind negative packed colours, with a fixed table
 // of classic desktop colours so that the colour model runs without a desktop.
 #include "colour.h"

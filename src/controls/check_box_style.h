@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A style for check boxes lower than the style's own indicator: the indicator
 // shrinks to the box's height instead of losing its bottom edge.
 #pragma once

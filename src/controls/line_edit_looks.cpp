@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A line edit painted from pictures: its panel over the parent's background,
 // and its idle looks.
 #include "line_edit_looks.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Paints a line edit that the refresh rewrites on every step of a drag from
 // pictures: it halves the cost of a strip drag step.
 #pragma once

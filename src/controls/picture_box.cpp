@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A picture box with a client area, a persistent image and mouse events.
 #include "picture_box.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A picture box: an optional border around a client area with a background
 // colour, a picture, a persistent image that drawing goes into, and mouse
 // events in client coordinates.

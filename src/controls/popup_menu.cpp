@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The popup menu: a click inside chooses the item under the release.
 #include "popup_menu.h"
 

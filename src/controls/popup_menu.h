@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A popup menu that a mouse press opens at the pointer, whose items a click
 // chooses the same way on every Qt version.
 #pragma once

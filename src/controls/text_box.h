@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A one-line text box with a tag, a key filter and a typing limit that never
 // cuts the text.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three editing modes and the quick actions "Invers" and "Zufall".
 #include "frm_main.h"
 

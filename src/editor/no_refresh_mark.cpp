@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "noRefresh" mark of the channel boxes.
 #include "no_refresh_mark.h"
 

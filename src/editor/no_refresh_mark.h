@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "noRefresh" mark of the channel boxes: while a box carries it, its change
 // handler leaves the colour alone, so that the refresh can write its text.
 #pragma once

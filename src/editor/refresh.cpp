@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The refresh cycle: every change of the colour ends here, and every display
 // is brought in step with CurRGB and CurHSL.
 #include "frm_main.h"

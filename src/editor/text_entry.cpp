@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The seven channel boxes: the key filter, the change handler that takes a
 // box's text into the colour, and the focus handler.
 #include "frm_main.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop as Qt gives it: one backend per concern, together.
 #include "desktop_qt.h"
 

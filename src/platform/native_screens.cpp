@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The monitors as the X server counts their pixels, beside Qt's scale factors.
 #include "native_screens.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Maps the classic system-colour indices onto the roles of a Qt palette.
 #pragma once
 

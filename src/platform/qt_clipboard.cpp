@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clipboard as Qt gives it, handed to the clipboard keeper at the end.
 #include "qt_clipboard.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's message boxes as QMessageBox draws them.
 #include "qt_message_boxes.h"
 

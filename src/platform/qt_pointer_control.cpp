@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pointer as Qt moves and grabs it.
 #include "qt_pointer_control.h"
 

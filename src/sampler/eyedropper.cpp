@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eyedropper's way in and out, its drag and the box's look.
 #include "eyedropper.h"
 

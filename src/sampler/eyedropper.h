@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eyedropper's picking mode, from the press on its box to the colour
 // taken: a drag over the live screen or over a frame of it, a click on a frame
 // shown over the screen, or the desktop's own picker, whichever the desktop

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the desktop hands its screen out only as a frame, or only through its
 // own picker: the frames the eyedropper asks for, the overlays a click picks
 // from, and the picker.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eyedropper by keyboard: a pick started from the focused box, the arrow
 // keys moving the picked point away from the pointer, the mode switched, and
 // the pick taken or cancelled.

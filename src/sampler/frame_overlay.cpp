@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frozen frame shown over a screen while a colour is picked from it.
 #include "frame_overlay.h"
 

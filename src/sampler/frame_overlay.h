@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One screen's share of a still frame of the desktop, shown over that whole
 // screen while a colour is picked from it: where the desktop lets no drag
 // follow the pointer outside the program's windows, a click on the frame

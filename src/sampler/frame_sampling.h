@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sampling a still frame of the whole desktop: where each screen lies in it,
 // and the 5 x 5 block of physical pixels under a pointer position.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The arrow keys' steps of the picked point and the pointer that follows it.
 #include "pick_point.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the picked point lies when the arrow keys have moved it away from the
 // pointer: steps of physical screen pixels, kept on the screen, and where the
 // pointer goes to follow the point where the desktop lets it be moved.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's eyedropper handlers, which forward the box's events to the
 // eyedropper, and the colour it hands back.
 #include "frm_main.h"

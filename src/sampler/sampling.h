@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eyedropper's arithmetic: the mean of a 5 x 5 block, where the window
 // goes to keep out of the pointer's way, and the magnified picture.
 #pragma once

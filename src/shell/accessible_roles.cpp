@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Accessible roles of the main window and of the control kinds.
 #include "accessible_roles.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the application sets up once before its first window: the style, the
 // font, the toolkit's German texts and the desktop's system colours.
 #pragma once

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draws Tinctora's window icon, the two eyedropper icons and the two
 eyedropper cursors, and writes them as XPM (icons) and XBM pairs (cursors:
 picture and mask) next to this script. Run it again after changing a drawing;

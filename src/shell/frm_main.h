@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: every control, the whole colour state and the handlers of
 // all subsystems. The handlers are defined next to their subsystem's pure code
 // (editor/, sliders/, sampler/, webscheme/); this header is the one map of it.

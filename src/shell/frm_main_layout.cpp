@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds every control of the main window from its design geometry (twips,
 // relative to its container: a window or group box, or the inside of a
 // picture box's border).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts Tinctora: the platform choice, the application and the main window.
 #include "app_style.h"
 #include "desktop_qt.h"

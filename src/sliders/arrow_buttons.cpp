@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The arrow buttons beside the channel boxes: the left button opens the value
 // picker, the right button on red, green or blue the web-safe value menu. Also
 // the two focus forwards of the channel editors.

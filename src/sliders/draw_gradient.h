@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drawing routines of the strips and the picker: one line, and a gradient
 // over a whole image drawn line by line, written straight into the images'
 // pixels (32-bit RGB, as the picture boxes and the picker keep them).

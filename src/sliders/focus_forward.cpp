@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a callback whenever a widget receives the keyboard focus.
 #include "focus_forward.h"
 

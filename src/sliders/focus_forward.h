@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a callback whenever a widget receives the keyboard focus: the channel
 // editors' border boxes hand it on to their text boxes.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The popup value picker: a 256 x 15 px popup strip with the channel's
 // gradient and the marker line ChoosingLine.
 #pragma once

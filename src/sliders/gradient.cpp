@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ends of the strips' and the picker's gradients and the strips' markers.
 #include "gradient.h"
 

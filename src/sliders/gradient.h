@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colours a gradient's lines are drawn in, the ends of the strips' and the
 // picker's gradients, and where a strip's marker sits.
 #pragma once

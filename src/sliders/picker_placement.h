@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the picker opens: the value its marker starts at and the window's
 // place under the colour swatch, kept on the screen.
 #pragma once

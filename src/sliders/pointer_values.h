@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // From a pointer position on a strip or on the picker to a channel value, and
 // the text that value is written into the channel's box as.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Connects the strips, the arrow buttons, the text backgrounds, the border
 // boxes and the web-safe menu to their handlers.
 #include "frm_main.h"

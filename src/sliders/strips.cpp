@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The six channel strips: their gradients and markers, and dragging on them.
 #include "frm_main.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The web-safe value menu of the red, green and blue arrows: its captions, the
 // item that carries the check mark, and the channel its tag names.
 #pragma once

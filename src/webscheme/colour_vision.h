@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How a colour looks to someone who sees colours differently: the dichromacies
 // by the model of Machado, Oliveira and Fernandes, and complete colour
 // blindness as luminance alone.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The contrast rule of WCAG 2.2 and its German wording.
 #include "contrast.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How readable one colour is on another, by the W3C's rule (WCAG 2.2): the
 // relative luminance, the contrast ratio, the level it reaches and the German
 // words the web panel shows for it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The contrast of each text role on the background, shown on the role
 // buttons, in their tooltips and in what screen readers read of them.
 #include "contrast.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The luminance search behind "Kontrast auf AA anheben".
 #include "contrast_search.h"
 

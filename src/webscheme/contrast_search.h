@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The nearest readable version of a colour: the same hue and saturation at the
 // luminance closest to its own that reaches a contrast ratio on a background.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The HTML page skeleton that "Kopieren" puts on the clipboard: the template
 // lines, the colour texts and the two message texts, without any widget.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Kopieren": offers to make the scheme web-safe, shows the page code, copies
 // it and, when asked to, ends the program.
 #include "frm_main.h"

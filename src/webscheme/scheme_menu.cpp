@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu of the preview and the role buttons: the preview as someone with
 // a colour vision deficiency sees it, and a text role's contrast raised to a
 // level in one step.

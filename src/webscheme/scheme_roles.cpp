@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scheme roles: which preview element holds which colour, and how the
 // selected role follows the current colour.
 #include "scheme_roles.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the five scheme roles keep their colours: the preview elements are the
 // only store, and these helpers name which element belongs to which role.
 #pragma once

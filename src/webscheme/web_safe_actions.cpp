@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Snapping to the web-safe grid: the whole scheme, or the current colour.
 #include "frm_main.h"
 #include "scheme_roles.h"

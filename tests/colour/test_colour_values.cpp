@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Packing, channels, system colours, hex text, web-safe snapping, contrast, clamping.
 #include "colour.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // RGB <-> HSL on the 0..240 scale: the table of known colours and sweeps over
 // the whole domains.
 #include "colour.h"

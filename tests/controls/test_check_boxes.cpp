@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's three check boxes are lower than the style's indicator;
 // each must still show its indicator whole, at whatever scale the test runs.
 #include "app_style.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A picture box whose colour changes repaints around the picture boxes that
 // sit on it, never under them, and the screen still shows what a full
 // repaint of the window would.

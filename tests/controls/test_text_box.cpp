@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A text box that paints from pictures must look exactly like a plain line
 // edit in the same place, in every state and after every change, on the
 // screen's own pixels.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What a screen reader gets from the running program: the whole accessible
 tree read through AT-SPI on a private session bus, in the narrow and in the
 wide window."""

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The program as a desktop program: the web-safe menu chosen with the mouse,
 a scheme role recolouring the preview, a window manager's frame, a scaled
 display, and the screen's colour depth at start."""

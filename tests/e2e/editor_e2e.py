@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The colour editor driven on a real X server: start-up, typing, the modes,
 the quick actions, the web panel toggle and the ways the program ends."""
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The eyedropper driven on a real X server: a press on the eyedropper box, a
 drag over a painted root window, the magnifier and the swatch during the drag,
 and what stays after the release."""

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives the real tinctora binary on a virtual X server the way a person does:
 real input events through xdotool, and checks of what a person sees (pixels
 of a screenshot) or pastes (the clipboard through xclip)."""

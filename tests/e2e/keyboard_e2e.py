@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The keyboard on a real X server: what Ctrl and Alt combinations do to a
 box, and where Tab goes in the narrow window."""
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The key filter, the numeric reading of the boxes and the texts they show.
 #include "channel_text.h"
 

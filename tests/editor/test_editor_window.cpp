@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colour editor as a person sees it: typing into the boxes, the modes and
 // the quick actions, checked on the real main window with the fake desktop.
 #include "app_style.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real main window on a desktop whose calls fail: a pointer or window
 // rectangle that cannot be read, a refused topmost state or pointer move, a
 // screen that gives nothing back and a clipboard that refuses the text. The

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Validates AppStream metadata as software centres read it: one metainfo file
 # (validate) or a whole installed tree (validate-tree), without the network.
 # AppStream 1.0 (Debian 13) warns about a desktop application without a

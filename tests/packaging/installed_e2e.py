@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The installed package on a virtual X server, as a person first meets it:
 the program started from the PATH shows its window, a colour typed in and
 copied with Ctrl+C stays on the clipboard after "Beenden", served by the

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every web address written in the tree is one of the few the project means
 # to name: the XML and D-Bus schemas, the licence's own links, the
 # copyright file's format, and a stand-in host in a test. Anything else, a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stands in for the clipboard keeper in the tests of the handover: reads the
 // text like the keeper, then writes what it found about itself to the file
 // named by KEEPER_STAND_IN_REPORT, and answers as its one argument says:

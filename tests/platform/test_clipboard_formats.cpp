@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bytes the clipboard keeper serves for each format it offers.
 #include "clipboard_formats.h"
 

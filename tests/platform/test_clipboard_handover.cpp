@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Handing the copied text to the clipboard keeper: the text arrives whole,
 // the keeper runs detached from the program, and a keeper that fails or
 // hangs costs the ending program no more than its patience.

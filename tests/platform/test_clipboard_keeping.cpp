@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clipboard kept after the end: which keeper program is started, and the
 // wait for what the end must not cut short, bounded by its patience.
 #include "qt_clipboard.h"

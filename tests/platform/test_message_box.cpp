@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop's message boxes: which buttons each kind offers, in German, and
 // what Return and Escape answer.
 #include "qt_message_boxes.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The portal's answers on a session bus of the test's own: a stand-in portal
 // owns the portal's name and answers when told, and a second client of the
 // bus tries to answer in its place.

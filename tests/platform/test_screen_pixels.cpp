@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decoding native screen pixels of every depth and byte order, and placing
 // the block under the pointer among the screens.
 #include "screen_pixels.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The screenshot portal's answers taken apart: the request path it answers
 // on, the colour its picker gives, and the file a frame comes in.
 #include "screenshot_portal.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing to a reader that may be slow or never read, on the handover's socket
 // and on a paste's pipe: everything arrives, or the write gives up by its
 // deadline, and a reader that went away costs no SIGPIPE.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the real screen: an Xvfb of its own, its root window painted with
 // xsetroot, the pointer moved with xdotool, and the platform layer asked for
 // the block under it. TINCTORA_XVFB_DEPTH picks the depth (16, 24 or 30);

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eyedropper in the real main window, sampling the fake desktop's
 // scripted screen: press, sampling steps and release.
 #include "app_style.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eyedropper by keyboard on the fake desktop: the arrow keys during a
 // drag, a pick started from the focused box, the mode switched during a
 // pick, Escape, and the keys on the frozen frame.

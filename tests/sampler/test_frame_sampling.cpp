@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Frames of the whole desktop: where each screen lies in the frame's physical
 // pixels, the block under a pointer, and each screen's part of the frame.
 #include "frame_sampling.h"

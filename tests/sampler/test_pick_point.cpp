@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The arrow keys' steps of the picked point: physical pixels at any scale,
 // the screen's edges, and the pointer that follows the point.
 #include "pick_point.h"

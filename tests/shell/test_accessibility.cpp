@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Names a screen reader announces and the order the Tab key walks.
 #include "app_style.h"
 #include "picture_box.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop one concern at a time: a caller that takes one concern runs on
 // that concern's fake alone, and a fault put into one function of the whole
 // fake desktop reaches the main window through the concern it belongs to.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The strips, the value picker and the web-safe menu driven on a real X
 server: one press-drag-release gesture each, with screenshots taken while the
 button is held."""

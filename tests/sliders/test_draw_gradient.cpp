@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lines and gradients drawn into images: the end point left out, clipping at
 // the image's edges, and the last gradient line just outside the image.
 #include "draw_gradient.h"

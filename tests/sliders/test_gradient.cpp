@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colours of a gradient's lines, the strips' and the picker's gradient
 // ends, and the strips' marker rows and colours.
 #include "gradient.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // From pointer positions to channel values and texts, where the picker opens,
 // and the texts of the web-safe value menu.
 #include "picker_placement.h"

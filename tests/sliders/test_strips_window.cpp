@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The six strips on the real main window: their pixels in every mode, and
 // pressing, dragging and releasing on them.
 #include "app_style.h"

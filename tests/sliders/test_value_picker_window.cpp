@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The arrow buttons on the real main window: the popup value picker (opening,
 // picking, closing), the web-safe value menu, and the focus forwards of the
 // channel editors.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A person's random use of the main window, event by event from one seed:
 // typing and pasting into every box, clicking every check box, option button
 // and button, dragging on strips, picker and eyedropper, choosing menu items.

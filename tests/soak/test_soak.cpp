@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long random use of the real main window on the fake desktop. After every
 // event the displays a person relies on must agree with the colour state; a
 // failure names the seed and the event, so that the run can be replayed with

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the eyedropper in the widget tests.
 #include "eyedropper_driver.h"
 

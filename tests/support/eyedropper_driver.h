@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the eyedropper in the widget tests: a scripted screen for the fake
 // desktop, the box pressed and released, the frames opened over the screen,
 // and what the boxes and the magnifier show.

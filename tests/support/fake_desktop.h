@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scripted desktops for the tests, one fake per concern: fixed screen, pointer
 // and colour depth, recorded calls, and message boxes answered from a queue.
 // FakeDesktop is all of them at once; a test injects a fault by overriding one

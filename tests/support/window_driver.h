@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the real main window in the widget tests: the window opened on the
 // fake desktop, mouse events with exact buttons sent to a control, typing,
 // colours set through the refresh, and pixels read back from the persistent

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A native window whose pixels the Wayland tests know: its left and right
 // halves are each one colour ("#rrggbb") or a pattern of single device
 // pixels: "checker" is white where x + y is even and black elsewhere, "dots"

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A pointer and keyboard for tests on GNOME Shell, through Mutter's
 RemoteDesktop service on the session bus. Speaks the line protocol of the
 other compositors' input clients: "ready" once the remote desktop session

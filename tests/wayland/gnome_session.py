@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """GNOME Shell headless as a test desktop (see session.py): one virtual
 monitor, XWayland, a stand-in system bus and, in a private mount namespace,
 an empty /run/systemd, so that the shell takes its own stand-in login

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What the tests ask of KWin beyond input: the windows, moving one, and a
 picture of the whole desktop. Runs as the session's user for the whole
 session and takes one command a line on stdin, answering one line:

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* A pointer and keyboard for tests on KWin, through its fake input protocol.
  * Speaks the line protocol of virtual_pointer.c, "ready" first and "ok" once
  * KWin has taken each line:

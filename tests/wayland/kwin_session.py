@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """KWin (KDE Plasma's compositor) on a virtual output as a test desktop (see
 session.py), with XWayland. The installed kwin_wayland carries a file
 capability that a sandbox may refuse to run; a plain copy of it runs. Input

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A headless desktop for tests, started and stopped by the test itself:
 sway here, GNOME Shell (gnome_session.py) or KWin (kwin_session.py).
 

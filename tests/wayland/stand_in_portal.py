@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A Screenshot portal of the tests' own, owning org.freedesktop.portal.Desktop
 on a private session bus: it refuses every Screenshot, as a desktop does that
 will not give a frame without asking, and answers every PickColor with one

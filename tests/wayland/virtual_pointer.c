@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* A pointer for tests on a wlroots compositor. Reads one command a line from
  * stdin and answers "ok" once the compositor has handled it, so a driver can
  * take a screenshot right after the answer:

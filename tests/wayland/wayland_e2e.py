@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The program on a headless sway desktop, driven as a person does (a virtual
 pointer, wtype) and checked on what a person sees (grim screenshots) or
 pastes (wl-paste): the eyedropper under XWayland and natively, the value

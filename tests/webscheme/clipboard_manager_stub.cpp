@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A minimal X11 clipboard manager for the tests: it owns CLIPBOARD_MANAGER,
 // and when a program that ends asks it to SAVE_TARGETS it copies the
 // clipboard's UTF8_STRING, takes the clipboard over and serves that text.

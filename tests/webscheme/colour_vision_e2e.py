@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The colour vision menu on a real X server: opened with the right button on
 the preview, an entry chosen with the mouse, and the preview's pixels read
 back from the screen. The role button keeps the true colour."""

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tinctora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """"Kopieren" on a real X server: the answers are given with the keyboard, the
 code is read back with xclip byte for byte. Whenever the program ends owning
 the clipboard (after "Ja", or after a plain Ctrl+C in a box) it ends at once,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Contrast by WCAG 2.2 with its own examples, the German wording, the colour
 // vision simulation against the published matrices applied to the primaries,
 // and the luminance search. Expected values were worked out by hand from the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Contrast and colour vision on the real main window: the marks, tooltips and
 // descriptions of the role buttons following every change, the menu of the
 // preview and the role buttons, the simulated preview, and the contrast

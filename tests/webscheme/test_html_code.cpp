@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page code byte for byte: both code styles, the title as page text, padded
 // colour texts and the line breaks.
 #include "html_code.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Kopieren" on the real main window: the web-safe question, the code box,
 // the clipboard and the end of the program, for every answer.
 #include "app_style.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The five scheme roles on the real main window: selecting a role, the
 // current colour flowing into it, the preview and the web-safe snapping.
 #include "app_style.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Everything Tinctora takes from the desktop, one interface per concern: the
 // Qt backend runs the program, the scripted fakes in the tests run it without
 // one. A caller takes the one concern it needs; the main window holds them all.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the display is: the depth and size of its screens, and the colours of
 // the desktop's palette.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the screen's pixels for the eyedropper: live under the pointer, from
 // a frame of the whole desktop, or through the desktop's own picker.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The formats in which the clipboard keeper offers the copied text, named as
 // X11 targets and Wayland MIME types name them, and the bytes of each.
 #pragma once

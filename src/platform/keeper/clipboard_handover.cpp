@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starting the clipboard keeper and handing it the text.
 #include "clipboard_handover.h"
 

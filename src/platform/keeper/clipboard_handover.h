@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Handing the copied text to the clipboard keeper as Tinctora ends: the keeper
 // runs on, detached, and owns the clipboard before Tinctora lets go of it.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One clipboard the keeper holds, the X11 selection or the Wayland one, as the
 // keeper's wait loop sees it.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tinctora-clipboard-keeper: keeps the text Tinctora copied on the clipboard
 // after Tinctora itself has ended, until another program copies something.
 //

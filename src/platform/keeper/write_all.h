@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing to a channel whose reader may be slow or may never read: the
 // clipboard keeper's end of a handover and of a paste.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop portal's Screenshot interface over D-Bus.
 #include "screenshot_portal.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Serving the copied text as the Wayland selection.
 #include "wayland_clipboard_keeper.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clipboard keeper's Wayland side: sets the seat's selection to the copied
 // text through the compositor's data-control protocol, which lets a client
 // without a window own the clipboard.

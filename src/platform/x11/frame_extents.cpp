@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window manager's frame estimate for a window that is not mapped yet.
 #include "frame_extents.h"
 

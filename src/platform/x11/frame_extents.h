@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asking the window manager, before a window shows, how wide a frame it will
 // draw around it: centring the outer window needs the frame's height.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decoding native screen pixels and assembling the block under the pointer.
 #include "screen_pixels.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turning the native pixels of an X screen into packed colours, and fitting a
 // 5 x 5 block around a point into the screens that exist.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Serving the copied text as the owner of the X11 clipboard.
 #include "x11_clipboard_keeper.h"
 

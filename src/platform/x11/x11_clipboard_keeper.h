@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clipboard keeper's X11 side: owns the CLIPBOARD selection with the copied
 // text and answers every program that pastes it.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pointer and the pixels under it, straight from the X server.
 #include "x11_screen.h"
 

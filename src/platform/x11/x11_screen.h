@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the X server's root window in native pixels: the pointer and the
 // 5 x 5 block under it.
 #pragma once

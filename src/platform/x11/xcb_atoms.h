@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The X server's replies, freed as xcb asks, and atoms looked up by name.
 #pragma once
 
