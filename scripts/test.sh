@@ -17,6 +17,10 @@ scripts/install-deps.sh
 # the two would lay out differently is found and written another way.
 find src tests \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
 
+# Every file names its copyright and licence (REUSE); lint lists any that
+# does not.
+reuse lint --quiet || reuse lint
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINCTORA_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure --no-tests=error
