@@ -56,7 +56,10 @@ packages+=("${wayland_packages[@]}")
 # services (python3-gi) and read its PNG screenshots with imagemagick.
 # Debian 12 only for now: the harnesses know GNOME Shell 43 and KWin 5.27,
 # and have not met Debian 13's GNOME and Plasma 6 yet (debian-release.sh).
-packages+=("${compositor_packages[@]}")
+# Installed when TINCTORA_DESKTOP_SUITES=1 asks for those rounds.
+if [ "${TINCTORA_DESKTOP_SUITES:-0}" = 1 ]; then
+  packages+=("${compositor_packages[@]}")
+fi
 
 # The Debian package (scripts/package.sh, from a git clone of the tree):
 # Debian's build helpers and lintian; reuse checks that every file names its
