@@ -309,8 +309,14 @@ class Session:
         os.chown(folder, self.uid, self.gid)
         for name in (os.path.basename(path), *beside):
             copy = os.path.join(folder, name)
-            shutil.copy2(os.path.join(os.path.dirname(path), name), copy)
-            os.chown(copy, self.uid, self.gid)
+            # A program started earlier from the copy may still run (a
+            # clipboard keeper): a new copy goes in beside it under a new
+            # name and then takes the old one's name, which a running file
+            # allows where writing over it does not.
+            fresh = copy + ".new"
+            shutil.copy2(os.path.join(os.path.dirname(path), name), fresh)
+            os.chown(fresh, self.uid, self.gid)
+            os.replace(fresh, copy)
         return os.path.join(folder, os.path.basename(path))
 
     def _start_bus(self, name="bus", variable="DBUS_SESSION_BUS_ADDRESS"):
