@@ -64,11 +64,7 @@ private slots:
     }
     void cleanup() {
         form.reset();
-        const bool leftOver = QApplication::overrideCursor() != nullptr;
-        while (QApplication::overrideCursor() != nullptr) {
-            QApplication::restoreOverrideCursor();
-        }
-        QVERIFY(!leftOver);
+        QVERIFY(!PointerLeftOver());
     }
 
     void startUpGoesOnWhenTopmostIsRefused() {

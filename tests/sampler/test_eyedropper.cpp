@@ -86,15 +86,9 @@ private slots:
         desktop.screenPixels = UniformScreen(Qt::black);
         desktop.pointer = QPoint(500, 400);
     }
-    // Every drag gives its pointer back; a failed test's leftover must not
-    // fail the next ones too.
     void cleanup() {
         form.reset();
-        const bool leftOver = QApplication::overrideCursor() != nullptr;
-        while (QApplication::overrideCursor() != nullptr) {
-            QApplication::restoreOverrideCursor();
-        }
-        QVERIFY(!leftOver);
+        QVERIFY(!PointerLeftOver());
     }
 
     void startUpShowsTheWindowIconAndTheSingleModeIcon() {

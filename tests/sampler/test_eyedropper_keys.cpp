@@ -71,11 +71,7 @@ private slots:
     }
     void cleanup() {
         form.reset();
-        const bool leftOver = QApplication::overrideCursor() != nullptr;
-        while (QApplication::overrideCursor() != nullptr) {
-            QApplication::restoreOverrideCursor();
-        }
-        QVERIFY(!leftOver);
+        QVERIFY(!PointerLeftOver());
     }
 
     // Where the pointer can be moved it goes with the point; where it cannot

@@ -7,9 +7,18 @@
 
 #include "eyedropper.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace tinctora::testing {
+
+bool PointerLeftOver() {
+    const bool leftOver = QApplication::overrideCursor() != nullptr;
+    while (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+    }
+    return leftOver;
+}
 
 namespace {
 

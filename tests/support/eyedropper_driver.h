@@ -20,6 +20,11 @@ namespace tinctora::testing {
 // The fake desktop's whole screen in one colour.
 QImage UniformScreen(QColor colour);
 
+// Gives back every pointer a pick left set; true when there was one. Every
+// pick gives its pointer back, and a failed test's leftover must not fail the
+// next ones too.
+bool PointerLeftOver();
+
 // A button pressed on, and released over, the middle of the eyedropper's box.
 void PressEyedropper(frmMain& form, Qt::MouseButton button = Qt::LeftButton);
 void ReleaseEyedropper(frmMain& form, Qt::MouseButton button = Qt::LeftButton);
