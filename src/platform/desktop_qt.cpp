@@ -13,21 +13,29 @@
 #include <QCursor>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVersionNumber>
 #include <QWidget>
 #include <QWindow>
 
+#include <chrono>
 #include <utility>
 
 namespace tinctora {
 
 namespace {
+
+// How long a window taken out of the frames takes to leave the screen: its
+// see-through picture or its unmapping passes the X server and the
+// compositor, which shows the change with its next output frame.
+constexpr std::chrono::milliseconds kLeavesScreen{120};
 
 // The monitors in native pixels, with and without their scale factors. Qt
 // keeps a screen's origin in native pixels and divides only its size by the
@@ -225,6 +233,14 @@ void QtDesktop::portalFound(PortalState state) {
 }
 
 void QtDesktop::requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) {
+    const qint64 leaving =
+        outOfFrame_.isValid() ? kLeavesScreen.count() - outOfFrame_.elapsed() : 0;
+    if (leaving > 0) {
+        QTimer::singleShot(leaving, &portal_, [this, answered = std::move(answered)]() mutable {
+            requestFrame(std::move(answered));
+        });
+        return;
+    }
     portal_.screenshot(PortalParentWindow(),
                        [this, answered](PortalAnswer answer, const QImage& image) {
                            if (answer != PortalAnswer::Given) {
@@ -250,6 +266,45 @@ void QtDesktop::pickColor(std::function<void(std::optional<PackedColor>)> picked
                           }
                           picked(colour);
                       });
+}
+
+void QtDesktop::prepareOutOfFrame(QWidget* window) {
+    // Only through XWayland: natively the window is hidden instead, and on
+    // X11 the screen is read live.
+    if (window == nullptr || window->windowHandle() != nullptr || !onXWayland()) {
+        return;
+    }
+    window->setAttribute(Qt::WA_TranslucentBackground);
+    window->setAutoFillBackground(true);
+}
+
+void QtDesktop::setOutOfFrame(QWidget* window, bool out) {
+    if (window == nullptr) {
+        return;
+    }
+    if (out) {
+        outOfFrame_.start();
+    }
+    if (NativeWayland()) {
+        // No Wayland protocol makes a window see-through, and the decorations
+        // a program draws itself would stay: natively the window goes.
+        window->setVisible(!out);
+        return;
+    }
+    // A compositor that honours the opacity an X11 window asks for fades the
+    // window together with the frame it draws around it; one that ignores it
+    // (sway) still blends the window's own alpha, so a window with a
+    // see-through surface paints nothing at all, at once.
+    window->setWindowOpacity(out ? 0.0 : 1.0);
+    if (window->testAttribute(Qt::WA_TranslucentBackground)) {
+        QGraphicsOpacityEffect* unseen = nullptr;
+        if (out) {
+            unseen = new QGraphicsOpacityEffect(window);
+            unseen->setOpacity(0.0);
+        }
+        window->setGraphicsEffect(unseen);
+        window->repaint();
+    }
 }
 
 std::optional<QRect> QtDesktop::windowRect(const QWidget* widget) {

@@ -8,6 +8,7 @@
 #include "watched_text.h"
 #include "x11_screen.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
@@ -45,6 +46,8 @@ public:
     void watchScreenAccess(std::function<void()> changed) override;
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
     void pickColor(std::function<void(std::optional<PackedColor>)> picked) override;
+    void prepareOutOfFrame(QWidget* window) override;
+    void setOutOfFrame(QWidget* window, bool out) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
     bool placesWindows() override;
     bool knowsPopupPlace() override;
@@ -71,6 +74,8 @@ private:
     PortalState portalState_ = PortalState::Unknown;
     bool probing_ = false;
     std::function<void()> accessChanged_;
+    // When a window last went out of the frames.
+    QElapsedTimer outOfFrame_;
     QPointer<WatchedText> copied_;
 };
 

@@ -51,6 +51,7 @@ Eyedropper::Eyedropper(frmMain& form)
                     endDrag();
                 }
             });
+    desktop_.prepareOutOfFrame(&form_);
     desktop_.watchScreenAccess([self = QPointer<Eyedropper>(this)] {
         if (self != nullptr) {
             self->showScreenAccess();

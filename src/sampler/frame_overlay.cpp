@@ -49,7 +49,7 @@ void FrameOverlay::showOverScreen() {
 }
 
 PixelBlock FrameOverlay::blockAt(QPointF position) {
-    const PixelBlock block = FrameBlock(*frame_, QPointF(screen_.area.topLeft()) + position);
+    const PixelBlock block = FrameBlockAround(*frame_, ShownPixel(screen_, size(), position));
     const QImage magnified = MagnifierImage(block, ringed_, background_);
     magnifier_ = magnified.scaled(magnified.size() * kMagnifierZoom);
     const QRect before = magnifierRect_;
@@ -62,7 +62,9 @@ PixelBlock FrameOverlay::blockAt(QPointF position) {
 void FrameOverlay::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), background_);
-    painter.drawImage(QPoint(0, 0), part_);
+    // The screen's pixels fill the window the desktop gave, at the window's
+    // own ratio of device pixels: one frame pixel on each of the screen's.
+    painter.drawImage(QRectF(rect()), part_);
     if (!magnifier_.isNull()) {
         painter.drawImage(magnifierRect_.topLeft(), magnifier_);
         painter.setPen(Qt::black);

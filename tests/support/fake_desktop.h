@@ -65,7 +65,13 @@ public:
     std::deque<std::function<void(std::optional<PackedColor>)>> pickRequests;
     // The frame is the scripted screen at this many physical pixels per pixel.
     int frameScale = 1;
-    // Answers the oldest frame request with the scripted screen.
+    // The windows made ready to leave the frames, and those out of them now.
+    std::vector<const QWidget*> preparedOutOfFrame;
+    std::vector<const QWidget*> outOfFrame;
+    // Answers the oldest frame request with the scripted screen, on which, as
+    // a compositor's frame shows them, every shown window of the program not
+    // out of the frames is a block of kWindowInFrame.
+    static constexpr QRgb kWindowInFrame = 0xff010203;
     void giveFrame();
     // Answers the oldest frame request with a refusal; the desktop's picker
     // is what is left.
@@ -87,6 +93,8 @@ public:
     void watchScreenAccess(std::function<void()> changed) override;
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
     void pickColor(std::function<void(std::optional<PackedColor>)> picked) override;
+    void prepareOutOfFrame(QWidget* window) override { preparedOutOfFrame.push_back(window); }
+    void setOutOfFrame(QWidget* window, bool out) override;
     std::optional<QRect> windowRect(const QWidget* widget) override;
     bool placesWindows() override { return windowsPlaced; }
     bool knowsPopupPlace() override { return popupPlaceKnown; }

@@ -300,6 +300,62 @@ def native_click_then_click_pick(binary):
                d.s.shot().pixel(white[0] + 40, white[1]))
 
 
+# --- the frame holds none of the program's windows ---
+
+def frame_leaves_out_the_window(binary, native=False):
+    """The frame the eyedropper picks from holds the desktop, not the main
+    window: a pick where the window stood at the press, and in the top left
+    corner the press sends it to (sway ignores the move under XWayland and
+    places native windows itself), gives the colour window's colour."""
+    with desk("native-no-window" if native else "xwayland-no-window", left=hexcode(BLUE),
+              right=hexcode(ORANGE)) as d:
+        desktop = d.s.shot()
+        program = d.start(binary, native)
+        # Beside the eyedropper box, away from the swatch the colour is read
+        # from: the pointer is drawn into every screenshot.
+        stood = program.screen_point((EYEDROPPER[0], EYEDROPPER[1] - 40))
+        for name, point in (("where the window stood", stood), ("in the top left corner", (20, 20))):
+            colour = desktop.pixel(*point)
+            if native:
+                d.click(EYEDROPPER)
+                time.sleep(1.0)
+                d.pointer.click(*point)
+            else:
+                d.press_on(EYEDROPPER)
+                time.sleep(1.0)
+                d.pointer.move(*point)
+                program.wait_pixel(CURRENT_SWATCH, colour, f"the desktop {name}, while dragging")
+                d.pointer.up()
+            program.wait_pixel(CURRENT_SWATCH, colour, f"the desktop's colour {name}")
+            # A colour neither half has, so that the next pick is seen.
+            type_into_red_box(d, "7")
+            program.wait_pixel(CURRENT_SWATCH, (7, *colour[1:]), "red 7 typed")
+
+
+def native_frame_leaves_out_the_window(binary):
+    frame_leaves_out_the_window(binary, native=True)
+
+
+def native_scaled_frame_shows_each_physical_pixel_once(binary):
+    """At scale 2 the frozen frame covers the screen at its own size, and a
+    click takes the physical pixel under the pointer's logical position:
+    logical 44 is physical 88, a red dot, and 45 its blue neighbour."""
+    with desk("native-scale2", left="dots", right=hexcode(ORANGE), scale=2) as d:
+        program = d.start(binary, native=True)
+        for at, colour in (((44, 44), (255, 0, 0)), ((45, 44), (0, 0, 255))):
+            d.click(EYEDROPPER)
+            time.sleep(1.0)
+            d.pointer.move(*at)
+            time.sleep(0.3)
+            shot = d.s.shot(f"overlay-{at[0]}")
+            # Far from the pointer and its magnifier: a red dot at physical
+            # (600, 760), where a frame shown twice the size has blue.
+            expect(program, "the frozen frame at its own size", (255, 0, 0), shot.pixel(600, 760))
+            d.pointer.down()
+            d.pointer.up()
+            program.wait_pixel(CURRENT_SWATCH, colour, f"the pixel picked at {at}")
+
+
 # --- the value strip ---
 
 def strip_opens_under_the_swatch(binary, native=False):
@@ -564,6 +620,9 @@ CASES = [
     xwayland_block_mean_over_a_pattern,
     xwayland_scaled_output_takes_one_physical_pixel,
     native_click_then_click_pick,
+    frame_leaves_out_the_window,
+    native_frame_leaves_out_the_window,
+    native_scaled_frame_shows_each_physical_pixel_once,
     strip_opens_under_the_swatch,
     native_strip_opens_under_the_swatch,
     strip_pushed_back_at_the_screen_edge,
