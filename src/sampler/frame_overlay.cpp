@@ -5,6 +5,7 @@
 #include "sampling.h"
 
 #include <QCloseEvent>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -70,6 +71,14 @@ void FrameOverlay::paintEvent(QPaintEvent* event) {
         painter.setPen(Qt::black);
         painter.drawRect(magnifierRect_.adjusted(-1, -1, 0, 0));
     }
+}
+
+void FrameOverlay::enterEvent(QEnterEvent* event) {
+    // Shown under a pointer at rest (the desktop asked the user first, or was
+    // slow), the frame has the magnifier and the colour at once, not only
+    // from the pointer's first move on.
+    emit hovered(blockAt(event->position()));
+    QWidget::enterEvent(event);
 }
 
 void FrameOverlay::mouseMoveEvent(QMouseEvent* event) {

@@ -640,6 +640,7 @@ private slots:
         QVERIFY(open());
         form->optScreencolorMode[static_cast<std::size_t>(mode)]->click();
         const QPoint before = form->pos();
+        QCursor::setPos(500, 400);
         FrameOverlay* overlay = OpenOverlay(*form, desktop);
         QVERIFY(overlay != nullptr);
         QCOMPARE(form->pos(), before);
@@ -664,6 +665,22 @@ private slots:
         QCOMPARE(RgbTexts(*form), rgb);
         QCOMPARE(form->picColor->backColor(),
                  PackColor(static_cast<int16_t>(rgb[0].toInt()), 0, 0));
+    }
+
+    // A frame that opens under a pointer at rest shows the magnifier and
+    // takes the colour as the pointer enters it, before any move.
+    void frameOpeningUnderAPointerAtRestShowsItsColour() {
+        desktop.access = ScreenAccess::ClickFrame;
+        desktop.screenPixels.setPixelColor(500, 400, Qt::red);
+        QVERIFY(open());
+        QCursor::setPos(500, 400);
+        FrameOverlay* overlay = OpenOverlay(*form, desktop);
+        QVERIFY(overlay != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(overlay));
+        QTRY_COMPARE(RgbTexts(*form), RgbTexts(255, 0, 0));
+        const QRect magnifier = MagnifierPlace(QPoint(500, 400), QSize(100, 100), overlay->rect());
+        QCOMPARE(overlay->grab().toImage().pixelColor(magnifier.center()), QColor(Qt::red));
+        QTest::keyClick(overlay, Qt::Key_Escape);
     }
 
     // A desktop may report a scaled screen at its physical size and then give
@@ -875,6 +892,7 @@ private slots:
             ReleaseEyedropper(*form);
             desktop.answerPick(ending == "pick" ? std::optional(PackColor(1, 2, 3)) : std::nullopt);
         } else if (access == ScreenAccess::ClickFrame) {
+            QCursor::setPos(path.front());
             FrameOverlay* overlay = OpenOverlay(*form, desktop);
             QVERIFY(overlay != nullptr);
             for (const QPoint at : path) {

@@ -336,6 +336,18 @@ def native_frame_leaves_out_the_window(binary):
     frame_leaves_out_the_window(binary, native=True)
 
 
+def red_block_near(frame, x, y, reach=300, size=8):
+    """Whether a size x size block of pure red lies near (x, y): over the
+    dots of single red pixels only a magnifier draws one."""
+    red = (255, 0, 0)
+    for top in range(max(0, y - reach), min(frame.height - size, y + reach), size // 2):
+        for left in range(max(0, x - reach), min(frame.width - size, x + reach), size // 2):
+            if all(frame.pixel(left + dx, top + dy) == red
+                   for dy in range(size) for dx in range(size)):
+                return True
+    return False
+
+
 def native_scaled_frame_shows_each_physical_pixel_once(binary):
     """At scale 2 the frozen frame covers the screen at its own size, and a
     click takes the physical pixel under the pointer's logical position:
@@ -343,11 +355,15 @@ def native_scaled_frame_shows_each_physical_pixel_once(binary):
     with desk("native-scale2", left="dots", right=hexcode(ORANGE), scale=2) as d:
         program = d.start(binary, native=True)
         for at, colour in (((44, 44), (255, 0, 0)), ((45, 44), (0, 0, 255))):
+            # The pointer is at rest where the frame opens: the magnifier is
+            # there at once, its red dot's cell a block of red.
             d.click(EYEDROPPER)
-            time.sleep(1.0)
             d.pointer.move(*at)
-            time.sleep(0.3)
+            time.sleep(1.0)
             shot = d.s.shot(f"overlay-{at[0]}")
+            if not red_block_near(shot, at[0] * 2, at[1] * 2):
+                raise Failure(f"no magnifier beside the pointer at rest at {at} "
+                              f"(screenshot {d.s.screenshot(f'no-magnifier-{at[0]}')})")
             # Far from the pointer and its magnifier: a red dot at physical
             # (600, 760), where a frame shown twice the size has blue.
             expect(program, "the frozen frame at its own size", (255, 0, 0), shot.pixel(600, 760))
