@@ -274,7 +274,10 @@ void QtDesktop::prepareOutOfFrame(QWidget* window) {
     if (window == nullptr || window->windowHandle() != nullptr || !onXWayland()) {
         return;
     }
+    // An alpha channel for the window's surface, its background still painted
+    // opaque: only the effect set while it is out of a frame makes it clear.
     window->setAttribute(Qt::WA_TranslucentBackground);
+    window->setAttribute(Qt::WA_NoSystemBackground, false);
     window->setAutoFillBackground(true);
 }
 

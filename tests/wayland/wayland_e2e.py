@@ -309,13 +309,20 @@ def frame_leaves_out_the_window(binary, native=False):
     places native windows itself), gives the colour window's colour."""
     with desk("native-no-window" if native else "xwayland-no-window", left=hexcode(BLUE),
               right=hexcode(ORANGE)) as d:
-        desktop = d.s.shot()
+        fx, _, width, _ = d.s.window(lambda w: w["app_id"] == "tinctora-test-fixture")["rect"]
+
+        def desktop_colour(point):
+            return BLUE if point[0] < fx + width // 2 else ORANGE
+
         program = d.start(binary, native)
         # Beside the eyedropper box, away from the swatch the colour is read
         # from: the pointer is drawn into every screenshot.
         stood = program.screen_point((EYEDROPPER[0], EYEDROPPER[1] - 40))
+        if program.pixel((EYEDROPPER[0], EYEDROPPER[1] - 40)) == desktop_colour(stood):
+            raise Failure(f"the main window does not cover the desktop at {stood} "
+                          f"(screenshot {d.s.screenshot('window')})")
         for name, point in (("where the window stood", stood), ("in the top left corner", (20, 20))):
-            colour = desktop.pixel(*point)
+            colour = desktop_colour(point)
             if native:
                 d.click(EYEDROPPER)
                 time.sleep(1.0)
