@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <thread>
 
 using namespace tinctora;
@@ -65,9 +66,9 @@ int main(int argc, char* argv[]) {
     xcb_connection_t* connection = x11->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 
-    QtDesktop desktop;
-    ApplyApplicationStyle(app, desktop);
-    frmMain form(desktop);
+    const std::unique_ptr<Desktop> desktop = MakeQtDesktop();
+    ApplyApplicationStyle(app, *desktop);
+    frmMain form(*desktop);
     form.Form_Load();
     ColorField field;
     field.move(600, 400);

@@ -88,6 +88,29 @@ int main(int argc, char* argv[]) {
     bench::Print("QColorDialog luminance drag step", qtDrag, "us");
     bench::Print("strip drag step, painted", drag, "us", "QColorDialog step", qtDrag.median);
 
+    // The same drag with the web panel open and the background selected, so
+    // that every step changes the contrast of all four text roles and
+    // repaints their buttons as well as the preview.
+    form.cmdShowWebFeatures_Click();
+    QApplication::processEvents();
+    Press(strip, QPointF(5, 0));
+    QApplication::processEvents();
+    const auto webDrag = bench::TimeMicroseconds(
+        runs, [strip, rows](int i) { MoveAndPaint(strip, QPointF(5, (i * 7) % rows + 0.5)); });
+    Release(strip, QPointF(5, 0));
+    QApplication::processEvents();
+    bench::Print("strip drag step, web panel open, painted", webDrag, "us", "QColorDialog step",
+                 qtDrag.median);
+    // The contrast work alone: four ratios, their marks, tooltips and
+    // descriptions, as every refresh does it, the background changing each time.
+    const auto contrast = bench::TimeMicroseconds(runs, [&form](int i) {
+        form.picHomepageView->setBackColor((static_cast<uint32_t>(i) * 2654435761u) & 0xFFFFFF);
+        form.UpdateContrastMarks();
+    });
+    bench::Print("contrast marks per refresh", contrast, "us", "refresh cycle", refresh.median);
+    form.cmdShowWebFeatures_Click();
+    QApplication::processEvents();
+
     // The picker open on the blue channel, the pointer moving along it.
     form.cmdValpick_MouseDown(2, Qt::LeftButton);
     QApplication::processEvents();

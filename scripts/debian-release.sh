@@ -2,9 +2,15 @@
 # /etc/os-release. Sourced by install-deps.sh and test.sh; sets
 #   release_packages  the packages whose names differ between releases
 #   clangxx           the clang++ that builds the fuzzers
+#   compositor_packages  the Wayland suite's desktops beside sway
 . /etc/os-release
+compositor_packages=()
 case "${VERSION_CODENAME:-}" in
-  bookworm) llvm=14 ;;
+  bookworm)
+    llvm=14
+    compositor_packages=(gnome-shell xdg-desktop-portal-gnome
+                         kwin-wayland plasma-workspace xdg-desktop-portal-kde)
+    ;;
   trixie) llvm=19 ;;
   *)
     echo "Tinctora builds on Debian 12 (bookworm) and 13 (trixie), not on ${PRETTY_NAME:-this system}." >&2

@@ -4,10 +4,14 @@
 #include "packed_qcolor.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QTextLayout>
+
+#include <cmath>
 
 namespace tinctora {
 
@@ -21,13 +25,22 @@ void ColorLabel::setForeColor(PackedColor color) {
     // every refresh.
     if (foreColor_ != color) {
         foreColor_ = color;
+        if (!shownColor_) {
+            update();
+        }
+    }
+}
+
+void ColorLabel::setShownColor(std::optional<PackedColor> color) {
+    if (shownColor_ != color) {
+        shownColor_ = color;
         update();
     }
 }
 
 void ColorLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.setPen(ToQColor(foreColor_));
+    painter.setPen(ToQColor(shownColor_.value_or(foreColor_)));
     painter.setFont(font());
     painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
 }
@@ -40,7 +53,7 @@ void ColorLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 ColorRadioButton::ColorRadioButton(const QString& text, QWidget* parent)
-    : QRadioButton(text, parent) {
+    : QRadioButton(text, parent), markMetrics_(markFont_) {
     // The whole button is painted with its background colour.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -76,9 +89,85 @@ QPalette ColorRadioButton::shownPalette() const {
     return shown;
 }
 
-void ColorRadioButton::paintEvent(QPaintEvent* /*event*/) {
+void ColorRadioButton::setMark(const QStringList& choices) {
+    markChoices_ = choices;
+    // A drag changes the ratio on every step, the mark far less often; only
+    // the mark's own room is painted again.
+    const QRect room = markRoom();
+    const QString shown = markFor(room);
+    if (shownMark_ != shown) {
+        shownMark_ = shown;
+        update(room);
+    }
+}
+
+void ColorRadioButton::setMarkFont(const QFont& font) {
+    markFont_ = font;
+    markMetrics_ = QFontMetrics(font);
+    shownMark_ = markFor(markRoom());
+    update();
+}
+
+QRect ColorRadioButton::markRoom() {
+    if (markRoomFor_ == size()) {
+        return markRoom_;
+    }
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect caption = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    // The caption is laid out as the paint below wraps it, centred as a block.
+    QTextLayout layout(text(), font());
+    layout.beginLayout();
+    qreal height = 0;
+    qreal lastTop = 0;
+    qreal lastWidth = 0;
+    qreal lastHeight = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(caption.width());
+        lastTop = height;
+        lastWidth = line.naturalTextWidth();
+        lastHeight = line.height();
+        height += lastHeight;
+    }
+    layout.endLayout();
+    constexpr int gap = 3;
+    const int top = caption.top() + static_cast<int>((caption.height() - height) / 2 + lastTop);
+    const int left = caption.left() + static_cast<int>(std::ceil(lastWidth)) + gap;
+    markRoom_ = QRect(left, top, width() - 1 - left, static_cast<int>(std::ceil(lastHeight)));
+    markRoomFor_ = size();
+    return markRoom_;
+}
+
+QString ColorRadioButton::markFor(const QRect& room) const {
+    // Measured a character at a time, from the metrics' own cache: shaping
+    // each choice anew took longer than the rest of the contrast work.
+    const auto width = [this](const QString& choice) {
+        int sum = 0;
+        for (const QChar c : choice) {
+            sum += markMetrics_.horizontalAdvance(c);
+        }
+        return sum;
+    };
+    for (const QString& choice : markChoices_) {
+        if (room.width() > 0 && width(choice) <= room.width()) {
+            return choice;
+        }
+    }
+    return {};
+}
+
+void ColorRadioButton::paintEvent(QPaintEvent* event) {
     QStylePainter painter(this);
     const QPalette shown = shownPalette();
+    const QRect room = markRoom();
+    if (room.contains(event->rect())) {
+        // Only the mark changed.
+        painter.fillRect(room, shown.brush(backgroundRole()));
+        painter.setPen(shown.color(QPalette::WindowText));
+        painter.setFont(markFont_);
+        painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
+        return;
+    }
     painter.fillRect(rect(), shown.brush(backgroundRole()));
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -91,6 +180,10 @@ void ColorRadioButton::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(textRect,
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                      text());
+    shownMark_ = markFor(room);
+    painter.setFont(markFont_);
+    painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
+    painter.setFont(font());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

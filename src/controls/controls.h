@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <optional>
+
 namespace tinctora {
 
 // A label whose text colour is a packed colour, on a transparent background.
@@ -19,6 +21,9 @@ public:
     ColorLabel(const QString& text, QWidget* parent);
     PackedColor foreColor() const { return foreColor_; }
     void setForeColor(PackedColor color);
+    // A colour painted in place of the text colour, which stays as it is;
+    // nothing paints the text colour again.
+    void setShownColor(std::optional<PackedColor> color);
 
 signals:
     void clicked();
@@ -29,6 +34,7 @@ protected:
 
 private:
     PackedColor foreColor_ = kBlack;
+    std::optional<PackedColor> shownColor_;
 };
 
 // An option button that shows its own background and text colours.
@@ -41,6 +47,12 @@ public:
     void setForeColor(PackedColor color);
     // The palette the button paints with: its own, with the colours set.
     QPalette shownPalette() const;
+    // A short note painted right of the caption in its text colour: the
+    // first of the choices, longest first, that fits the room the caption
+    // leaves on its last line; none where none fits.
+    void setMark(const QStringList& choices);
+    QString shownMark() const { return shownMark_; }
+    void setMarkFont(const QFont& font);
 
 protected:
     // Long captions wrap onto a second line where the button is tall enough.
@@ -49,8 +61,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where the mark goes, right of the caption's last line; worked out
+    // again only when the button's size changes.
+    QRect markRoom();
+    QString markFor(const QRect& room) const;
+
     PackedColor backColor_ = kWhite;
     PackedColor foreColor_ = kBlack;
+    QStringList markChoices_;
+    QString shownMark_;
+    QFont markFont_;
+    QFontMetrics markMetrics_;
+    QRect markRoom_;
+    QSize markRoomFor_;
     // Until the colours are set the button uses the style's own.
     bool hasBackColor_ = false;
     bool hasForeColor_ = false;

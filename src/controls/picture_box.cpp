@@ -35,6 +35,15 @@ void PictureBox::setBackColor(PackedColor color) {
     // the box and its children on every refresh.
     if (backColor_ != color) {
         backColor_ = color;
+        if (!shownBackColor_) {
+            client_->update(uncoveredClientRegion());
+        }
+    }
+}
+
+void PictureBox::setShownBackColor(std::optional<PackedColor> color) {
+    if (shownBackColor_ != color) {
+        shownBackColor_ = color;
         client_->update(uncoveredClientRegion());
     }
 }
@@ -90,7 +99,7 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 void PictureBox::paintClient(QPaintEvent* event) {
     QPainter painter(client_);
     if (image_.isNull()) {
-        painter.fillRect(event->rect(), ToQColor(backColor_));
+        painter.fillRect(event->rect(), ToQColor(shownBackColor_.value_or(backColor_)));
     } else {
         painter.drawImage(0, 0, image_);
     }

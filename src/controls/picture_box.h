@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QRegion>
 
+#include <optional>
+
 namespace tinctora {
 
 enum class BoxBorder { None, Sunken, Flat };
@@ -24,6 +26,9 @@ public:
 
     PackedColor backColor() const { return backColor_; }
     void setBackColor(PackedColor color);
+    // A colour painted in place of the background colour, which stays as it
+    // is; nothing paints the background colour again.
+    void setShownBackColor(std::optional<PackedColor> color);
 
     // The picture is drawn at the top left of the client area, over the image.
     void setPicture(const QPixmap& picture);
@@ -56,6 +61,7 @@ private:
 
     QWidget* client_;
     PackedColor backColor_ = kBlack;
+    std::optional<PackedColor> shownBackColor_;
     QPixmap picture_;
     QImage image_;
     QImage overlay_;

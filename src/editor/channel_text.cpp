@@ -35,14 +35,14 @@ int FilterChannelKey(int index, int code, bool hexMode) {
     if (IsDigit(upper) || upper == kBackspace) {
         return upper;
     }
-    if (IsHexLetter(upper) && index <= 2 && hexMode) {
+    if (IsHexLetter(upper) && IsRgbChannel(index) && hexMode) {
         return upper;
     }
     return 0;
 }
 
 int16_t ReadChannelText(int index, std::string_view text, bool hexMode) {
-    const int base = index <= 2 && hexMode ? 16 : 10;
+    const int base = IsRgbChannel(index) && hexMode ? 16 : 10;
     return static_cast<int16_t>(
         ClampValue(ReadLeadingNumber(text, base), 0, ChannelMaximum(index)));
 }

@@ -10,12 +10,26 @@
 
 namespace tinctora {
 
+// The channels by index: red, green and blue (0..2), hue, saturation and
+// luminance (3..5), the hex box, and all of them at once.
+constexpr int kRgbChannels = 3;
 constexpr int kHexBoxIndex = 6;
 constexpr int kAllChannels = 7;
 
+constexpr bool IsRgbChannel(int index) {
+    return index >= 0 && index < kRgbChannels;
+}
+constexpr bool IsHslChannel(int index) {
+    return index >= kRgbChannels && index < kHexBoxIndex;
+}
+// The six channels that hold a number, each with its strip and arrow.
+constexpr bool IsNumberChannel(int index) {
+    return IsRgbChannel(index) || IsHslChannel(index);
+}
+
 // The largest value of a channel: 255 for red, green and blue, 240 for HSL.
 constexpr int ChannelMaximum(int index) {
-    return index <= 2 ? 255 : 240;
+    return IsRgbChannel(index) ? 255 : 240;
 }
 
 // The character a channel box receives for a typed character code, or 0 when

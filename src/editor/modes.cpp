@@ -14,7 +14,7 @@ void frmMain::chkWebSafe_Click() {
 
 void frmMain::chkShowHexvalues_Click() {
     const int limit = HexMode(*this) ? 2 : 3;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kRgbChannels; ++i) {
         txtValue[i]->setTypingLimit(limit);
     }
     RefreshChannels(kAllChannels);

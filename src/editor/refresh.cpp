@@ -5,6 +5,7 @@
 #include "channel_text.h"
 #include "frm_picker.h"
 #include "gradient.h"
+#include "no_refresh_mark.h"
 
 #include <QCheckBox>
 
@@ -26,9 +27,7 @@ namespace {
 // change handler leaves the colour alone.
 template <std::size_t N>
 void WriteMarked(const std::array<TextBox*, N>& boxes, const std::array<std::string, N>& texts) {
-    for (auto* box : boxes) {
-        box->Tag = QStringLiteral("noRefresh");
-    }
+    const NoRefreshMark mark(boxes);
     for (std::size_t i = 0; i < N; ++i) {
         // Writing the text a box already shows changes nothing a person sees,
         // but costs a relayout of the box.
@@ -36,9 +35,6 @@ void WriteMarked(const std::array<TextBox*, N>& boxes, const std::array<std::str
         if (boxes[i]->text() != text) {
             boxes[i]->setText(text);
         }
-    }
-    for (auto* box : boxes) {
-        box->Tag.clear();
     }
 }
 
@@ -53,8 +49,8 @@ void frmMain::RefreshChannels(int32_t ChannelIndex) {
         }
     };
 
-    if (k != 0 && k != 1 && k != 2) {
-        if (k == 3 || k == 4 || k == 5) {
+    if (!IsRgbChannel(k)) {
+        if (IsHslChannel(k)) {
             UpdateRGB(CurHSL, CurRGB);
         }
         snap();
@@ -62,7 +58,7 @@ void frmMain::RefreshChannels(int32_t ChannelIndex) {
                        {RgbChannelText(CurRGB.red, hex), RgbChannelText(CurRGB.green, hex),
                         RgbChannelText(CurRGB.blue, hex)});
     }
-    if (k != 3 && k != 4 && k != 5) {
+    if (!IsHslChannel(k)) {
         snap();
         UpdateHSL(CurRGB, CurHSL);
         WriteMarked<3>({txtValue[3], txtValue[4], txtValue[5]},

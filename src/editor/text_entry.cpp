@@ -3,6 +3,7 @@
 #include "frm_main.h"
 
 #include "channel_text.h"
+#include "no_refresh_mark.h"
 
 #include <QCheckBox>
 
@@ -14,7 +15,7 @@ int frmMain::txtValue_KeyPress(int Index, int KeyAscii) {
 
 void frmMain::txtValue_Change(int Index) {
     TextBox* box = txtValue[Index];
-    if (box->Tag == QLatin1String("noRefresh")) {
+    if (MarkedNoRefresh(*box)) {
         return;
     }
     const bool hex = HexMode(*this);
@@ -50,7 +51,7 @@ void frmMain::txtValue_GotFocus(int Index) {
 }
 
 void frmMain::SelectAllText(TextBox* box) {
-    desktop.releaseCapture();
+    pointerControl.releaseCapture();
     box->setSelection(0, static_cast<int>(box->text().size()));
 }
 

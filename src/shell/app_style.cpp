@@ -1,7 +1,7 @@
 // What the application sets up once before its first window.
 #include "app_style.h"
 
-#include "desktop.h"
+#include "display_info.h"
 
 #include <QApplication>
 #include <QFont>
@@ -12,7 +12,7 @@
 
 namespace tinctora {
 
-void ApplyApplicationStyle(QApplication& app, Desktop& desktop) {
+void ApplyApplicationStyle(QApplication& app, DisplayInfo& display) {
     // One style everywhere, so that coloured option buttons look alike on every desktop.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setPalette(app.style()->standardPalette());
@@ -30,7 +30,7 @@ void ApplyApplicationStyle(QApplication& app, Desktop& desktop) {
         QApplication::installTranslator(translator);
     }
 
-    SetSystemColorLookup([&desktop](int32_t index) { return desktop.systemColor(index); });
+    SetSystemColorLookup([&display](int32_t index) { return display.systemColor(index); });
 }
 
 } // namespace tinctora

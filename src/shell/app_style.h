@@ -6,8 +6,8 @@ class QApplication;
 
 namespace tinctora {
 
-class Desktop;
+class DisplayInfo;
 
-void ApplyApplicationStyle(QApplication& app, Desktop& desktop);
+void ApplyApplicationStyle(QApplication& app, DisplayInfo& display);
 
 } // namespace tinctora

@@ -11,7 +11,10 @@
 
 namespace tinctora {
 
-frmMain::frmMain(Desktop& desktopLayer, QWidget* parent) : QWidget(parent), desktop(desktopLayer) {
+frmMain::frmMain(Desktop& desktopLayer, QWidget* parent)
+    : QWidget(parent), desktop(desktopLayer), displayInfo(desktopLayer),
+      pointerControl(desktopLayer), windowPlacement(desktopLayer), messageBoxes(desktopLayer),
+      clipboard(desktopLayer) {
     InstallAccessibleRoles();
     buildLayout();
     connectEditor();

@@ -80,6 +80,9 @@ public:
     int16_t MiniScrollIndex = -1;
     int16_t PickerMaxValue = 0;
     void UpdateMiniScrolls();
+    // Writes a value as the channel box's text in the current notation;
+    // whether the text changed.
+    bool WriteChannelValue(int Index, int32_t value);
     void picMiniScroll_MouseDown(int Index, Qt::MouseButtons Button, QPointF position);
     void picMiniScroll_MouseMove(int Index, Qt::MouseButtons Button, QPointF position);
     void picMiniScroll_MouseUp(int Index, Qt::MouseButtons Button, QPointF position);
@@ -106,8 +109,20 @@ public:
     void picWSColor_Click();
     void lblCaution_Click();
     void cmdCopyHPCode_Click();
+    // Contrast and colour vision (webscheme/contrast_marks.cpp, scheme_menu.cpp).
+    void UpdateContrastMarks();
+    void ShowSchemeAsSeen();
+    void ShowSchemeMenu(int Role, QPoint globalPosition);
+    void VisionItems_Click(int Index);
+    void RaiseContrastItems_Click(int Index);
 
+    // The desktop, whole and by concern; each subsystem uses the concern it needs.
     Desktop& desktop;
+    DisplayInfo& displayInfo;
+    PointerControl& pointerControl;
+    WindowPlacement& windowPlacement;
+    MessageBoxes& messageBoxes;
+    Clipboard& clipboard;
 
     // Channel editors, indexed by ChannelIndex (0 red .. 5 luminance, 6 hex).
     QGroupBox* FrameRGB = nullptr;
@@ -160,6 +175,15 @@ public:
     QLabel* lblSiteTitle = nullptr;
     TextBox* txtSiteTitle = nullptr;
     std::array<LineControl*, 4> Line1{};
+    // The preview's and the role buttons' menu: the colour vision the preview
+    // simulates (its checked item is the only record of it), the contrast
+    // raises of the text role it was opened on (SchemeMnuRole, -1 for the
+    // preview), and the preview's corner note naming the simulation.
+    PopupMenu* SchemeMnu = nullptr;
+    std::array<QAction*, 5> VisionItems{};
+    std::array<QAction*, 2> RaiseContrastItems{};
+    int SchemeMnuRole = -1;
+    ColorLabel* lblVision = nullptr;
 
     // The web-safe value menu of the red, green and blue arrows.
     PopupMenu* WSMnu = nullptr;
@@ -175,6 +199,7 @@ private:
     void connectSliders();
     void connectSampler();
     void connectWebScheme();
+    void buildSchemeMenu();
     void RestyleButtons();
 
     QPointer<frmPicker> picker_;

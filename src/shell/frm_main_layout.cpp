@@ -82,6 +82,11 @@ ColorLabel* MakePreviewLabel(PictureBox* in, const QString& text, int top, int h
 void frmMain::buildLayout() {
     // The design client area is 7095 x 2940 twips; the window is narrowed at start-up.
     setFixedSize(TwipsToPixels(7095), TwipsToPixels(2940));
+    // A window of fixed size offers no maximise; a frame Qt draws itself (natively
+    // on GNOME) then also leaves the title more room.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     // Channel editors: a sunken border box holding the text, the arrow and the strip.
     FrameRGB = MakeGroup(this, QStringLiteral("RGB"), 60, 0, 1515, 1635);
@@ -89,7 +94,7 @@ void frmMain::buildLayout() {
     static const char* const kCaptions[7] = {
         "&Rot:", "&Grün:", "&Blau:", "Farbton(&H):", "Sättigung(&S):", "Helligkeit(&L):", "He&x:"};
     for (int i = 0; i < 6; ++i) {
-        const bool rgb = i < 3;
+        const bool rgb = IsRgbChannel(i);
         QGroupBox* group = rgb ? FrameRGB : FrameHSL;
         const int top = 180 + 360 * (i % 3);
         lblChannel[i] = MakeLabel(group, QString::fromUtf8(kCaptions[i]),

@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     // Global pointer positions, window placement, the topmost state and screen
@@ -16,15 +17,15 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setWindowIcon(tinctora::WindowIconResource());
-    tinctora::QtDesktop desktop;
-    tinctora::ApplyApplicationStyle(app, desktop);
+    const std::unique_ptr<tinctora::Desktop> desktop = tinctora::MakeQtDesktop();
+    tinctora::ApplyApplicationStyle(app, *desktop);
 
-    tinctora::frmMain form(desktop);
+    tinctora::frmMain form(*desktop);
     if (!form.Form_Load()) {
         return form.ScreenUsable() ? EXIT_SUCCESS : EXIT_FAILURE;
     }
     const int status = app.exec();
     // The windows are gone; the copied text must not go with them.
-    desktop.keepClipboardAfterExit();
+    desktop->keepClipboardAfterExit();
     return status;
 }

@@ -59,7 +59,7 @@ void frmMain::RestyleButtons() {
 }
 
 bool frmMain::ScreenUsable() {
-    return desktop.colourDepth() >= 16 || desktop.paintsAtColourDepth();
+    return displayInfo.colourDepth() >= 16 || displayInfo.paintsAtColourDepth();
 }
 
 bool frmMain::Form_Load() {
@@ -70,16 +70,16 @@ bool frmMain::Form_Load() {
         qCritical("%s", QString::fromUtf8("Die Farbauflösung ist zu niedrig eingestellt (%1 Bit "
                                           "je Bildpunkt). Tinctora braucht mindestens High "
                                           "Color (16 Bit) und wird beendet.")
-                            .arg(desktop.colourDepth())
+                            .arg(displayInfo.colourDepth())
                             .toLocal8Bit()
                             .constData());
         return false;
     }
-    if (desktop.colourDepth() < 16) {
+    if (displayInfo.colourDepth() < 16) {
         const QString text = QString::fromUtf8(
             "Die Farbauflösung ist zu niedrig eingestellt. Es kann zu Farbverfälschungen "
             "kommen.\r\nEmpfohlen ist mindestens High Color (16 Bit).\r\nTrotzdem fortfahren?");
-        if (desktop.showMessage(nullptr, MessageKind::OkCancelWarning, text) ==
+        if (messageBoxes.showMessage(nullptr, MessageKind::OkCancelWarning, text) ==
             MessageAnswer::Cancel) {
             if (pickerExists()) {
                 picker_->close();
@@ -94,8 +94,8 @@ bool frmMain::Form_Load() {
     // screen it opens on, then narrowed: the narrow window opens with its left
     // edge where the wide one's would be. The frame does not exist before the
     // window shows, so its height comes from the window manager's estimate.
-    const QRect screen = desktop.screenGeometry(this);
-    const QMarginsF frame = desktop.newWindowFrame(this).value_or(QMarginsF());
+    const QRect screen = displayInfo.screenGeometry(this);
+    const QMarginsF frame = windowPlacement.newWindowFrame(this).value_or(QMarginsF());
     const double outerWidth = TwipsToPixels(kWideWidthTwips);
     const double outerHeight = height() + frame.top() + frame.bottom();
     move(screen.x() + static_cast<int>(std::nearbyint(screen.width() / 2.0 - outerWidth / 2.0)),
@@ -109,7 +109,7 @@ bool frmMain::Form_Load() {
     eyedropper->showScreenAccess();
     RestyleButtons();
     RefreshChannels(kAllChannels);
-    desktop.setTopmost(this, true);
+    windowPlacement.setTopmost(this, true);
     return true;
 }
 

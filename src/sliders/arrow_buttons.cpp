@@ -28,7 +28,7 @@ void ShowWebSafeMenu(frmMain& form, int Index) {
         form.WSValues[*item]->setChecked(true);
     }
     form.WSMnuTag = QString::number(Index);
-    form.WSMnu->openAt(form.desktop.pointerPosition().value_or(QPoint()));
+    form.WSMnu->openAt(form.pointerControl.pointerPosition().value_or(QPoint()));
 }
 
 } // namespace
@@ -36,7 +36,7 @@ void ShowWebSafeMenu(frmMain& form, int Index) {
 void frmMain::cmdValpick_MouseDown(int Index, Qt::MouseButtons Button) {
     if (Button == Qt::LeftButton) {
         OpenValuePicker(*this, Index);
-    } else if (Button == Qt::RightButton && Index <= 2) {
+    } else if (Button == Qt::RightButton && IsRgbChannel(Index)) {
         ShowWebSafeMenu(*this, Index);
     }
 }
@@ -45,7 +45,7 @@ void frmMain::cmdValpick_MouseUp(int Index, Qt::MouseButtons /*Button*/) {
     if (pickerExists()) {
         picker_->close();
     }
-    desktop.setTopmost(this, true);
+    windowPlacement.setTopmost(this, true);
     // The press that opened the picker may have had its release taken by the
     // picker's capture; the arrow must not stay pressed in.
     cmdValpick[Index]->setDown(false);
@@ -65,8 +65,7 @@ void frmMain::WSValues_Click(int Index) {
     if (!channel) {
         return;
     }
-    const auto value = static_cast<int16_t>(Index * kWebSafeStep);
-    txtValue[*channel]->setText(QString::fromStdString(RgbChannelText(value, HexMode(*this))));
+    WriteChannelValue(*channel, Index * kWebSafeStep);
 }
 
 } // namespace tinctora

@@ -118,18 +118,18 @@ void frmPicker::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmPicker::Form_MouseDown(Qt::MouseButtons Button, QPointF position) {
-    owner_.desktop.setCapture(this);
+    owner_.pointerControl.setCapture(this);
     Form_MouseMove(Button, position);
 }
 
 void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
-    // After its own release the picker serves no channel (7) until it opens again.
+    // After its own release the picker serves no channel until it opens again.
     const int channel = owner_.PickerChannel;
-    if (Button != Qt::LeftButton || channel < 0 || channel > 5) {
+    if (Button != Qt::LeftButton || !IsNumberChannel(channel)) {
         return;
     }
     if (!follow_) {
-        placeKnown_ = owner_.desktop.knowsPopupPlace();
+        placeKnown_ = owner_.windowPlacement.knowsPopupPlace();
         const auto start = static_cast<float>(mapFromGlobal(openedAt_).x());
         follow_.emplace(openMarker_, start, ScaleWidth(), placeKnown_);
     }
@@ -142,19 +142,18 @@ void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
     }
     setChoosingLineX(*x);
     const int32_t value = PickerValueAt(*x, ScaleWidth(), owner_.PickerMaxValue);
-    owner_.txtValue[channel]->setText(QString::fromStdString(
-        ChannelValueText(channel, value, HexMode(owner_), WebSafeMode(owner_))));
+    owner_.WriteChannelValue(channel, value);
     // The box runs no refresh for the text it already holds.
     owner_.RecolourPickerMarker();
 }
 
 void frmPicker::Form_MouseUp(Qt::MouseButtons Button, QPointF /*position*/) {
     const int channel = owner_.PickerChannel;
-    owner_.PickerChannel = 7;
+    owner_.PickerChannel = kAllChannels;
     close();
     // The end of the drag does what the arrow's own release would have done:
     // the main window is topmost again and the channel's box has the focus.
-    if (channel >= 0 && channel <= 5) {
+    if (IsNumberChannel(channel)) {
         owner_.cmdValpick_MouseUp(channel, Button);
     }
 }

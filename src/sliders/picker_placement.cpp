@@ -9,7 +9,7 @@
 namespace tinctora {
 
 int16_t PickerStartValue(std::string_view text, int index, bool hexMode) {
-    const int base = hexMode && index <= 2 ? 16 : 10;
+    const int base = hexMode && IsRgbChannel(index) ? 16 : 10;
     return static_cast<int16_t>(ClampValue(ReadLeadingNumber(text, base), 0, 255));
 }
 

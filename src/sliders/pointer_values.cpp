@@ -96,7 +96,7 @@ std::optional<float> PickerFollow::follow(float column) {
 }
 
 std::string ChannelValueText(int index, int32_t value, bool hexMode, bool webSafe) {
-    if (index > 2) {
+    if (!IsRgbChannel(index)) {
         return DecimalText(value);
     }
     const int16_t shown = webSafe ? WebSafeValue(value) : static_cast<int16_t>(value);

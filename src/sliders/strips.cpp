@@ -26,8 +26,16 @@ void frmMain::UpdateMiniScrolls() {
     }
 }
 
+bool frmMain::WriteChannelValue(int Index, int32_t value) {
+    TextBox* box = txtValue[Index];
+    const QString before = box->text();
+    box->setText(
+        QString::fromStdString(ChannelValueText(Index, value, HexMode(*this), WebSafeMode(*this))));
+    return box->text() != before;
+}
+
 void frmMain::picMiniScroll_MouseDown(int Index, Qt::MouseButtons Button, QPointF position) {
-    desktop.setCapture(picMiniScroll[Index]);
+    pointerControl.setCapture(picMiniScroll[Index]);
     MiniScrollIndex = static_cast<int16_t>(Index);
     // A plain click sets the value at once.
     picMiniScroll_MouseMove(Index, Button, position);
@@ -39,14 +47,9 @@ void frmMain::picMiniScroll_MouseMove(int Index, Qt::MouseButtons Button, QPoint
     }
     const double hp = picMiniScroll[Index]->height();
     const int32_t value = StripValueAt(static_cast<float>(position.y()), hp, ChannelMaximum(Index));
-    const QString text =
-        QString::fromStdString(ChannelValueText(Index, value, HexMode(*this), WebSafeMode(*this)));
     // A changed text refreshes every display, the strips included; only an
     // unchanged one leaves the strips to be drawn here.
-    TextBox* box = txtValue[Index];
-    const QString before = box->text();
-    box->setText(text);
-    if (box->text() == before) {
+    if (!WriteChannelValue(Index, value)) {
         UpdateMiniScrolls();
     }
 }
@@ -54,7 +57,7 @@ void frmMain::picMiniScroll_MouseMove(int Index, Qt::MouseButtons Button, QPoint
 void frmMain::picMiniScroll_MouseUp(int /*Index*/, Qt::MouseButtons /*Button*/,
                                     QPointF /*position*/) {
     MiniScrollIndex = -1;
-    desktop.releaseCapture();
+    pointerControl.releaseCapture();
 }
 
 } // namespace tinctora

@@ -13,7 +13,7 @@ namespace tinctora {
 void OpenValuePicker(frmMain& form, int Index) {
     const bool webSafe = WebSafeMode(form);
     form.PickerChannel = Index;
-    form.PickerMaxValue = static_cast<int16_t>(Index <= 2 ? 255 : 240);
+    form.PickerMaxValue = static_cast<int16_t>(ChannelMaximum(Index));
     frmPicker& picker = form.Picker();
     picker.setChoosingLineColor(ContrastColor(form.picWSColor->backColor()));
 
@@ -23,17 +23,17 @@ void OpenValuePicker(frmMain& form, int Index) {
     picker.setChoosingLineX(static_cast<float>(marker));
 
     // The strip opens right under the swatch, whichever channel it serves.
-    const QPoint pointer = form.desktop.pointerPosition().value_or(QPoint());
-    const QRect swatch = form.desktop.windowRect(form.picColor).value_or(QRect());
+    const QPoint pointer = form.pointerControl.pointerPosition().value_or(QPoint());
+    const QRect swatch = form.windowPlacement.windowRect(form.picColor).value_or(QRect());
     const QRect outer = picker.frameGeometry();
     PickerPlacementInput in;
     in.pointerX = pointer.x();
     in.markerColumn = marker;
     in.clientLeft = picker.geometry().x() - outer.x();
     in.outerWidth = outer.width();
-    if (form.desktop.placesWindows()) {
-        in.keepWithin = {0, form.desktop.screenSize().width()};
-    } else if (!form.desktop.knowsPopupPlace()) {
+    if (form.windowPlacement.placesWindows()) {
+        in.keepWithin = {0, form.displayInfo.screenSize().width()};
+    } else if (!form.windowPlacement.knowsPopupPlace()) {
         // A compositor that keeps the strip on the screen would move it where
         // Qt cannot see, and the values would be off the strip as shown.
         // Within the main window's own columns it is on the screen already.
@@ -47,8 +47,8 @@ void OpenValuePicker(frmMain& form, int Index) {
     QPoint openedAt = pointer;
     if (place.pointerX) {
         const QPoint wanted(*place.pointerX, pointer.y());
-        if (form.desktop.setPointerPosition(wanted) &&
-            form.desktop.pointerPosition().value_or(wanted) == wanted) {
+        if (form.pointerControl.setPointerPosition(wanted) &&
+            form.pointerControl.pointerPosition().value_or(wanted) == wanted) {
             openedAt = wanted;
         }
     }
@@ -59,9 +59,9 @@ void OpenValuePicker(frmMain& form, int Index) {
                  true, webSafe);
     picker.update();
     picker.show();
-    form.desktop.setTopmost(&form, false);
-    form.desktop.setTopmost(&picker, true);
-    form.desktop.setCapture(&picker);
+    form.windowPlacement.setTopmost(&form, false);
+    form.windowPlacement.setTopmost(&picker, true);
+    form.pointerControl.setCapture(&picker);
 }
 
 } // namespace tinctora

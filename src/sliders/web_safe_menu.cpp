@@ -21,7 +21,7 @@ std::optional<int> WebSafeCheckedItem(int value) {
 std::optional<int> WebSafeMenuChannel(std::string_view tag) {
     int channel = -1;
     const auto [end, error] = std::from_chars(tag.data(), tag.data() + tag.size(), channel);
-    if (error != std::errc() || end != tag.data() + tag.size() || channel < 0 || channel > 2) {
+    if (error != std::errc() || end != tag.data() + tag.size() || !IsRgbChannel(channel)) {
         return std::nullopt;
     }
     return channel;

@@ -16,7 +16,7 @@ namespace tinctora {
 void frmMain::cmdCopyHPCode_Click() {
     const std::array<PackedColor, 6> preview = PreviewColors(*this);
     if (!std::all_of(preview.begin(), preview.end(), IsWebSafe)) {
-        const MessageAnswer answer = desktop.showMessage(
+        const MessageAnswer answer = messageBoxes.showMessage(
             this, MessageKind::YesNoCancelQuestion, QString::fromStdString(WebSafeQuestionText()));
         if (answer == MessageAnswer::Cancel) {
             return;
@@ -37,20 +37,20 @@ void frmMain::cmdCopyHPCode_Click() {
     // The question shows a long title shortened, so that it and its buttons
     // stay on the screen; the code copied keeps the whole title.
     const QFontMetrics metrics(QApplication::font("QMessageBox"));
-    const int titleWidth = desktop.screenGeometry(this).width() / 3;
+    const int titleWidth = displayInfo.screenGeometry(this).width() / 3;
     const std::string shown = BuildHtmlCode(
         colours, style, metrics.elidedText(title, Qt::ElideRight, titleWidth).toStdString());
     const MessageAnswer answer =
-        desktop.showMessage(this, MessageKind::YesNoCancelQuestion,
-                            QString::fromStdString(CodeConfirmationText(shown)));
+        messageBoxes.showMessage(this, MessageKind::YesNoCancelQuestion,
+                                 QString::fromStdString(CodeConfirmationText(shown)));
     if (answer == MessageAnswer::Cancel) {
         return;
     }
     // Ending the program when the clipboard refused the code would lose the
     // very text the user asked to keep: the window then stays open and says so.
-    if (!desktop.setClipboardText(code)) {
-        desktop.showMessage(this, MessageKind::OkWarning,
-                            QString::fromStdString(ClipboardRefusedText()));
+    if (!clipboard.setClipboardText(code)) {
+        messageBoxes.showMessage(this, MessageKind::OkWarning,
+                                 QString::fromStdString(ClipboardRefusedText()));
         return;
     }
     if (answer == MessageAnswer::Yes) {

@@ -75,12 +75,13 @@ void WritePreviewColors(frmMain& form, const std::array<PackedColor, 6>& colours
 
 void frmMain::UpdateSchemePreview() {
     const int role = SelectedRole(*this);
-    if (role < 0) {
-        return;
+    if (role >= 0) {
+        const PackedColor c = PackColor(CurRGB);
+        ShowOnRoleButton(*this, role, c);
+        WriteRoleColor(*this, role, c);
     }
-    const PackedColor c = PackColor(CurRGB);
-    ShowOnRoleButton(*this, role, c);
-    WriteRoleColor(*this, role, c);
+    UpdateContrastMarks();
+    ShowSchemeAsSeen();
 }
 
 void frmMain::optHPColormode_Click(int Index) {
@@ -97,6 +98,7 @@ void frmMain::connectWebScheme() {
     connect(picWSColor, &PictureBox::clicked, this, &frmMain::picWSColor_Click);
     connect(lblCaution, &ColorLabel::clicked, this, &frmMain::lblCaution_Click);
     connect(cmdCopyHPCode, &QPushButton::clicked, this, &frmMain::cmdCopyHPCode_Click);
+    buildSchemeMenu();
 }
 
 } // namespace tinctora

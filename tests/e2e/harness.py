@@ -224,18 +224,31 @@ def expect_near(session, what, expected, seen, tolerance=2):
         raise Failure(f"{what}: expected {expected!r}, saw {seen!r} (screenshot {path})")
 
 
-def run(cases, binary):
-    """Runs each case in a fresh session and prints a summary line."""
+def run(cases, binary, expected_failures=None):
+    """Runs each case in a fresh session and prints a summary line.
+    expected_failures: the cases known to fail, each with what goes wrong;
+    they count as passed while they fail and as failed once they pass, so
+    that the mark goes with the fault."""
+    expected_failures = expected_failures or {}
     passed = failed = 0
     for case in cases:
         started = time.time()
+        known = expected_failures.get(case)
         try:
             case(binary)
-            passed += 1
-            print(f"PASS {case.__name__} ({time.time() - started:.1f} s)", flush=True)
+            if known:
+                failed += 1
+                print(f"XPASS {case.__name__}, expected to fail: {known}", flush=True)
+            else:
+                passed += 1
+                print(f"PASS {case.__name__} ({time.time() - started:.1f} s)", flush=True)
         except Exception:  # noqa: BLE001 - every failure is reported with its trace
-            failed += 1
-            print(f"FAIL {case.__name__}", flush=True)
+            if known:
+                passed += 1
+                print(f"XFAIL {case.__name__}: {known}", flush=True)
+            else:
+                failed += 1
+                print(f"FAIL {case.__name__}", flush=True)
             traceback.print_exc()
     print(f"{passed} passed, {failed} failed")
     return 0 if failed == 0 else 1

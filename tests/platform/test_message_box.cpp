@@ -1,6 +1,6 @@
 // The desktop's message boxes: which buttons each kind offers, in German, and
 // what Return and Escape answer.
-#include "desktop_qt.h"
+#include "qt_message_boxes.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -53,8 +53,8 @@ private slots:
             }
             QTest::keyClick(box, static_cast<Qt::Key>(key));
         });
-        QtDesktop desktop;
-        QCOMPARE(desktop.showMessage(nullptr, kind, "Text"), answer);
+        QtMessageBoxes boxes;
+        QCOMPARE(boxes.showMessage(nullptr, kind, "Text"), answer);
         shown.sort();
         buttons.sort();
         QCOMPARE(shown, buttons);

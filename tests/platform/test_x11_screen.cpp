@@ -2,7 +2,8 @@
 // xsetroot, the pointer moved with xdotool, and the platform layer asked for
 // the block under it. TINCTORA_XVFB_DEPTH picks the depth (16, 24 or 30);
 // run with QT_SCALE_FACTOR=2 it proves that the block is physical pixels.
-#include "desktop_qt.h"
+#include "qt_pointer_control.h"
+#include "qt_screen_reader.h"
 #include "x11_screen.h"
 
 #include <QApplication>
@@ -39,7 +40,8 @@ int Readable(const PixelBlock& block) {
 
 class TestX11Screen : public QObject {
     Q_OBJECT
-    QtDesktop desktop;
+    QtScreenReader screenReader;
+    QtPointerControl pointerControl;
     QTemporaryDir dir;
 
     // Moves the pointer in the server's own pixels and reads the block.
@@ -48,7 +50,7 @@ class TestX11Screen : public QObject {
                  {"mousemove", QString::number(native.x()), QString::number(native.y())})) {
             return std::nullopt;
         }
-        return desktop.samplePointer();
+        return screenReader.samplePointer();
     }
 
     // Tiles the root with an 8 x 8 pattern whose only red pixel is its top
@@ -191,8 +193,8 @@ private slots:
     // it, and on XWayland it must not.
     void thePointerMovesOnAPlainXServer() {
         QVERIFY(!RunsOnXWayland());
-        QVERIFY(desktop.setPointerPosition(QPoint(37, 23)));
-        QCOMPARE(desktop.pointerPosition(), std::optional<QPoint>(QPoint(37, 23)));
+        QVERIFY(pointerControl.setPointerPosition(QPoint(37, 23)));
+        QCOMPARE(pointerControl.pointerPosition(), std::optional<QPoint>(QPoint(37, 23)));
     }
 
     void theWatchKeepsTheLastMoveOnce() {

@@ -173,6 +173,20 @@ private slots:
         QVERIFY(!form.isVisible());
     }
 
+    // The window keeps its size, narrow or wide: no frame offers to maximise it.
+    void fixedSizeWindowOffersNoMaximise() {
+        frmMain form(desktop);
+        QVERIFY(form.Form_Load());
+        for (int toggle = 0; toggle < 2; ++toggle) {
+            QVERIFY(form.windowHandle() != nullptr);
+            const Qt::WindowFlags flags = form.windowHandle()->flags();
+            QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+            QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+            QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+            form.cmdShowWebFeatures->click();
+        }
+    }
+
     void closingTheWindowClosesThePicker() {
         frmMain form(desktop);
         QVERIFY(form.Form_Load());

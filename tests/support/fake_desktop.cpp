@@ -1,4 +1,4 @@
-// A scripted desktop for the tests.
+// Scripted desktops for the tests.
 #include "fake_desktop.h"
 
 #include "frame_sampling.h"
@@ -12,7 +12,7 @@
 
 namespace tinctora {
 
-bool FakeDesktop::setPointerPosition(QPoint position) {
+bool FakePointerControl::setPointerPosition(QPoint position) {
     if (pointerMoveFails) {
         return false;
     }
@@ -23,7 +23,7 @@ bool FakeDesktop::setPointerPosition(QPoint position) {
     return true;
 }
 
-std::optional<PointerSample> FakeDesktop::samplePointer() {
+std::optional<PointerSample> FakeScreenReader::samplePointer() {
     if (!pointer || screenFails) {
         return std::nullopt;
     }
@@ -39,7 +39,7 @@ std::optional<PointerSample> FakeDesktop::samplePointer() {
     return sample;
 }
 
-std::optional<PointerSample> FakeDesktop::samplePointerOn(const ScreenFrame& frame) {
+std::optional<PointerSample> FakeScreenReader::samplePointerOn(const ScreenFrame& frame) {
     if (!pointer) {
         return std::nullopt;
     }
@@ -47,19 +47,19 @@ std::optional<PointerSample> FakeDesktop::samplePointerOn(const ScreenFrame& fra
     return PointerSample{*pointer, FrameBlock(frame, *pointer)};
 }
 
-void FakeDesktop::watchScreenAccess(std::function<void()> changed) {
+void FakeScreenReader::watchScreenAccess(std::function<void()> changed) {
     accessChanged = std::move(changed);
 }
 
-void FakeDesktop::requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) {
+void FakeScreenReader::requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) {
     frameRequests.push_back(std::move(answered));
 }
 
-void FakeDesktop::pickColor(std::function<void(std::optional<PackedColor>)> picked) {
+void FakeScreenReader::pickColor(std::function<void(std::optional<PackedColor>)> picked) {
     pickRequests.push_back(std::move(picked));
 }
 
-void FakeDesktop::giveFrame() {
+void FakeScreenReader::giveFrame() {
     const auto answered = frameRequests.front();
     frameRequests.pop_front();
     QImage image = screenPixels.scaled(screenPixels.size() * frameScale, Qt::IgnoreAspectRatio,
@@ -77,14 +77,14 @@ void FakeDesktop::giveFrame() {
     answered(ScreenFrame{image, FrameLayout({QRect(QPoint(0, 0), screen)}, image.size())});
 }
 
-void FakeDesktop::setOutOfFrame(QWidget* window, bool out) {
+void FakeScreenReader::setOutOfFrame(QWidget* window, bool out) {
     std::erase(outOfFrame, window);
     if (out) {
         outOfFrame.push_back(window);
     }
 }
 
-void FakeDesktop::refuseFrame() {
+void FakeScreenReader::refuseFrame() {
     const auto answered = frameRequests.front();
     frameRequests.pop_front();
     access = ScreenAccess::PickOnly;
@@ -94,20 +94,20 @@ void FakeDesktop::refuseFrame() {
     answered(std::nullopt);
 }
 
-void FakeDesktop::answerPick(std::optional<PackedColor> colour) {
+void FakeScreenReader::answerPick(std::optional<PackedColor> colour) {
     const auto picked = pickRequests.front();
     pickRequests.pop_front();
     picked(colour);
 }
 
-void FakeDesktop::loseScreenAccess() {
+void FakeScreenReader::loseScreenAccess() {
     access = ScreenAccess::None;
     if (accessChanged) {
         accessChanged();
     }
 }
 
-std::optional<QRect> FakeDesktop::windowRect(const QWidget* widget) {
+std::optional<QRect> FakeWindowPlacement::windowRect(const QWidget* widget) {
     if (windowRectFails || widget == nullptr) {
         return std::nullopt;
     }
@@ -120,7 +120,7 @@ std::optional<QRect> FakeDesktop::windowRect(const QWidget* widget) {
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
 }
 
-bool FakeDesktop::setTopmost(QWidget* window, bool on) {
+bool FakeWindowPlacement::setTopmost(QWidget* window, bool on) {
     if (topmostFails) {
         return false;
     }
@@ -128,12 +128,12 @@ bool FakeDesktop::setTopmost(QWidget* window, bool on) {
     return true;
 }
 
-void FakeDesktop::releaseCapture() {
+void FakePointerControl::releaseCapture() {
     captured = nullptr;
     ++releaseCount;
 }
 
-MessageAnswer FakeDesktop::showMessage(QWidget*, MessageKind kind, const QString& text) {
+MessageAnswer FakeMessageBoxes::showMessage(QWidget*, MessageKind kind, const QString& text) {
     messages.push_back({kind, text});
     if (answers.empty()) {
         return MessageAnswer::Cancel;
@@ -143,7 +143,7 @@ MessageAnswer FakeDesktop::showMessage(QWidget*, MessageKind kind, const QString
     return answer;
 }
 
-bool FakeDesktop::setClipboardText(const QString& text) {
+bool FakeClipboard::setClipboardText(const QString& text) {
     clipboard.reset();
     ++clipboardClears;
     if (clipboardFails) {
@@ -153,12 +153,12 @@ bool FakeDesktop::setClipboardText(const QString& text) {
     return true;
 }
 
-bool FakeDesktop::keepClipboardAfterExit() {
+bool FakeClipboard::keepClipboardAfterExit() {
     ++clipboardKeeps;
     return clipboard.has_value();
 }
 
-bool FakeDesktop::topmost(const QWidget* window) const {
+bool FakeWindowPlacement::topmost(const QWidget* window) const {
     for (auto it = topmostCalls.rbegin(); it != topmostCalls.rend(); ++it) {
         if (it->first == window) {
             return it->second;

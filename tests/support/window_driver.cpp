@@ -53,6 +53,22 @@ void MoveByHand(QWidget* widget, QPoint to, Qt::MouseButtons held) {
     }
 }
 
+void ChooseByHand(QMenu* menu, QAction* item) {
+    const QPoint point = menu->actionGeometry(item).center();
+    MoveByHand(menu, point, Qt::NoButton);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, point);
+    QTRY_VERIFY(!menu->isVisible());
+}
+
+QAction* MenuEntry(const QMenu* menu, const QString& caption) {
+    for (QAction* item : menu->actions()) {
+        if (item->text().remove(QLatin1Char('&')) == caption) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
 void Type(TextBox* box, const QString& text) {
     box->setFocus();
     box->selectAll();

@@ -10,6 +10,7 @@
 #include "test_colours.h"
 
 #include <QCheckBox>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStringList>
 
@@ -38,6 +39,13 @@ void MoveThrough(QWindow* window, QPointF position, Qt::MouseButtons held = Qt::
 // the pointer, to `to` one pixel at a time as a hand does, with `held`
 // buttons down. Qt 6.8's menus take a click only after such a move.
 void MoveByHand(QWidget* widget, QPoint to, Qt::MouseButtons held);
+
+// Chooses an entry of the open menu as a hand does: onto it, then a click;
+// returns once the menu has closed.
+void ChooseByHand(QMenu* menu, QAction* item);
+// The open menu's entry with that caption, access keys left out; null when
+// there is none.
+QAction* MenuEntry(const QMenu* menu, const QString& caption);
 
 // Replaces a box's text the way a person does: select all, then type.
 void Type(TextBox* box, const QString& text);

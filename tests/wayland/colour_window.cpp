@@ -6,7 +6,8 @@
 // shows the pattern at its physical pixels). A line "swap" on stdin exchanges
 // the halves, so a test can tell a frozen picture of the window from the
 // window itself. The pointer is blank over it: the compositor draws the
-// cursor into every capture.
+// cursor into every capture. It asks to be maximised, so that on a desktop
+// that does not tile it still covers the screen, save the desktop's own bars.
 #include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
@@ -49,6 +50,8 @@ class ColourWindow : public QRasterWindow {
 public:
     ColourWindow(Fill left, Fill right) : left_(std::move(left)), right_(std::move(right)) {
         setTitle(QStringLiteral("fixture"));
+        // No frame, the compositor's neither: the pattern starts at the window's corner.
+        setFlag(Qt::FramelessWindowHint);
         setCursor(QCursor(Qt::BlankCursor));
     }
 
@@ -101,7 +104,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     ColourWindow window(left, right);
-    window.show();
+    window.showMaximized();
 
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &window, [&window, &input] {

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
-"""A headless sway desktop for tests, started and stopped by the test itself.
+"""A headless desktop for tests, started and stopped by the test itself:
+sway here, GNOME Shell (gnome_session.py) or KWin (kwin_session.py).
 
 sway refuses to run as root, so as root every process of the session runs as
 an unprivileged user, with a private HOME and XDG_RUNTIME_DIR (0700), its own
 D-Bus session bus without service activation (nothing starts behind the
-test's back), sway with XWayland on one 1280 x 800 output, and, as asked, the
-desktop portals (pipewire, xdg-desktop-portal-wlr, the Access backend of
-xdg-desktop-portal-gtk, xdg-desktop-portal), a stand-in portal of the tests'
-own, or none. Every process is stopped by its id at the end, also on failure.
+test's back), the compositor with XWayland on one 1280 x 800 output, and, as
+asked, the desktop portals (on sway pipewire, xdg-desktop-portal-wlr, the
+Access backend of xdg-desktop-portal-gtk, xdg-desktop-portal), a stand-in
+portal of the tests' own, or none. Every process is stopped by its id at the
+end, also on failure.
 
 As root the test first enters its own mount and process namespaces
 (enter_private_namespaces): each session gets a /tmp of its own, in which
@@ -18,13 +20,15 @@ TINCTORA_E2E_SHOTS (default /var/tmp/tinctora-wayland), not under /tmp.
 
 By hand, a command runs inside a fresh session as its user:
 
-    tests/wayland/session.py [--portal desktop|none|stand-in] -- COMMAND...
+    tests/wayland/session.py [--compositor sway|gnome|kwin] [--scale 2]
+                             [--portal desktop|none|stand-in] -- COMMAND...
 
-with WAYLAND_DISPLAY, DISPLAY, SWAYSOCK and DBUS_SESSION_BUS_ADDRESS set.
-In it, build/tests/wayland/wayland_virtual_pointer 1280 800 takes the lines
-"move X Y", "down 1" and "up 1" on stdin, wayland_colour_window LEFT RIGHT
-opens a native window of known colours, grim takes screenshots, wtype types
-and swaymsg -t get_tree lists the windows.
+with WAYLAND_DISPLAY, DISPLAY (SWAYSOCK on sway) and DBUS_SESSION_BUS_ADDRESS
+set. On sway, build/tests/wayland/wayland_virtual_pointer 1280 800 takes
+the lines "move X Y", "down 1" and "up 1" on stdin, grim takes screenshots,
+wtype types and swaymsg -t get_tree lists the windows; on KWin
+kwin_fake_input takes the same lines. wayland_colour_window LEFT RIGHT opens
+a native window of known colours.
 """
 
 import argparse
@@ -43,6 +47,12 @@ SESSION_USER = 65534          # nobody / nogroup
 HERE = os.path.dirname(os.path.abspath(__file__))
 SYSTEM_PYTHON = "/usr/bin/python3"   # the one Debian's python3-gi belongs to
 NAMESPACE_MARK = "TINCTORA_WAYLAND_NAMESPACE"
+
+# Linux input key codes of the keys the tests type (US layout).
+KEY_CODES = {"Escape": 1, "ctrl": 29, "alt": 56, "shift": 42, "Return": 28,
+             **{str(d): 2 + (d - 1) % 10 for d in range(10)},
+             **dict(zip("qwertyuiop", range(16, 26))), **dict(zip("asdfghjkl", range(30, 39))),
+             **dict(zip("zxcvbnm", range(44, 51)))}
 
 SWAY_CONFIG = """\
 xwayland force
@@ -137,11 +147,14 @@ class Frame:
 
 
 class VirtualPointer:
-    """The seat's pointer; each call returns once the compositor has it."""
+    """The seat's pointer, and on compositors whose input client has one the
+    keyboard; each call returns once the compositor has it. command: the
+    input client, which is given the logical screen size and speaks the line
+    protocol of virtual_pointer.c."""
 
-    def __init__(self, session, binary):
+    def __init__(self, session, command):
         width, height = session.logical_size
-        self.process = session.spawn("pointer", [binary, str(width), str(height)],
+        self.process = session.spawn("pointer", [*command, str(width), str(height)],
                                      stdin=subprocess.PIPE, stdout=subprocess.PIPE)
         self._expect("ready")
 
@@ -169,12 +182,20 @@ class VirtualPointer:
         self.down(button)
         self.up(button)
 
+    def key(self, code, down):
+        self._send(f"key {code} {'down' if down else 'up'}")
+
 
 class Session:
-    """One headless sway desktop. portal: "desktop" (the real portals),
-    "stand-in" (stand_in_portal.py with its arguments in stand_in) or "none".
+    """One headless desktop; the compositor comes from the subclass. portal:
+    "desktop" (the real portals), "desktop-allowed" (the same with
+    screenshots already allowed, which differs only where the desktop asks
+    first: GNOME), "stand-in" (stand_in_portal.py with its arguments in
+    stand_in) or "none".
     The output has WIDTH x HEIGHT physical pixels at the given integer scale;
     window rectangles and pointer positions are logical, screenshots physical."""
+
+    desktop_name = None     # XDG_CURRENT_DESKTOP
 
     def __init__(self, name, portal="desktop", stand_in=(), shots=None, scale=1):
         self.name = name
@@ -189,13 +210,11 @@ class Session:
         try:
             self._make_private_dirs()
             self._start_bus()
-            self._start_sway()
-            if portal == "desktop":
-                self._start_desktop_portals()
-            elif portal == "stand-in":
+            self._start_compositor()
+            if portal == "stand-in":
                 self._start_stand_in_portal(stand_in)
             elif portal != "none":
-                raise SessionError(f"unknown portal variant {portal!r}")
+                self._start_desktop_portals(portal)
         except BaseException:
             self.close()
             raise
@@ -224,7 +243,7 @@ class Session:
             "HOME": self.home,
             "XDG_RUNTIME_DIR": self.runtime,
             "LANG": "C.UTF-8",
-            "XDG_CURRENT_DESKTOP": "sway",
+            "XDG_CURRENT_DESKTOP": self.desktop_name,
             "XDG_SESSION_TYPE": "wayland",
         }
 
@@ -288,60 +307,21 @@ class Session:
             os.chown(copy, self.uid, self.gid)
         return os.path.join(folder, os.path.basename(path))
 
-    def _start_bus(self):
-        socket = os.path.join(self.runtime, "bus")
-        config = os.path.join(self.dir, "bus.conf")
+    def _start_bus(self, name="bus", variable="DBUS_SESSION_BUS_ADDRESS"):
+        """A bus of the session's own, without service activation."""
+        socket = os.path.join(self.runtime, name)
+        config = os.path.join(self.dir, f"{name}.conf")
         with open(config, "w") as out:
             out.write(BUS_CONFIG.format(socket=socket))
-        self.spawn("dbus", ["dbus-daemon", f"--config-file={config}", "--nofork", "--nopidfile"])
-        wait_for(lambda: os.path.exists(socket), "the session bus")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={socket}"
-
-    def _start_sway(self):
-        env_file = os.path.join(self.dir, "sway.env")
-        config = os.path.join(self.dir, "sway.conf")
-        with open(config, "w") as out:
-            out.write(SWAY_CONFIG.format(width=WIDTH, height=HEIGHT, scale=self.scale,
-                                         env_file=env_file))
-        self.spawn("sway", ["sway", "-c", config],
-                   env={"WLR_BACKENDS": "headless", "WLR_RENDERER": "pixman",
-                        "WLR_LIBINPUT_NO_DEVICES": "1", "WLR_HEADLESS_OUTPUTS": "1"})
-
-        def session_env():
-            if not os.path.exists(env_file):
-                return None
-            with open(env_file) as source:
-                values = dict(line.rstrip("\n").split("=", 1) for line in source if "=" in line)
-            keys = ("WAYLAND_DISPLAY", "DISPLAY", "SWAYSOCK")
-            return {key: values[key] for key in keys} if all(k in values for k in keys) else None
-
-        self.env.update(wait_for(session_env, "sway to start (see its log)"))
-        # XWayland's window manager is up once the root window names it.
-        wait_for(lambda: b"window id" in self.run(
-            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False).stdout,
-            "XWayland's window manager")
+        self.spawn(name, ["dbus-daemon", f"--config-file={config}", "--nofork", "--nopidfile"])
+        wait_for(lambda: os.path.exists(socket), f"the bus {name}")
+        self.env[variable] = f"unix:path={socket}"
 
     def has_bus_name(self, name):
         result = self.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
                            "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
                            f"string:{name}"], check=False)
         return b"boolean true" in result.stdout
-
-    def _start_desktop_portals(self):
-        self.spawn("pipewire", ["pipewire"])
-        wait_for(lambda: os.path.exists(os.path.join(self.runtime, "pipewire-0")), "pipewire")
-        self.spawn("permission-store", ["/usr/libexec/xdg-permission-store"])
-        self.spawn("portal-wlr", ["/usr/libexec/xdg-desktop-portal-wlr"])
-        self.spawn("portal-gtk", ["/usr/libexec/xdg-desktop-portal-gtk"])
-        for name in ("org.freedesktop.impl.portal.PermissionStore",
-                     "org.freedesktop.impl.portal.desktop.wlr",
-                     "org.freedesktop.impl.portal.desktop.gtk"):
-            wait_for(lambda: self.has_bus_name(name), name)
-        self.spawn("portal", ["/usr/libexec/xdg-desktop-portal"])
-        wait_for(lambda: b"org.freedesktop.portal.Screenshot" in self.run(
-            ["gdbus", "introspect", "--session", "--dest", "org.freedesktop.portal.Desktop",
-             "--object-path", "/org/freedesktop/portal/desktop"], check=False).stdout,
-            "the Screenshot portal")
 
     def _start_stand_in_portal(self, arguments):
         self.stand_in_log = os.path.join(self.dir, "stand-in-calls.log")
@@ -360,37 +340,38 @@ class Session:
             return [line.strip() for line in calls if line.strip()]
 
     # --- what a test does ---
-    def pointer(self, binary):
-        return VirtualPointer(self, self.reachable(binary))
-
-    def keys(self, *arguments):
-        """Keys through wtype: e.g. keys("-M", "alt", "j", "-m", "alt"). Keys
-        sent at once after wtype's new keymap went missing under load ("204"
-        arrived as "4"): it pauses first."""
-        self.run(["wtype", "-s", "100", *arguments])
-        time.sleep(0.15)
-
-    def tree(self):
-        return json.loads(self.run(["swaymsg", "-t", "get_tree", "-r"]).stdout)
+    def pointer(self, tools):
+        """The seat's pointer (and keyboard, where the compositor's input
+        client has one); tools: the folder of the built test clients."""
+        raise NotImplementedError
 
     def windows(self):
-        """Every window on the desktop: name, app_id, shell, pid and the
-        rectangle of its content (x, y, width, height)."""
-        found = []
+        """Every window on the desktop: name, app_id, shell ("xwayland" or
+        "xdg_shell"), pid and the rectangle (x, y, width, height) it takes
+        on the screen, with its frame, be it drawn by the compositor or by the
+        client itself."""
+        raise NotImplementedError
 
-        def visit(node):
-            if node.get("pid") is not None:
-                rect, inner = node["rect"], node.get("window_rect", {"x": 0, "y": 0})
-                found.append({
-                    "name": node.get("name"), "app_id": node.get("app_id"),
-                    "shell": node.get("shell"), "pid": node.get("pid"),
-                    "rect": (rect["x"] + inner["x"], rect["y"] + inner["y"],
-                             inner.get("width", rect["width"]), inner.get("height", rect["height"]))})
-            for child in node.get("nodes", []) + node.get("floating_nodes", []):
-                visit(child)
+    def move_window(self, window, x, y):
+        """Moves a window (one of windows()) so that its rectangle starts at x, y."""
+        raise NotImplementedError
 
-        visit(self.tree())
-        return found
+    def _capture(self):
+        raise NotImplementedError
+
+    def type_text(self, text):
+        """Types digits and lower-case letters."""
+        for character in text:
+            self.chord(character)
+
+    def chord(self, *names):
+        """Presses the keys in order and releases them in reverse: e.g.
+        chord("ctrl", "a"), chord("Escape")."""
+        for name in names:
+            self._input.key(KEY_CODES[name], True)
+        for name in reversed(names):
+            self._input.key(KEY_CODES[name], False)
+        time.sleep(0.1)
 
     def window(self, matches, timeout=10.0):
         """The first window for which matches(window) holds, waiting for it."""
@@ -399,7 +380,7 @@ class Session:
 
     def shot(self, label=None):
         """A screenshot of the whole output; kept as a PNG when labelled."""
-        frame = Frame(self.run(["grim", "-t", "ppm", "-"]).stdout)
+        frame = self._capture()
         if label:
             os.makedirs(self.shots, exist_ok=True)
             frame.save_png(os.path.join(self.shots, f"{self.name}-{label}.png"))
@@ -460,9 +441,121 @@ class Session:
         self.close()
 
 
+class SwaySession(Session):
+    """sway with XWayland; input through a wlroots virtual pointer and wtype,
+    pictures through grim, windows from sway's tree."""
+
+    desktop_name = "sway"
+
+    def _start_compositor(self):
+        env_file = os.path.join(self.dir, "sway.env")
+        config = os.path.join(self.dir, "sway.conf")
+        with open(config, "w") as out:
+            out.write(SWAY_CONFIG.format(width=WIDTH, height=HEIGHT, scale=self.scale,
+                                         env_file=env_file))
+        self.spawn("sway", ["sway", "-c", config],
+                   env={"WLR_BACKENDS": "headless", "WLR_RENDERER": "pixman",
+                        "WLR_LIBINPUT_NO_DEVICES": "1", "WLR_HEADLESS_OUTPUTS": "1"})
+
+        def session_env():
+            if not os.path.exists(env_file):
+                return None
+            with open(env_file) as source:
+                values = dict(line.rstrip("\n").split("=", 1) for line in source if "=" in line)
+            keys = ("WAYLAND_DISPLAY", "DISPLAY", "SWAYSOCK")
+            return {key: values[key] for key in keys} if all(k in values for k in keys) else None
+
+        self.env.update(wait_for(session_env, "sway to start (see its log)"))
+        # XWayland's window manager is up once the root window names it.
+        wait_for(lambda: b"window id" in self.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False).stdout,
+            "XWayland's window manager")
+
+    def _start_desktop_portals(self, portal):
+        if portal not in ("desktop", "desktop-allowed"):
+            raise SessionError(f"unknown portal variant {portal!r}")
+        self.spawn("pipewire", ["pipewire"])
+        wait_for(lambda: os.path.exists(os.path.join(self.runtime, "pipewire-0")), "pipewire")
+        self.spawn("permission-store", ["/usr/libexec/xdg-permission-store"])
+        self.spawn("portal-wlr", ["/usr/libexec/xdg-desktop-portal-wlr"])
+        self.spawn("portal-gtk", ["/usr/libexec/xdg-desktop-portal-gtk"])
+        for name in ("org.freedesktop.impl.portal.PermissionStore",
+                     "org.freedesktop.impl.portal.desktop.wlr",
+                     "org.freedesktop.impl.portal.desktop.gtk"):
+            wait_for(lambda: self.has_bus_name(name), name)
+        self.spawn("portal", ["/usr/libexec/xdg-desktop-portal"])
+        wait_for(lambda: b"org.freedesktop.portal.Screenshot" in self.run(
+            ["gdbus", "introspect", "--session", "--dest", "org.freedesktop.portal.Desktop",
+             "--object-path", "/org/freedesktop/portal/desktop"], check=False).stdout,
+            "the Screenshot portal")
+
+    def pointer(self, tools):
+        return VirtualPointer(self, [self.reachable(os.path.join(tools, "wayland_virtual_pointer"))])
+
+    def type_text(self, text):
+        """Keys through wtype. Keys sent at once after wtype's new keymap
+        went missing under load ("204" arrived as "4"): it pauses first."""
+        self.run(["wtype", "-s", "100", "-d", "40", text])
+        time.sleep(0.15)
+
+    def chord(self, *names):
+        modifiers = [name for name in names if name in ("ctrl", "alt", "shift")]
+        keys = [name for name in names if name not in modifiers]
+        arguments = [a for m in modifiers for a in ("-M", m)]
+        arguments += [a for k in keys for a in (("-k", k) if len(k) > 1 else (k,))]
+        arguments += [a for m in reversed(modifiers) for a in ("-m", m)]
+        self.run(["wtype", "-s", "100", *arguments])
+        time.sleep(0.15)
+
+    def move_window(self, window, x, y):
+        self.run(["swaymsg", f"[pid={window['pid']}]", "move", "position", str(x), str(y)])
+
+    def _capture(self):
+        return Frame(self.run(["grim", "-t", "ppm", "-"]).stdout)
+
+    def tree(self):
+        return json.loads(self.run(["swaymsg", "-t", "get_tree", "-r"]).stdout)
+
+    def windows(self):
+        found = []
+
+        def visit(node):
+            if node.get("pid") is not None:
+                rect, inner = node["rect"], node.get("window_rect", {"x": 0, "y": 0})
+                found.append({
+                    "name": node.get("name"), "app_id": node.get("app_id"),
+                    "shell": node.get("shell"), "pid": node.get("pid"),
+                    "rect": (rect["x"] + inner["x"], rect["y"] + inner["y"],
+                             inner.get("width", rect["width"]), inner.get("height", rect["height"]))})
+            for child in node.get("nodes", []) + node.get("floating_nodes", []):
+                visit(child)
+
+        visit(self.tree())
+        return found
+
+
+COMPOSITORS = ("sway", "gnome", "kwin")
+
+
+def open_session(compositor, name, portal="desktop", stand_in=(), shots=None, scale=1):
+    """A fresh desktop of the given compositor (one of COMPOSITORS)."""
+    if compositor == "gnome":
+        from gnome_session import GnomeSession as kind
+    elif compositor == "kwin":
+        from kwin_session import KWinSession as kind
+    elif compositor == "sway":
+        kind = SwaySession
+    else:
+        raise SessionError(f"unknown compositor {compositor!r}")
+    return kind(f"{compositor}-{name}", portal, stand_in, shots, scale)
+
+
 def _main():
-    parser = argparse.ArgumentParser(description="Runs a command inside a headless sway session.")
-    parser.add_argument("--portal", choices=("desktop", "none", "stand-in"), default="desktop")
+    parser = argparse.ArgumentParser(description="Runs a command inside a headless desktop.")
+    parser.add_argument("--compositor", choices=COMPOSITORS, default="sway")
+    parser.add_argument("--scale", type=int, default=1)
+    parser.add_argument("--portal", default="desktop",
+                        help="desktop, none or stand-in; on GNOME also desktop-allowed")
     parser.add_argument("--stand-in", nargs="*", default=[],
                         help="arguments of the stand-in portal (see stand_in_portal.py)")
     parser.add_argument("command", nargs=argparse.REMAINDER)
@@ -471,8 +564,9 @@ def _main():
     if not command:
         parser.error("no command given")
     enter_private_namespaces()
-    with Session("by-hand", options.portal, options.stand_in) as session:
-        print(" ".join(f"{k}={session.env[k]}" for k in
+    with open_session(options.compositor, "by-hand", options.portal, options.stand_in,
+                      scale=options.scale) as session:
+        print(" ".join(f"{k}={v}" for k, v in session.env.items() if k in
                        ("WAYLAND_DISPLAY", "DISPLAY", "SWAYSOCK", "XDG_RUNTIME_DIR")), flush=True)
         result = subprocess.run(session._as_user(command), env=session.env)
         return result.returncode

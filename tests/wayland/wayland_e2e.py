@@ -3,9 +3,11 @@ pointer, wtype) and checked on what a person sees (grim screenshots) or
 pastes (wl-paste): the eyedropper under XWayland and natively, the value
 strip, the portal fallbacks, and the clipboard after the program's end.
 
-Arguments: the tinctora binary, the virtual pointer client and the colour
-window (both built in this folder)."""
+Arguments: [--compositor sway|gnome|kwin], the tinctora binary, the folder of
+the input clients and the colour window (all built in this folder), and the
+names of the cases to run."""
 
+import argparse
 import contextlib
 import os
 import subprocess
@@ -16,7 +18,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
 
 from harness import Failure, expect, expect_near, run  # noqa: E402
-from session import Session, SessionError, enter_private_namespaces, wait_for  # noqa: E402
+from session import COMPOSITORS, SessionError, enter_private_namespaces, open_session, \
+    wait_for  # noqa: E402
 
 # Points of the main window's client area (logical pixels).
 RED_BOX, RED_ARROW = (56, 22), (80, 22)
@@ -37,7 +40,11 @@ BODY_START = (b"<html>\r\n <head>\r\n  <title>Unbenannt</title>\r\n </head>\r\n"
               b" <body bgcolor=\"#333333\" text=\"#ffffff\" link=\"#ffcc00\" alink=\"#ffff00\""
               b" vlink=\"#999966\">\r\n </body>\r\n</html>")
 
-POINTER = FIXTURE = None        # set from the command line
+TOOLS = FIXTURE = None          # set from the command line
+# How long a desktop may take for a frame through its portal: GNOME takes
+# about a second, KDE Plasma on a busy machine up to two.
+FRAME_TIME = 2.0
+COMPOSITOR = "sway"
 _active_eyedropper = []         # the eyedropper box's pixels with a working portal
 
 
@@ -59,14 +66,36 @@ class Program:
         self.path = session.reachable(binary, beside=(KEEPER,))
         self.process = session.spawn("tinctora", [self.path], env=env)
         session.window(self._is_main, timeout=15)
-        self.wait_pixel(CURRENT_SWATCH, START_COLOUR, "the painted main window")
+        self.inset = (0, 0)
+        self.inset = wait_for(self._client_inset, "the painted main window")
 
     def _is_main(self, window):
         return window["shell"] == self.shell and (window["name"] or "").startswith("Tinctora Version")
 
+    def _client_inset(self):
+        """Where the client area starts in the window's rectangle, which
+        holds the window's frame, the compositor's or Qt's own. Found by the inside
+        of the current-colour swatch, which starts at column 142 and ends
+        above row 163 of the client area."""
+        x, y, _, _ = self.session.window(self._is_main, timeout=2)["rect"]
+        shot = self.session.shot()
+        scale = self.session.scale
+
+        def start_colour(px, py):
+            return shot.pixel(px * scale, py * scale) == START_COLOUR
+
+        for dy in range(60):
+            for dx in range(12):
+                cx, cy = x + dx + CURRENT_SWATCH[0], y + dy + CURRENT_SWATCH[1]
+                if (start_colour(cx, cy) and start_colour(x + dx + 142, cy)
+                        and not start_colour(x + dx + 141, cy) and start_colour(cx, y + dy + 162)
+                        and not start_colour(cx, y + dy + 163)):
+                    return dx, dy
+        return None
+
     def origin(self):
         x, y, _, _ = self.session.window(self._is_main, timeout=2)["rect"]
-        return x, y
+        return x + self.inset[0], y + self.inset[1]
 
     def screen_point(self, point):
         ox, oy = self.origin()
@@ -104,15 +133,25 @@ class Desk:
 
     def __init__(self, session, left=None, right=None):
         self.s = session
-        self.pointer = session.pointer(POINTER)
+        self.pointer = session.pointer(TOOLS)
         self.fixture = None
         if left:
+            before = session.shot()
             self.fixture = session.spawn("fixture", [session.reachable(FIXTURE), left, right],
                                          env={"QT_QPA_PLATFORM": "wayland",
                                               "QT_WAYLAND_DISABLE_WINDOWDECORATION": "1"},
                                          stdin=subprocess.PIPE)
-            window = session.window(lambda w: w["app_id"] == "tinctora-test-fixture")
-            self.fixture_origin = window["rect"][:2]
+            session.window(lambda w: w["app_id"] == "tinctora-test-fixture")
+            # Shown once both halves cover what was there before, at one of
+            # two neighbouring pixels: a pattern's other pixel may be the old one.
+            def shown():
+                shot = session.shot()
+                return all(any(shot.pixel(x + dx, y) != before.pixel(x + dx, y) for dx in (0, 1))
+                           for x, y in (LEFT, RIGHT))
+
+            wait_for(shown, "the colour window to show")
+            self.fixture_origin = session.window(
+                lambda w: w["app_id"] == "tinctora-test-fixture")["rect"][:2]
         self.program = None
 
     def start(self, binary, native=False):
@@ -128,6 +167,13 @@ class Desk:
         self.pointer.move(*self.program.screen_point(point))
         self.pointer.down()
 
+    def press_for_frame(self):
+        """Presses on the eyedropper box and holds still while the desktop
+        takes its frame: a move before the frame is there is not sampled
+        until the pointer moves again."""
+        self.press_on(EYEDROPPER)
+        time.sleep(FRAME_TIME)
+
     def swap_fixture(self):
         self.fixture.stdin.write(b"swap\n")
         self.fixture.stdin.flush()
@@ -135,12 +181,13 @@ class Desk:
 
 
 @contextlib.contextmanager
-def desk(name, portal="desktop", left=None, right=None, stand_in=(), scale=1):
-    session = Session(name, portal, stand_in, scale=scale)
+def desk(name, portal="desktop-allowed", left=None, right=None, stand_in=(), scale=1):
+    session = open_session(COMPOSITOR, name, portal, stand_in, scale=scale)
     try:
         yield Desk(session, left, right)
     except BaseException:
-        for log in ("tinctora", "sway", "portal", "portal-wlr", "stand-in-portal"):
+        for log in ("tinctora", COMPOSITOR, "portal", "portal-wlr", "portal-gnome", "portal-kde",
+                    "stand-in-portal"):
             tail = session.log_tail(log)
             if tail:
                 print(f"--- {log} log ---\n{tail}", flush=True)
@@ -163,7 +210,8 @@ def expect_no_portal_file(d):
 
 def type_into_red_box(d, text):
     d.click(RED_BOX)
-    d.s.keys("-M", "ctrl", "a", "-m", "ctrl", "-s", "100", "-d", "40", text)
+    d.s.chord("ctrl", "a")
+    d.s.type_text(text)
 
 
 # --- the desktop itself ---
@@ -187,7 +235,7 @@ def session_shows_windows_and_takes_input(binary):
 def xwayland_single_pixel_follows_the_pointer(binary):
     with desk("xwayland-single", left=hexcode(BLUE), right=hexcode(ORANGE)) as d:
         program = d.start(binary)
-        d.press_on(EYEDROPPER)
+        d.press_for_frame()
         d.pointer.move(*LEFT)
         program.wait_pixel(CURRENT_SWATCH, BLUE, "live swatch over the left half")
         shot = d.s.shot("dragging-left")
@@ -206,7 +254,7 @@ def xwayland_block_mean_over_a_pattern(binary):
     with desk("xwayland-block", left="checker", right=hexcode(ORANGE)) as d:
         program = d.start(binary)
         d.click(BLOCK_MODE)
-        d.press_on(EYEDROPPER)
+        d.press_for_frame()
         # x + y even on the pattern: the centre and 12 others are white, 12 black.
         fx, fy = d.fixture_origin
         x, y = LEFT[0] + (LEFT[0] + LEFT[1] - fx - fy) % 2, LEFT[1]
@@ -225,15 +273,18 @@ def xwayland_block_mean_over_a_pattern(binary):
 
 def xwayland_scaled_output_takes_one_physical_pixel(binary):
     # At scale 2 the frame has two pixels for every logical one; the dots are
-    # red at physical multiples of 8: logical 44 is physical 88 (red), where
-    # a frame read at logical positions would give physical 44 (blue).
+    # red at physical multiples of 8 from the colour window's corner: logical
+    # 44 is physical 88 (red), where a frame read at logical positions would
+    # give physical 44 (blue).
     with desk("xwayland-scale2", left="dots", right=hexcode(ORANGE), scale=2) as d:
         program = d.start(binary)
-        expect(d.s, "a dot at a physical multiple of 8", (255, 0, 0), d.s.shot().pixel(88, 88))
-        d.press_on(EYEDROPPER)
-        d.pointer.move(44, 44)
+        fx, fy = d.fixture_origin
+        expect(d.s, "a dot at a physical multiple of 8", (255, 0, 0),
+               d.s.shot().pixel(2 * fx + 88, 2 * fy + 88))
+        d.press_for_frame()
+        d.pointer.move(fx + 44, fy + 44)
         program.wait_pixel(CURRENT_SWATCH, (255, 0, 0), "the red physical pixel")
-        d.pointer.move(45, 44)
+        d.pointer.move(fx + 45, fy + 44)
         program.wait_pixel(CURRENT_SWATCH, (0, 0, 255), "its blue neighbour two physical pixels on")
         d.pointer.up()
         expect_no_portal_file(d)
@@ -264,16 +315,22 @@ def native_click_then_click_pick(binary):
         fx, fy = d.fixture_origin
         white = (LEFT[0] + (LEFT[0] + LEFT[1] - fx - fy) % 2, LEFT[1])
         d.click(EYEDROPPER)
-        time.sleep(1.0)
+        time.sleep(FRAME_TIME)
         # The window underneath changes; the frozen picture does not.
         d.swap_fixture()
         d.pointer.move(*white)
-        time.sleep(0.3)
-        shot = d.s.shot("overlay")
-        expect(program, "the frozen picture of the checker", (255, 255, 255),
-               shot.pixel(white[0] + 40, white[1]))
-        if not magnified_cells_near(shot, *white):
+        shots = []
+
+        def magnified():
+            shots[:] = [d.s.shot("overlay")]
+            return magnified_cells_near(shots[0], *white)
+
+        try:
+            wait_for(magnified, "the magnifier", 3.0, interval=0.3)
+        except SessionError:
             raise Failure(f"no magnifier beside the pointer (screenshot {d.s.screenshot('overlay')})")
+        expect(program, "the frozen picture of the checker", (255, 255, 255),
+               shots[0].pixel(white[0] + 40, white[1]))
         d.pointer.down()
         d.pointer.up()
         # The hover has already shown white: wait for the overlay to go, then
@@ -289,11 +346,11 @@ def native_click_then_click_pick(binary):
         expect_no_portal_file(d)
         # Escape over orange in the picture: the colour the editor had before comes back.
         d.click(EYEDROPPER)
-        time.sleep(1.0)
+        time.sleep(FRAME_TIME)
         d.swap_fixture()
         d.pointer.move(*white)
         time.sleep(0.2)
-        d.s.keys("-k", "Escape")
+        d.s.chord("Escape")
         time.sleep(0.3)
         program.wait_pixel(CURRENT_SWATCH, (255, 255, 255), "the colour from before Escape")
         expect(program, "the overlay is gone after Escape", (255, 255, 255),
@@ -325,11 +382,10 @@ def frame_leaves_out_the_window(binary, native=False):
             colour = desktop_colour(point)
             if native:
                 d.click(EYEDROPPER)
-                time.sleep(1.0)
+                time.sleep(FRAME_TIME)
                 d.pointer.click(*point)
             else:
-                d.press_on(EYEDROPPER)
-                time.sleep(1.0)
+                d.press_for_frame()
                 d.pointer.move(*point)
                 program.wait_pixel(CURRENT_SWATCH, colour, f"the desktop {name}, while dragging")
                 d.pointer.up()
@@ -366,7 +422,7 @@ def native_scaled_frame_shows_each_physical_pixel_once(binary):
             # there at once, its red dot's cell a block of red.
             d.click(EYEDROPPER)
             d.pointer.move(*at)
-            time.sleep(1.0)
+            time.sleep(FRAME_TIME)
             shot = d.s.shot(f"overlay-{at[0]}")
             if not red_block_near(shot, at[0] * 2, at[1] * 2):
                 raise Failure(f"no magnifier beside the pointer at rest at {at} "
@@ -459,20 +515,22 @@ def strip_pushed_back_at_the_screen_edge(binary, native=False):
     strip, so the program opens it within the main window's own columns,
     where the compositor need not move it. The narrow window is 12 columns
     narrower than the strip, which overhangs it on the left: flush with the
-    screen's left edge, sway slides the strip by those 12 columns, and the
-    value follows the pointer 12 columns off."""
+    screen's left edge, sway and KWin slide the strip by those 12 columns,
+    and the value follows the pointer 12 columns off."""
     unseen = native and qt_version(binary) < (6, 5, 1)
     with desk("native-strip-edge" if native else "strip-edge", portal="none") as d:
         program = d.start(binary, native)
         window = d.s.window(program._is_main)
         width = window["rect"][2]
         for edge, window_x, red, away in (("left", 0, 130, 20), ("right", 1280 - width, 40, -25)):
-            d.s.run(["swaymsg", f"[pid={window['pid']}]", "move", "position", str(window_x), "100"])
-            wait_for(lambda: program.origin()[0] == window_x, f"the main window at the {edge} edge",
-                     3.0)
+            d.s.move_window(window, window_x, 100)
+            wait_for(lambda: d.s.window(program._is_main)["rect"][0] == window_x,
+                     f"the main window at the {edge} edge", 3.0)
             type_into_red_box(d, str(red))
             program.wait_pixel(CURRENT_SWATCH, (red, 51, 51), f"red {red}")
-            slid = max(0, 256 - width - window_x) if unseen else 0
+            # GNOME hands the strip itself the pointer: there the value
+            # follows the strip as shown, slid or not.
+            slid = max(0, 256 - width - window_x) if unseen and COMPOSITOR != "gnome" else 0
             drag_across_the_marker(d, program, red, away, slid, edge)
 
 
@@ -584,32 +642,47 @@ def absent_portal_leaves_the_eyedropper_inactive(binary):
 
 # --- the clipboard ---
 
+def copy_and_end(d, program):
+    """Copies the page code and answers "Ja", which ends the program."""
+    d.click(WEB)
+    time.sleep(0.5)
+    d.click(COPY)
+    d.s.window(lambda w: w["name"] == "Tinctora")
+    # The box may map before it takes keys: answer again if it is still there.
+    for attempt in range(3):
+        time.sleep(0.5)
+        d.s.chord("alt", "j")
+        try:
+            wait_for(lambda: not program.windows(), "every window of the program to go", 2.0)
+            break
+        except SessionError:
+            if attempt == 2:
+                raise Failure(f"windows left: {program.windows()} "
+                              f"(screenshot {program.screenshot('windows-left')})") from None
+    wait_for(lambda: program.process.poll() is not None,
+             "the program to end with its windows", 1.0)
+
+
 def copied_code_survives_the_program(binary, native=False):
     with desk("native-clipboard" if native else "clipboard", portal="none") as d:
         program = d.start(binary, native)
-        d.click(WEB)
-        time.sleep(0.5)
-        d.click(COPY)
-        d.s.window(lambda w: w["name"] == "Tinctora")
-        # The box may map before it takes keys: answer again if it is still there.
-        for attempt in range(3):
-            time.sleep(0.5)
-            d.s.keys("-M", "alt", "j", "-m", "alt")
-            try:
-                wait_for(lambda: not program.windows(), "every window of the program to go", 2.0)
-                break
-            except SessionError:
-                if attempt == 2:
-                    raise Failure(f"windows left: {program.windows()} "
-                                  f"(screenshot {program.screenshot('windows-left')})") from None
-        wait_for(lambda: program.process.poll() is not None,
-                 "the program to end with its windows", 1.0)
+        copy_and_end(d, program)
+        # Where the compositor passes an X11 copy on to Wayland, it may take a moment.
+        try:
+            wait_for(lambda: d.s.run(["wl-paste", "--no-newline"], check=False).stdout
+                     == BODY_START, "the code on the Wayland clipboard", 2.0, interval=0.2)
+        except SessionError:
+            pass  # the check below says what was pasted
         pasted = d.s.run(["wl-paste", "--no-newline"], check=False)
         expect(program, "pasted after the program's end", BODY_START, pasted.stdout)
         if not native:
             pasted = d.s.run(["xclip", "-o", "-selection", "clipboard"], check=False)
             expect(program, "pasted by an X11 program", BODY_START, pasted.stdout)
-        # The keeper that serves it ends once another program copies.
+        # The keeper that serves it ends once another program copies. GNOME
+        # keeps a native program's copy itself.
+        if native and COMPOSITOR == "gnome":
+            expect(program, "clipboard keepers", 0, len(keepers(program)))
+            return
         expect(program, "clipboard keepers", 1, len(keepers(program)))
         d.s.spawn("wl-copy", ["wl-copy", "--foreground", "taken over"])
         wait_for(lambda: not keepers(program), "the keeper to end once another program copied",
@@ -637,6 +710,80 @@ def native_copied_code_survives_the_program(binary):
     copied_code_survives_the_program(binary, native=True)
 
 
+def older_keeper_makes_way_for_a_newer_copy(binary):
+    """A copy under XWayland, then a newer one natively: the older keeper
+    lets go of both clipboards as soon as the newer copy takes one, so that
+    no paste, X11 or Wayland, gives the older code."""
+    with desk("two-copies", portal="none") as d:
+        first = d.start(binary)
+        copy_and_end(d, first)
+        wait_for(lambda: len(keepers(first)) == 1, "the first copy's keeper", 3.0)
+        second = d.start(binary, native=True)
+        type_into_red_box(d, "0")
+        second.wait_pixel(CURRENT_SWATCH, (0, 51, 51), "red 0 before the second copy")
+        copy_and_end(d, second)
+        newer = BODY_START.replace(b"#333333", b"#003333")
+        pasted = d.s.run(["wl-paste", "--no-newline"], check=False)
+        expect(second, "pasted after the second copy", newer, pasted.stdout)
+        # GNOME keeps the native copy itself, without a keeper.
+        left = 0 if COMPOSITOR == "gnome" else 1
+        try:
+            wait_for(lambda: len(keepers(second)) == left, "the older keeper to end", 3.0)
+        except SessionError:
+            raise Failure(f"keepers running: {len(keepers(second))}") from None
+        pasted = d.s.run(["xclip", "-o", "-selection", "clipboard"], check=False)
+        if pasted.stdout == BODY_START:
+            raise Failure("an X11 program still pastes the older copy")
+
+
+# The cases every desktop runs; the portal fallbacks, which the tests' own
+# stand-in portal drives, run on sway alone.
+EVERY_DESKTOP = [
+    session_shows_windows_and_takes_input,
+    xwayland_single_pixel_follows_the_pointer,
+    xwayland_block_mean_over_a_pattern,
+    xwayland_scaled_output_takes_one_physical_pixel,
+    native_click_then_click_pick,
+    strip_opens_under_the_swatch,
+    native_strip_opens_under_the_swatch,
+    strip_pushed_back_at_the_screen_edge,
+    native_strip_pushed_back_at_the_screen_edge,
+    copied_code_survives_the_program,
+    native_copied_code_survives_the_program,
+    older_keeper_makes_way_for_a_newer_copy,
+]
+
+# What each desktop is known to get wrong, case by case.
+EXPECTED_FAILURES = {
+    "sway": {},
+    "gnome": {
+        native_strip_opens_under_the_swatch:
+            "natively the strip is shown 6 columns left of where the program asks for it",
+        strip_pushed_back_at_the_screen_edge:
+            "under XWayland at the left screen edge the pushed-back strip picks one "
+            "column off before the pointer has moved along it",
+    },
+    "kwin": {
+        copied_code_survives_the_program:
+            "after another program's copy into the Wayland clipboard the keeper of a "
+            "copy made under XWayland runs on, and X11 programs still paste the older code",
+        older_keeper_makes_way_for_a_newer_copy:
+            "the keeper of a copy made under XWayland runs on beside the newer copy's",
+    },
+}
+
+# Cases left out of a desktop's round (they still run when named) because
+# they pass or fail from one round to the next there.
+UNSTABLE = {
+    "sway": {},
+    "gnome": {},
+    "kwin": {
+        xwayland_block_mean_over_a_pattern:
+            "on a busy machine the press moves the window into the screen's corner "
+            "and the drag then shows no mean within 5 s (2 rounds of 4)",
+    },
+}
+
 CASES = [
     session_shows_windows_and_takes_input,
     xwayland_single_pixel_follows_the_pointer,
@@ -655,14 +802,28 @@ CASES = [
     absent_portal_leaves_the_eyedropper_inactive,
     copied_code_survives_the_program,
     native_copied_code_survives_the_program,
+    older_keeper_makes_way_for_a_newer_copy,
 ]
 
-if __name__ == "__main__":
-    if len(sys.argv) < 4:
-        print("usage: wayland_e2e.py path/to/tinctora path/to/wayland_virtual_pointer "
-              "path/to/wayland_colour_window [case ...]")
-        sys.exit(2)
+def main():
+    parser = argparse.ArgumentParser(description="The program on a headless Wayland desktop.")
+    parser.add_argument("--compositor", choices=COMPOSITORS, default="sway")
+    parser.add_argument("binary", help="path/to/tinctora")
+    parser.add_argument("tools", help="the folder of the built input clients")
+    parser.add_argument("fixture", help="path/to/wayland_colour_window")
+    parser.add_argument("cases", nargs="*", help="names of the cases to run (default: all)")
+    options = parser.parse_args()
     enter_private_namespaces()
-    POINTER, FIXTURE = sys.argv[2], sys.argv[3]
-    chosen = [case for case in CASES if not sys.argv[4:] or case.__name__ in sys.argv[4:]]
-    sys.exit(run(chosen, sys.argv[1]))
+    global COMPOSITOR, TOOLS, FIXTURE
+    COMPOSITOR, TOOLS, FIXTURE = options.compositor, options.tools, options.fixture
+    cases = CASES if COMPOSITOR == "sway" else EVERY_DESKTOP
+    chosen = [case for case in cases if not options.cases or case.__name__ in options.cases]
+    for case in [case for case in chosen if case in UNSTABLE[COMPOSITOR]]:
+        if not options.cases:
+            print(f"SKIP {case.__name__}: {UNSTABLE[COMPOSITOR][case]}", flush=True)
+            chosen.remove(case)
+    sys.exit(run(chosen, options.binary, EXPECTED_FAILURES[COMPOSITOR]))
+
+
+if __name__ == "__main__":
+    main()

@@ -4,29 +4,21 @@
 // With --saves-nothing it only claims to be a manager: it owns the selection
 // and never answers, as some managers in the wild do.
 // It prints "ready" once it owns the manager selection.
+#include "xcb_atoms.h"
+
 #include <xcb/xcb.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
+using tinctora::InternAtom;
+using tinctora::Reply;
+
 constexpr xcb_atom_t kNoAtom = XCB_ATOM_NONE;
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : kNoAtom;
-}
 
 void Notify(xcb_connection_t* c, const xcb_selection_request_event_t& request,
             xcb_atom_t property) {
@@ -56,12 +48,12 @@ int main(int argc, char* argv[]) {
     xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, screen->root_visual, XCB_CW_EVENT_MASK, &events);
 
-    const xcb_atom_t manager = Atom(c, "CLIPBOARD_MANAGER");
-    const xcb_atom_t clipboard = Atom(c, "CLIPBOARD");
-    const xcb_atom_t saveTargets = Atom(c, "SAVE_TARGETS");
-    const xcb_atom_t targets = Atom(c, "TARGETS");
-    const xcb_atom_t utf8 = Atom(c, "UTF8_STRING");
-    const xcb_atom_t saved = Atom(c, "STUB_SAVED");
+    const xcb_atom_t manager = InternAtom(c, "CLIPBOARD_MANAGER");
+    const xcb_atom_t clipboard = InternAtom(c, "CLIPBOARD");
+    const xcb_atom_t saveTargets = InternAtom(c, "SAVE_TARGETS");
+    const xcb_atom_t targets = InternAtom(c, "TARGETS");
+    const xcb_atom_t utf8 = InternAtom(c, "UTF8_STRING");
+    const xcb_atom_t saved = InternAtom(c, "STUB_SAVED");
 
     xcb_set_selection_owner(c, window, manager, XCB_CURRENT_TIME);
     xcb_flush(c);

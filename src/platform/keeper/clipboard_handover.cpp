@@ -1,6 +1,8 @@
 // Starting the clipboard keeper and handing it the text.
 #include "clipboard_handover.h"
 
+#include "write_all.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -37,43 +39,6 @@ public:
 private:
     int fd_;
 };
-
-// Waits for the channel to become ready for what is asked, until the deadline.
-bool Await(int fd, short what, Clock::time_point deadline) {
-    while (true) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
-            return false;
-        }
-        pollfd channel{fd, what, 0};
-        const int ready = poll(&channel, 1, static_cast<int>(left.count()));
-        if (ready > 0) {
-            return true;
-        }
-        if (ready == 0 || errno != EINTR) {
-            return false;
-        }
-    }
-}
-
-bool SendAll(int fd, std::string_view bytes, Clock::time_point deadline) {
-    while (!bytes.empty()) {
-        // MSG_NOSIGNAL: a keeper that died early is a failed handover, not a
-        // SIGPIPE that ends Tinctora.
-        const ssize_t sent = send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-        if (sent > 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(sent));
-        } else if (sent < 0 && errno == EAGAIN) {
-            if (!Await(fd, POLLOUT, deadline)) {
-                return false;
-            }
-        } else if (sent < 0 && errno != EINTR) {
-            return false;
-        }
-    }
-    return true;
-}
 
 bool ReceiveOwned(int fd, Clock::time_point deadline) {
     while (Await(fd, POLLIN, deadline)) {
@@ -135,8 +100,7 @@ bool HandClipboardToKeeper(const std::string& keeper, const std::string& system,
         return false;
     }
     theirs.reset();
-    fcntl(ours.get(), F_SETFL, fcntl(ours.get(), F_GETFL) | O_NONBLOCK);
-    return SendAll(ours.get(), utf8, deadline) && shutdown(ours.get(), SHUT_WR) == 0 &&
+    return WriteAll(ours.get(), utf8, deadline) && shutdown(ours.get(), SHUT_WR) == 0 &&
            ReceiveOwned(ours.get(), deadline);
 }
 

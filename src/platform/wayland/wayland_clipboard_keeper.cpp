@@ -3,14 +3,13 @@
 
 #include "clipboard_formats.h"
 #include "wlr-data-control-unstable-v1-client-protocol.h"
+#include "write_all.h"
 
 #include <wayland-client.h>
 
-#include <fcntl.h>
-#include <poll.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <string_view>
 
@@ -27,32 +26,14 @@ struct Session {
     bool finished = false;
 };
 
-// Writes everything, waiting a while for a reader that is slow to take it;
-// gives up on one that never reads, so the keeper never hangs on it.
-void WriteAll(int fd, std::string_view bytes) {
-    constexpr int kPatienceMs = 2000;
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written > 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-            continue;
-        }
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        pollfd ready{fd, POLLOUT, 0};
-        if (written < 0 && errno == EAGAIN && poll(&ready, 1, kPatienceMs) > 0) {
-            continue;
-        }
-        return;
-    }
-}
+// A reader slow to take the text is waited for a while; one that never reads
+// is given up on, so the keeper never hangs on it.
+constexpr std::chrono::milliseconds kPastePatience{2000};
 
 void Send(void* data, zwlr_data_control_source_v1* /*source*/, const char* mimeType, int32_t fd) {
     const auto* session = static_cast<Session*>(data);
     if (const auto bytes = ClipboardTextAs(mimeType, *session->utf8)) {
-        WriteAll(fd, *bytes);
+        WriteAll(fd, *bytes, std::chrono::steady_clock::now() + kPastePatience);
     }
     close(fd);
 }

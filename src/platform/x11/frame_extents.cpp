@@ -1,12 +1,12 @@
 // The window manager's frame estimate for a window that is not mapped yet.
 #include "frame_extents.h"
 
+#include "xcb_atoms.h"
+
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <thread>
 
@@ -14,25 +14,13 @@ namespace tinctora {
 
 namespace {
 
-struct FreeDeleter {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
-        nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
 // Whether the window manager lists the request among what it supports; without
 // one, nobody would answer and the wait would only delay the start.
 bool Supported(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t feature) {
     const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
         connection,
-        xcb_get_property(connection, 0, root, Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0,
-                         4096),
+        xcb_get_property(connection, 0, root, InternAtom(connection, "_NET_SUPPORTED"),
+                         XCB_ATOM_ATOM, 0, 4096),
         nullptr));
     if (!reply || reply->format != 32) {
         return false;
@@ -88,8 +76,8 @@ std::optional<QMargins> EstimatedFrameExtents(QSize fixedSize, std::chrono::mill
         return std::nullopt;
     }
     const xcb_window_t root = roots.data->root;
-    const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
+    const xcb_atom_t request = InternAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t extents = InternAtom(connection, "_NET_FRAME_EXTENTS");
     if (request == XCB_ATOM_NONE || extents == XCB_ATOM_NONE ||
         !Supported(connection, root, request)) {
         return std::nullopt;

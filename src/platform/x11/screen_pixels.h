@@ -3,7 +3,7 @@
 #pragma once
 
 #include "colour.h"
-#include "desktop.h"
+#include "screen_reader.h"
 
 #include <QPointF>
 #include <QRect>

@@ -2,28 +2,16 @@
 #include "x11_clipboard_keeper.h"
 
 #include "clipboard_formats.h"
+#include "xcb_atoms.h"
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
 #include <string_view>
 #include <vector>
 
 namespace tinctora {
 
 namespace {
-
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
-
-xcb_atom_t InternAtom(xcb_connection_t* connection, std::string_view name) {
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()),
-        nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 struct Format {
     xcb_atom_t atom;

@@ -2,6 +2,7 @@
 #include "x11_screen.h"
 
 #include "screen_pixels.h"
+#include "xcb_atoms.h"
 
 #include <QGuiApplication>
 
@@ -13,11 +14,6 @@
 namespace tinctora {
 
 namespace {
-
-struct FreeDeleter {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 const xcb_screen_t* ScreenOfRoot(const xcb_setup_t* setup, xcb_window_t root) {
     for (auto it = xcb_setup_roots_iterator(setup); it.rem > 0; xcb_screen_next(&it)) {

@@ -2,7 +2,7 @@
 // 5 x 5 block under it.
 #pragma once
 
-#include "desktop.h"
+#include "screen_reader.h"
 
 #include <QPoint>
 #include <QRect>

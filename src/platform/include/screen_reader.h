@@ -1,15 +1,12 @@
-// Everything Tinctora takes from the desktop, behind one interface: the Qt/X11
-// backend runs the program, the scripted fake in the tests runs it without one.
+// Reading the screen's pixels for the eyedropper: live under the pointer, from
+// a frame of the whole desktop, or through the desktop's own picker.
 #pragma once
 
 #include "colour.h"
 
 #include <QImage>
-#include <QMarginsF>
 #include <QPoint>
 #include <QRect>
-#include <QSize>
-#include <QString>
 
 #include <array>
 #include <functional>
@@ -19,15 +16,6 @@
 class QWidget;
 
 namespace tinctora {
-
-// The three modal message boxes the program shows.
-enum class MessageKind {
-    OkCancelWarning,     // exclamation icon, "OK" and "Abbrechen"
-    YesNoCancelQuestion, // question icon, "&Ja", "&Nein" and "Abbrechen"
-    OkWarning,           // exclamation icon, "OK" alone
-};
-
-enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 // The 5 x 5 screen pixels centred on a point, row by row from the top left:
 // the pixel at (x + dx, y + dy) is block[(dy + 2) * 5 + (dx + 2)]. A pixel
@@ -67,25 +55,10 @@ struct ScreenFrame {
     std::vector<FrameScreen> screens;
 };
 
-class Desktop {
+class ScreenReader {
 public:
-    virtual ~Desktop() = default;
+    virtual ~ScreenReader() = default;
 
-    // Bits per pixel of the screen.
-    virtual int colourDepth() = 0;
-    // Whether Qt can paint windows at the screen's depth at all.
-    virtual bool paintsAtColourDepth() = 0;
-    // Size of the screen in logical pixels.
-    virtual QSize screenSize() = 0;
-    // The screen a window shows on, in logical pixels.
-    virtual QRect screenGeometry(const QWidget* window) = 0;
-    // The frame, in logical pixels, that the window manager will draw around
-    // a window of fixed size not shown yet; empty when it cannot be known
-    // beforehand.
-    virtual std::optional<QMarginsF> newWindowFrame(const QWidget* window) = 0;
-    // Pointer position in logical screen pixels; empty when it cannot be read.
-    virtual std::optional<QPoint> pointerPosition() = 0;
-    virtual bool setPointerPosition(QPoint position) = 0;
     // Reads the pointer and the pixels under it in one request to the screen;
     // empty when the pointer or the screen cannot be read.
     virtual std::optional<PointerSample> samplePointer() = 0;
@@ -111,34 +84,6 @@ public:
     // The desktop's own picker takes one pixel; picked is called once, later,
     // with its colour, or empty when it was cancelled or refused.
     virtual void pickColor(std::function<void(std::optional<PackedColor>)> picked) = 0;
-    // Outer rectangle of a window (its frame included) or of a control, in
-    // logical screen pixels; empty when it cannot be read.
-    virtual std::optional<QRect> windowRect(const QWidget* widget) = 0;
-    // Whether window positions are places on the screen. Not on Wayland: the
-    // compositor places every window, a popup relative to its parent window,
-    // and itself keeps a popup on the screen.
-    virtual bool placesWindows() = 0;
-    // Whether Qt knows where an open popup is shown. Not on Wayland before Qt
-    // 6.5.1: when the compositor moves a popup to keep it on the screen (slid
-    // along the edge, or flipped to the other side of where it was asked
-    // for), Qt keeps the place it asked for and hands the popup the events of
-    // our other windows at positions off by that move.
-    virtual bool knowsPopupPlace() = 0;
-    virtual bool setTopmost(QWidget* window, bool topmost) = 0;
-    // Routes every mouse event to the widget until released.
-    virtual void setCapture(QWidget* widget) = 0;
-    virtual void releaseCapture() = 0;
-    // The packed colour of a classic system-colour index, from the desktop's palette.
-    virtual PackedColor systemColor(int32_t index) = 0;
-    // Shows a modal message box titled with the application title.
-    virtual MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) = 0;
-    // Empties the clipboard, then puts the text on it as plain text; false
-    // when the clipboard does not hold the text afterwards.
-    virtual bool setClipboardText(const QString& text) = 0;
-    // Called as the program ends. When it owns the clipboard, a small keeper
-    // program takes the text over and serves it until another program copies,
-    // so the program can end at once; false when nothing was handed over.
-    virtual bool keepClipboardAfterExit() = 0;
 };
 
 } // namespace tinctora

@@ -1,17 +1,13 @@
-// The desktop as Qt gives it on X11, through XWayland and on Wayland: pointer,
-// window rectangles, topmost state, capture, palette colours, message boxes,
-// and the screen from the X server or from the desktop portal.
+// The screen's pixels as the X server or the desktop portal hands them out.
 #pragma once
 
-#include "desktop.h"
+#include "screen_reader.h"
 #include "screenshot_portal.h"
-#include "watched_text.h"
 #include "x11_screen.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
-#include <QPointer>
 
 #include <optional>
 
@@ -31,15 +27,8 @@ private:
     std::optional<QPointF> seen_;
 };
 
-class QtDesktop : public Desktop {
+class QtScreenReader : public virtual ScreenReader {
 public:
-    int colourDepth() override;
-    bool paintsAtColourDepth() override { return X11PaintableVisual().value_or(true); }
-    QSize screenSize() override;
-    QRect screenGeometry(const QWidget* window) override;
-    std::optional<QMarginsF> newWindowFrame(const QWidget* window) override;
-    std::optional<QPoint> pointerPosition() override;
-    bool setPointerPosition(QPoint position) override;
     std::optional<PointerSample> samplePointer() override;
     std::optional<PointerSample> samplePointerOn(const ScreenFrame& frame) override;
     ScreenAccess screenAccess() override;
@@ -48,19 +37,8 @@ public:
     void pickColor(std::function<void(std::optional<PackedColor>)> picked) override;
     void prepareOutOfFrame(QWidget* window) override;
     void setOutOfFrame(QWidget* window, bool out) override;
-    std::optional<QRect> windowRect(const QWidget* widget) override;
-    bool placesWindows() override;
-    bool knowsPopupPlace() override;
-    bool setTopmost(QWidget* window, bool topmost) override;
-    void setCapture(QWidget* widget) override;
-    void releaseCapture() override;
-    PackedColor systemColor(int32_t index) override;
-    MessageAnswer showMessage(QWidget* parent, MessageKind kind, const QString& text) override;
-    bool setClipboardText(const QString& text) override;
-    bool keepClipboardAfterExit() override;
 
 private:
-    bool onXWayland();
     // What the session's portal was found to do.
     enum class PortalState { Unknown, Offered, Refused, Missing };
     void portalFound(PortalState state);
@@ -69,14 +47,12 @@ private:
     bool watching_ = false;
     X11PointerReader pointerReader_;
     std::optional<bool> rootReadable_;
-    std::optional<bool> xwayland_;
     ScreenshotPortal portal_;
     PortalState portalState_ = PortalState::Unknown;
     bool probing_ = false;
     std::function<void()> accessChanged_;
     // When a window last went out of the frames.
     QElapsedTimer outOfFrame_;
-    QPointer<WatchedText> copied_;
 };
 
 } // namespace tinctora

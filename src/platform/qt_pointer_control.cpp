@@ -1,0 +1,59 @@
+// The pointer as Qt moves and grabs it.
+#include "qt_pointer_control.h"
+
+#include "qt_session.h"
+#include "x11_screen.h"
+
+#include <QCursor>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace tinctora {
+
+std::optional<QPoint> QtPointerControl::pointerPosition() {
+    if (QGuiApplication::primaryScreen() == nullptr) {
+        return std::nullopt;
+    }
+    return QCursor::pos();
+}
+
+bool QtPointerControl::onXWayland() {
+    if (!xwayland_) {
+        xwayland_ = XWaylandSession();
+    }
+    return *xwayland_;
+}
+
+bool QtPointerControl::setPointerPosition(QPoint position) {
+    // No Wayland compositor lets a program move the pointer, and XWayland
+    // reports the move it could not make as made until the pointer moves next.
+    if (QGuiApplication::primaryScreen() == nullptr || NativeWayland() || onXWayland()) {
+        return false;
+    }
+    QCursor::setPos(position);
+    return true;
+}
+
+void QtPointerControl::setCapture(QWidget* widget) {
+    if (widget == nullptr) {
+        return;
+    }
+    if (NativeWayland() && widget->windowType() == Qt::Popup && widget->windowHandle()) {
+        // On Wayland the compositor's popup grab already holds the pointer,
+        // and the widget layer hands an open popup every event of our other
+        // windows. Qt's own grab on top of it would hand those events over at
+        // (-1, -1) instead of where the pointer is.
+        widget->windowHandle()->setMouseGrabEnabled(false);
+        return;
+    }
+    widget->grabMouse();
+}
+
+void QtPointerControl::releaseCapture() {
+    if (QWidget* grabber = QWidget::mouseGrabber()) {
+        grabber->releaseMouse();
+    }
+}
+
+} // namespace tinctora
