@@ -109,6 +109,8 @@ private:
     void requestFrame();
     void frameAnswered(std::optional<ScreenFrame> frame);
     void hidePointerUntilFrame();
+    void leaveFrames();
+    void returnToFrames();
     void showPointerAgain();
     void showFrameOverlays(ScreenFrame frame);
     void closeFrameOverlays();
@@ -150,6 +152,8 @@ private:
     std::chrono::milliseconds frameWaitLimit_{1000};
     int frameRequests_ = 0;
     bool pointerHiddenForFrame_ = false;
+    // Whether the main window is out of the frames until the next answer.
+    bool outOfFrame_ = false;
     // The overlays a click picks from, and the colour Escape brings back.
     std::vector<QPointer<FrameOverlay>> frameOverlays_;
     RGBColor colorBeforePick_;

@@ -378,6 +378,84 @@ def native_arrows_move_the_point_on_the_frame(binary):
         expect_no_portal_file(d)
 
 
+# --- the frame holds none of the program's windows ---
+
+def frame_leaves_out_the_window(binary, native=False):
+    """The frame the eyedropper picks from holds the desktop, not the main
+    window: a pick where the window stood at the press, and in the top left
+    corner the press sends it to (sway ignores the move under XWayland and
+    places native windows itself), gives the colour window's colour."""
+    with desk("native-no-window" if native else "xwayland-no-window", left=hexcode(BLUE),
+              right=hexcode(ORANGE)) as d:
+        fx, _, width, _ = d.s.window(lambda w: w["app_id"] == "tinctora-test-fixture")["rect"]
+
+        def desktop_colour(point):
+            return BLUE if point[0] < fx + width // 2 else ORANGE
+
+        program = d.start(binary, native)
+        # Beside the eyedropper box, away from the swatch the colour is read
+        # from: the pointer is drawn into every screenshot.
+        stood = program.screen_point((EYEDROPPER[0], EYEDROPPER[1] - 40))
+        if program.pixel((EYEDROPPER[0], EYEDROPPER[1] - 40)) == desktop_colour(stood):
+            raise Failure(f"the main window does not cover the desktop at {stood} "
+                          f"(screenshot {d.s.screenshot('window')})")
+        for name, point in (("where the window stood", stood), ("in the top left corner", (20, 20))):
+            colour = desktop_colour(point)
+            if native:
+                d.click(EYEDROPPER)
+                time.sleep(FRAME_TIME)
+                d.pointer.click(*point)
+            else:
+                d.press_for_frame()
+                d.pointer.move(*point)
+                program.wait_pixel(CURRENT_SWATCH, colour, f"the desktop {name}, while dragging")
+                d.pointer.up()
+            program.wait_pixel(CURRENT_SWATCH, colour, f"the desktop's colour {name}")
+            # A colour neither half has, so that the next pick is seen.
+            type_into_red_box(d, "7")
+            program.wait_pixel(CURRENT_SWATCH, (7, *colour[1:]), "red 7 typed")
+
+
+def native_frame_leaves_out_the_window(binary):
+    frame_leaves_out_the_window(binary, native=True)
+
+
+def red_block_near(frame, x, y, reach=300, size=8):
+    """Whether a size x size block of pure red lies near (x, y): over the
+    dots of single red pixels only a magnifier draws one."""
+    red = (255, 0, 0)
+    for top in range(max(0, y - reach), min(frame.height - size, y + reach), size // 2):
+        for left in range(max(0, x - reach), min(frame.width - size, x + reach), size // 2):
+            if all(frame.pixel(left + dx, top + dy) == red
+                   for dy in range(size) for dx in range(size)):
+                return True
+    return False
+
+
+def native_scaled_frame_shows_each_physical_pixel_once(binary):
+    """At scale 2 the frozen frame covers the screen at its own size, and a
+    click takes the physical pixel under the pointer's logical position:
+    logical 44 is physical 88, a red dot, and 45 its blue neighbour."""
+    with desk("native-scale2", left="dots", right=hexcode(ORANGE), scale=2) as d:
+        program = d.start(binary, native=True)
+        for at, colour in (((44, 44), (255, 0, 0)), ((45, 44), (0, 0, 255))):
+            # The pointer is at rest where the frame opens: the magnifier is
+            # there at once, its red dot's cell a block of red.
+            d.click(EYEDROPPER)
+            d.pointer.move(*at)
+            time.sleep(FRAME_TIME)
+            shot = d.s.shot(f"overlay-{at[0]}")
+            if not red_block_near(shot, at[0] * 2, at[1] * 2):
+                raise Failure(f"no magnifier beside the pointer at rest at {at} "
+                              f"(screenshot {d.s.screenshot(f'no-magnifier-{at[0]}')})")
+            # Far from the pointer and its magnifier: a red dot at physical
+            # (600, 760), where a frame shown twice the size has blue.
+            expect(program, "the frozen frame at its own size", (255, 0, 0), shot.pixel(600, 760))
+            d.pointer.down()
+            d.pointer.up()
+            program.wait_pixel(CURRENT_SWATCH, colour, f"the pixel picked at {at}")
+
+
 # --- the value strip ---
 
 def strip_opens_under_the_swatch(binary, native=False):
@@ -734,6 +812,9 @@ CASES = [
     xwayland_scaled_output_takes_one_physical_pixel,
     native_click_then_click_pick,
     native_arrows_move_the_point_on_the_frame,
+    frame_leaves_out_the_window,
+    native_frame_leaves_out_the_window,
+    native_scaled_frame_shows_each_physical_pixel_once,
     strip_opens_under_the_swatch,
     native_strip_opens_under_the_swatch,
     strip_pushed_back_at_the_screen_edge,
