@@ -169,6 +169,9 @@ void Eyedropper::chooseMode(int mode) {
     if (dragging() && !(access_ == ScreenAccess::DragFrame && dragFrame_.image.isNull())) {
         QApplication::changeOverrideCursor(CursorResource(101 + mode));
     }
+    for (FrameOverlay* overlay : frameOverlays()) {
+        overlay->showMode(CursorResource(101 + mode), mode == 0);
+    }
 }
 
 void Eyedropper::showScreenAccess() {

@@ -99,10 +99,12 @@ private:
     void takeBlock(const PixelBlock& block);
 
     // The keyboard (eyedropper_keys.cpp): a pick without a mouse, a key
-    // during a drag, and a step of the point by the arrow keys.
+    // during a drag, a step of the point by the arrow keys, and the other
+    // mode.
     void startKeyboardPick();
     bool pickKey(const QKeyEvent& key);
     void stepPoint(QPoint step);
+    void switchMode();
 
     // Frames of the desktop, the overlays a click picks from, and the
     // desktop's own picker (eyedropper_frames.cpp).

@@ -125,6 +125,7 @@ void Eyedropper::showFrameOverlays(ScreenFrame frame) {
             closeFrameOverlays();
             emit finished();
         });
+        connect(overlay, &FrameOverlay::otherModeAsked, this, &Eyedropper::switchMode);
         connect(overlay, &FrameOverlay::cancelled, this, [this] {
             emit sampled(colorBeforePick_);
             closeFrameOverlays();

@@ -58,6 +58,14 @@ void FrameOverlay::showOverScreen() {
     activateWindow();
 }
 
+void FrameOverlay::showMode(const QCursor& cursor, bool ringed) {
+    setCursor(cursor);
+    ringed_ = ringed;
+    if (const std::optional<QPointF> at = point()) {
+        emit hovered(blockAt(*at));
+    }
+}
+
 PixelBlock FrameOverlay::blockAt(QPointF position) {
     const PixelBlock block = FrameBlockAround(*frame_, ShownPixel(screen_, size(), position));
     const QImage magnified = MagnifierImage(block, ringed_, background_);
@@ -133,6 +141,10 @@ void FrameOverlay::keyPressEvent(QKeyEvent* event) {
     if (step && pointer_) {
         offset_ = SteppedOffset(offset_, *step, pointer_->toPoint(), rect(), scale());
         emit hovered(blockAt(*point()));
+        return;
+    }
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        emit otherModeAsked();
         return;
     }
     const bool take = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
