@@ -701,6 +701,37 @@ def newer_native_copy_on_both_clipboards(binary):
                len(keepers(second)))
 
 
+def keeper_outlasts_the_bridge_and_yields_to_an_x11_copy(binary, native=False):
+    """With an X11 window focused the desktop carries each clipboard across to
+    the other side: the keeper takes its own text coming back for no loss, and
+    ends once an X11 program copies."""
+    with desk("bridged-clipboard", portal="none") as d:
+        program = d.start(binary, native)
+        copy_and_end(d, program)
+        d.s.spawn("xmessage", ["xmessage", "-geometry", "+300+300", "X11"])
+        d.s.window(lambda w: w["name"] == "xmessage")
+        time.sleep(1.0)
+        # GNOME keeps a native program's copy itself.
+        if native and COMPOSITOR == "gnome":
+            expect(program, "clipboard keepers", 0, len(keepers(program)))
+            return
+        expect(program, "clipboard keepers", 1, len(keepers(program)))
+        for paste in (["wl-paste", "--no-newline"], ["xclip", "-o", "-selection", "clipboard"]):
+            expect(program, f"pasted by {paste[0]}", BODY_START,
+                   d.s.run(paste, check=False).stdout)
+        copier = d.s.spawn("xclip", ["xclip", "-i", "-quiet", "-selection", "clipboard"],
+                           stdin=subprocess.PIPE)
+        copier.stdin.write(b"X11 copy")
+        copier.stdin.close()
+        wait_for(lambda: not keepers(program), "the keeper to end after an X11 copy", 3.0)
+        wait_for(lambda: d.s.run(["wl-paste", "--no-newline"], check=False).stdout == b"X11 copy",
+                 "the X11 copy on the Wayland clipboard", 3.0, interval=0.2)
+
+
+def native_keeper_outlasts_the_bridge_and_yields_to_an_x11_copy(binary):
+    keeper_outlasts_the_bridge_and_yields_to_an_x11_copy(binary, native=True)
+
+
 # The cases every desktop runs; the portal fallbacks, which the tests' own
 # stand-in portal drives, run on sway alone.
 EVERY_DESKTOP = [
@@ -717,6 +748,8 @@ EVERY_DESKTOP = [
     native_copied_code_survives_the_program,
     older_keeper_makes_way_for_a_newer_copy,
     newer_native_copy_on_both_clipboards,
+    keeper_outlasts_the_bridge_and_yields_to_an_x11_copy,
+    native_keeper_outlasts_the_bridge_and_yields_to_an_x11_copy,
 ]
 
 # What each desktop is known to get wrong, case by case.
@@ -762,6 +795,8 @@ CASES = [
     native_copied_code_survives_the_program,
     older_keeper_makes_way_for_a_newer_copy,
     newer_native_copy_on_both_clipboards,
+    keeper_outlasts_the_bridge_and_yields_to_an_x11_copy,
+    native_keeper_outlasts_the_bridge_and_yields_to_an_x11_copy,
 ]
 
 def main():
