@@ -76,11 +76,11 @@ using Owners = std::vector<std::unique_ptr<tinctora::ClipboardOwner>>;
 // fails. On a Wayland desktop with XWayland the keeper owns both clipboards,
 // the X11 one and the Wayland one, whichever Tinctora ran on: the compositor
 // passes a copy on from one side to the other only while a window of the
-// other side has the focus (sway), and once Tinctora's windows are gone none
-// may have it. The Wayland selection goes first, where the compositor lets a
-// program without a window set it, so that an X11 selection the compositor
-// claims in answer to it is the keeper's again after, and X11 programs paste
-// from the keeper itself.
+// other side has the focus (sway, KDE Plasma), and once Tinctora's windows
+// are gone none may have it. The Wayland selection goes first, where the
+// compositor lets a program without a window set it, so that an X11 selection
+// the compositor claims in answer to it is the keeper's again after, and X11
+// programs paste from the keeper itself.
 Owners TakeClipboards(std::string_view system, const std::string& text, const std::string& mark) {
     Owners owners;
     if (system == "wayland" || std::getenv("WAYLAND_DISPLAY") != nullptr) {

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <span>
-
 #include <string_view>
 #include <vector>
 
@@ -159,11 +158,11 @@ private:
         }
         bool marked = false;
         if (notify.property != XCB_ATOM_NONE) {
-            const Reply<xcb_get_property_reply_t> reply(
-                xcb_get_property_reply(connection_,
-                                       xcb_get_property(connection_, 1, window_, notify.property,
-                                                        XCB_ATOM_ATOM, 0, kLongestTargetList),
-                                       nullptr));
+            const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+                connection_,
+                xcb_get_property(connection_, 1, window_, notify.property,
+                                 XCB_GET_PROPERTY_TYPE_ANY, 0, kLongestTargetList),
+                nullptr));
             if (reply && reply->format == 32) {
                 const std::span<const xcb_atom_t> offered(
                     static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get())),
