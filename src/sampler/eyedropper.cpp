@@ -77,11 +77,21 @@ void Eyedropper::press() {
     if (!dragging()) {
         access_ = screen_.screenAccess();
     }
+    startPick(PickStart::Mouse);
+}
+
+void Eyedropper::startPick(PickStart how) {
     switch (access_) {
     case ScreenAccess::None:
         return;
     case ScreenAccess::PickOnly:
-        pickAtRelease_ = true;
+        // The desktop's picker takes the next click: not the one whose
+        // release is still to come.
+        if (how == PickStart::Mouse) {
+            pickAtRelease_ = true;
+        } else {
+            pickWithDesktop();
+        }
         return;
     case ScreenAccess::ClickFrame:
         hidePointerUntilFrame();
@@ -90,6 +100,10 @@ void Eyedropper::press() {
     case ScreenAccess::Live:
     case ScreenAccess::DragFrame:
         startDrag();
+        // No mouse move will follow to take the first colour.
+        if (how == PickStart::Keyboard) {
+            tick();
+        }
         return;
     }
 }

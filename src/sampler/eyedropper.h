@@ -82,6 +82,9 @@ private:
     QPixmap idlePicture(int mode) const;
     bool dragging() const;
 
+    // A pick begun by the box's button or by a key, the way access_ allows.
+    enum class PickStart { Mouse, Keyboard };
+    void startPick(PickStart how);
     // The drag: the window out of the way, the pointer followed on every
     // tick, and the window centred again at its end.
     void startDrag();
@@ -98,10 +101,8 @@ private:
     // Takes the colour of a block under the pointer as the mode reads it.
     void takeBlock(const PixelBlock& block);
 
-    // The keyboard (eyedropper_keys.cpp): a pick without a mouse, a key
-    // during a drag, a step of the point by the arrow keys, and the other
-    // mode.
-    void startKeyboardPick();
+    // The keyboard (eyedropper_keys.cpp): a key during a drag, a step of
+    // the point by the arrow keys, and the other mode.
     bool pickKey(const QKeyEvent& key);
     void stepPoint(QPoint step);
     void switchMode();

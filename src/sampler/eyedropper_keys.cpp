@@ -31,7 +31,8 @@ bool Eyedropper::eventFilter(QObject* watched, QEvent* event) {
     if (watched != form_.picScreencolor || !startKey || !frameOverlays().empty()) {
         return false;
     }
-    startKeyboardPick();
+    access_ = screen_.screenAccess();
+    startPick(PickStart::Keyboard);
     return true;
 }
 
@@ -65,26 +66,6 @@ bool Eyedropper::pickKey(const QKeyEvent& key) {
 void Eyedropper::switchMode() {
     // The other mode on the same spot at once, for comparing the two.
     form_.optScreencolorMode[selectedMode() == 0 ? 1 : 0]->setChecked(true);
-}
-
-void Eyedropper::startKeyboardPick() {
-    access_ = screen_.screenAccess();
-    switch (access_) {
-    case ScreenAccess::None:
-        return;
-    case ScreenAccess::PickOnly:
-        pickWithDesktop();
-        return;
-    case ScreenAccess::ClickFrame:
-        hidePointerUntilFrame();
-        requestFrame();
-        return;
-    case ScreenAccess::Live:
-    case ScreenAccess::DragFrame:
-        startDrag();
-        tick();
-        return;
-    }
 }
 
 void Eyedropper::stepPoint(QPoint step) {
