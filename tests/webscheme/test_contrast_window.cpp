@@ -7,6 +7,8 @@
 // preview and the role buttons, the simulated preview, and the contrast
 // raised by luminance.
 #include "app_style.h"
+#include "contrast.h"
+#include "scheme_roles.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -72,6 +74,40 @@ QMenu* OpenSchemeMenu(frmMain& form, int role, Opening how) {
     return menu != nullptr && QTest::qWaitForWindowExposed(menu) ? menu : nullptr;
 }
 
+// Where a text role's mark shows: on its button, or where the caption leaves
+// no room there, beside the role's line in the preview.
+struct ShownMark {
+    QString text;
+    QWidget* widget;
+    QRect room;
+    PackedColor background;
+};
+
+ShownMark MarkOf(frmMain& form, int role) {
+    ColorRadioButton* button = form.optHPColormode[static_cast<std::size_t>(role)];
+    if (!button->shownMark().isEmpty()) {
+        return {button->shownMark(), button, button->markRoom(), button->backColor()};
+    }
+    ColorLabel* line = SampleLine(form, role);
+    return {line->shownNote(), line, line->noteRoom(), form.picHomepageView->backColor()};
+}
+
+// The pixels of a widget's rectangle as the window shows them, children and
+// what lies below a translucent widget included.
+QImage Shown(frmMain& form, const QWidget* widget, const QRect& rect) {
+    return form.grab(QRect(widget->mapTo(&form, rect.topLeft()), rect.size())).toImage();
+}
+
+int InkOf(const QImage& shot, PackedColor background) {
+    int ink = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            ink += PixelOf(shot, x, y) != background;
+        }
+    }
+    return ink;
+}
+
 // The page's colour away from every line of text, as painted.
 PackedColor PreviewBackground(const frmMain& form) {
     return PixelOf(form.picHomepageView->client()->grab().toImage(), 3, 40);
@@ -85,9 +121,13 @@ class TestContrastWindow : public QObject {
     Q_OBJECT
     FakeDesktop desktop;
     std::unique_ptr<frmMain> form;
+    QFont appFont;
 
 private slots:
-    void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
+    void initTestCase() {
+        ApplyApplicationStyle(*qApp, desktop);
+        appFont = QApplication::font();
+    }
     void init() {
         form = OpenMainWindow(desktop, WebPanel::Open);
         QVERIFY(form);
@@ -99,6 +139,7 @@ private slots:
             popup->close();
         }
         form.reset();
+        QApplication::setFont(appFont);
     }
 
     // Every source of a colour change reaches the marks through the refresh.
@@ -111,6 +152,10 @@ private slots:
         QTest::newRow("start, text") << "" << 1 << "Kontrast zum Hintergrund 12,63:1 – erfüllt AAA"
                                      << "12,6 AAA"
                                      << "Zu wenig Kontrast für AA: Besuchter Link";
+        QTest::newRow("start, active link")
+            << "" << 3 << "Kontrast zum Hintergrund 11,76:1 – erfüllt AAA"
+            << "11,7 AAA"
+            << "Zu wenig Kontrast für AA: Besuchter Link";
         QTest::newRow("start, visited link")
             << "" << 4 << "Kontrast zum Hintergrund 4,27:1 – erfüllt AA nur für große Schrift"
             << "AA groß"
@@ -157,11 +202,65 @@ private slots:
         QCOMPARE(button->accessibleDescription(), words);
         QCOMPARE(form->optHPColormode[0]->toolTip(), background);
         QCOMPARE(form->optHPColormode[0]->accessibleDescription(), background);
-        if (role == 4) {
-            // The caption's second line leaves room for the level alone.
-            QVERIFY(mark.endsWith(button->shownMark()));
+        if (role >= 3) {
+            // Short of room the level is shown alone.
+            const QString shown = MarkOf(*form, role).text;
+            QVERIFY(!shown.isEmpty() && mark.endsWith(shown));
         } else {
-            QCOMPARE(button->shownMark(), mark);
+            QCOMPARE(MarkOf(*form, role).text, mark);
+        }
+    }
+
+    // Whatever room the captions leave, each text role shows one of its marks
+    // in one place, inked, and a mark in the preview stays clear of its line.
+    void everyRoleShowsItsMark_data() {
+        QTest::addColumn<int>("fontPixels");
+        QTest::addColumn<QString>("background");
+        QTest::newRow("start") << 10 << "";
+        QTest::newRow("start, larger captions") << 13 << "";
+        QTest::newRow("white background, every role failing") << 10 << "#ffffff";
+        QTest::newRow("white background, larger captions") << 13 << "#ffffff";
+    }
+    void everyRoleShowsItsMark() {
+        QFETCH(int, fontPixels);
+        QFETCH(QString, background);
+        QFont captions = QApplication::font();
+        captions.setPixelSize(fontPixels);
+        QApplication::setFont(captions);
+        form = OpenMainWindow(desktop, WebPanel::Open);
+        QVERIFY(form);
+        if (!background.isEmpty()) {
+            Type(form->txtValue[6], background);
+        }
+        for (int role = 1; role < kRoleCount; ++role) {
+            const ShownMark mark = MarkOf(*form, role);
+            const QByteArray name =
+                form->optHPColormode[static_cast<std::size_t>(role)]->text().toUtf8();
+            QVERIFY2(!mark.text.isEmpty(), name);
+            QVERIFY2(form->optHPColormode[static_cast<std::size_t>(role)]->shownMark().isEmpty() ||
+                         SampleLine(*form, role)->shownNote().isEmpty(),
+                     name);
+            const double ratio = ContrastRatio(RoleColor(*form, role), RoleColor(*form, 0));
+            QStringList choices;
+            for (const std::string& choice : MarkChoices(ratio)) {
+                choices << QString::fromStdString(choice);
+            }
+            QVERIFY2(choices.contains(mark.text), name);
+            QVERIFY2(mark.widget->rect().contains(mark.room), name);
+            QVERIFY2(InkOf(Shown(*form, mark.widget, mark.room), mark.background) > 5, name);
+            if (mark.widget == SampleLine(*form, role)) {
+                // The line's own text ends left of the note.
+                const QImage line = Shown(*form, mark.widget, mark.widget->rect());
+                int textRight = -1;
+                for (int x = 0; x < line.width(); ++x) {
+                    for (int y = 0; y < line.height(); ++y) {
+                        if (PixelOf(line, x, y) == RoleColor(*form, role)) {
+                            textRight = x;
+                        }
+                    }
+                }
+                QVERIFY2(textRight >= 0 && textRight < mark.room.left(), name);
+            }
         }
     }
 
