@@ -93,11 +93,11 @@ void ColorLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setPen(ToQColor(shownColor_.value_or(foreColor_)));
     painter.setFont(font());
-    painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
+    line_.draw(painter, contentsRect(), static_cast<int>(alignment()), text());
     if (!shownNote_.isEmpty()) {
         painter.setPen(ToQColor(noteColor_));
         painter.setFont(note_.font());
-        painter.drawText(noteRoom(), Qt::AlignRight | Qt::AlignVCenter, shownNote_);
+        noteLine_.draw(painter, noteRoom(), Qt::AlignRight | Qt::AlignVCenter, shownNote_);
     }
 }
 
@@ -207,7 +207,7 @@ void ColorRadioButton::paintEvent(QPaintEvent* event) {
         painter.fillRect(room, shown.brush(backgroundRole()));
         painter.setPen(shown.color(QPalette::WindowText));
         painter.setFont(mark_.font());
-        painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
+        markLine_.draw(painter, room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
         return;
     }
     painter.fillRect(rect(), shown.brush(backgroundRole()));
@@ -219,12 +219,12 @@ void ColorRadioButton::paintEvent(QPaintEvent* event) {
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
     const QRect textRect = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
     painter.setPen(shown.color(QPalette::WindowText));
-    painter.drawText(textRect,
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                     text());
+    captionLine_.draw(painter, textRect,
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                      text());
     shownMark_ = mark_.fitting(room.width());
     painter.setFont(mark_.font());
-    painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
+    markLine_.draw(painter, room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
     painter.setFont(font());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

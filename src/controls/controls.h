@@ -9,6 +9,7 @@
 
 #include "colour.h"
 #include "fitted_mark.h"
+#include "laid_out_line.h"
 #include "text_box.h"
 
 #include <QLabel>
@@ -50,7 +51,9 @@ protected:
 private:
     PackedColor foreColor_ = kBlack;
     std::optional<PackedColor> shownColor_;
+    LaidOutLine line_;
     FittedMark note_;
+    LaidOutLine noteLine_;
     QString shownNote_;
     PackedColor noteColor_ = kBlack;
     QRect noteRoom_;
@@ -88,6 +91,8 @@ private:
     PackedColor backColor_ = kWhite;
     PackedColor foreColor_ = kBlack;
     FittedMark mark_;
+    LaidOutLine markLine_;
+    LaidOutLine captionLine_;
     QString shownMark_;
     QRect markRoom_;
     QSize markRoomFor_;
