@@ -198,6 +198,17 @@ QRect ColorRadioButton::markRoom() {
     return markRoom_;
 }
 
+bool ColorRadioButton::event(QEvent* event) {
+    const bool handled = QRadioButton::event(event);
+    // The style's polish clears the attribute again; without it every
+    // repaint of the button, or of its mark alone, paints what lies below
+    // it first.
+    if (event->type() == QEvent::Polish) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    return handled;
+}
+
 void ColorRadioButton::paintEvent(QPaintEvent* event) {
     QStylePainter painter(this);
     const QPalette shown = shownPalette();

@@ -86,6 +86,7 @@ protected:
     // The colours are painted, not set in the palette: the refresh sets one
     // on every step of a drag, and a palette change polishes the button anew.
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     PackedColor backColor_ = kWhite;

@@ -284,6 +284,28 @@ private slots:
         QCOMPARE(inkRightOfCentre(), 0);
     }
 
+    // A new background changes every role's mark: each button with a mark
+    // paints its own pixels, and what lies below the buttons is left alone.
+    void marksRepaintTheirButtonsAlone() {
+        PaintCounter below(form->Picture1->client());
+        std::vector<std::unique_ptr<PaintCounter>> buttons;
+        for (int role = 1; role < kRoleCount; ++role) {
+            buttons.push_back(std::make_unique<PaintCounter>(
+                form->optHPColormode[static_cast<std::size_t>(role)]));
+        }
+        Type(form->txtValue[6], "#ffffff");
+        QApplication::processEvents();
+        int marked = 0;
+        for (int role = 1; role < kRoleCount; ++role) {
+            if (!form->optHPColormode[static_cast<std::size_t>(role)]->shownMark().isEmpty()) {
+                QVERIFY(buttons[static_cast<std::size_t>(role - 1)]->count > 0);
+                ++marked;
+            }
+        }
+        QVERIFY(marked >= 3);
+        QCOMPARE(below.count, 0);
+    }
+
     void menuOpensFromPreviewAndRoleButtons_data() {
         QTest::addColumn<int>("role");
         QTest::addColumn<Opening>("how");
