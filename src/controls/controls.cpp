@@ -44,6 +44,9 @@ void ColorLabel::setShownColor(std::optional<PackedColor> color) {
 
 void ColorLabel::setNote(const QStringList& choices) {
     note_.setChoices(choices);
+    if (choices.isEmpty() && shownNote_.isEmpty()) {
+        return;
+    }
     const QRect room = noteRoom();
     const QString shown = note_.fitting(room.width());
     if (shownNote_ != shown) {
