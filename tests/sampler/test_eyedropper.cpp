@@ -39,6 +39,21 @@ const QString kNoScreenTip =
     QString::fromUtf8("Dieser Desktop gibt keine Bildschirmfarben heraus: Die Pipette braucht das "
                       "Bildschirmfoto-Portal (xdg-desktop-portal).");
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++count;
+        }
+        return false;
+    }
+};
+
 // What the eyedropper hands back, in the order it does.
 class PickListener : public QObject {
 public:

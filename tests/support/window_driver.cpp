@@ -98,11 +98,4 @@ QStringList BoxTexts(const frmMain& form) {
     return texts;
 }
 
-bool PaintCounter::eventFilter(QObject* /*watched*/, QEvent* event) {
-    if (event->type() == QEvent::Paint) {
-        ++count;
-    }
-    return false;
-}
-
 } // namespace tinctora::testing

@@ -70,14 +70,4 @@ inline PackedColor PixelOf(const QImage& image, int x, int y) {
     return ToPacked(QColor(image.pixel(x, y)));
 }
 
-// Counts the paint events a widget receives from now on.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};
-
 } // namespace tinctora::testing
