@@ -42,11 +42,66 @@ void ColorLabel::setShownColor(std::optional<PackedColor> color) {
     }
 }
 
+void ColorLabel::setNote(const QStringList& choices) {
+    note_.setChoices(choices);
+    if (choices.isEmpty() && shownNote_.isEmpty()) {
+        return;
+    }
+    const QRect room = noteRoom();
+    const QString shown = note_.fitting(room.width());
+    if (shownNote_ != shown) {
+        shownNote_ = shown;
+        update(room);
+    }
+}
+
+void ColorLabel::setNoteColor(PackedColor color) {
+    if (noteColor_ != color) {
+        noteColor_ = color;
+        if (!shownNote_.isEmpty()) {
+            update(noteRoom());
+        }
+    }
+}
+
+void ColorLabel::setNoteFont(const QFont& font) {
+    note_.setFont(font);
+    noteRoomFor_ = QSize();
+    shownNote_ = note_.fitting(noteRoom().width());
+    update();
+}
+
+QRect ColorLabel::noteRoom() {
+    if (noteRoomFor_ == size() && noteRoomText_ == text()) {
+        return noteRoom_;
+    }
+    const QRect contents = contentsRect();
+    const QFontMetrics metrics(font());
+    const int textWidth = metrics.horizontalAdvance(text());
+    int textRight = contents.left() + textWidth;
+    if (alignment() & Qt::AlignHCenter) {
+        textRight = contents.left() + (contents.width() + textWidth + 1) / 2;
+    } else if (alignment() & Qt::AlignRight) {
+        textRight = contents.right() + 1;
+    }
+    constexpr int gap = 3;
+    const int left = textRight + gap;
+    noteRoom_ = QRect(left, contents.top(), contents.right() - left, metrics.height());
+    noteRoomFor_ = size();
+    noteRoomText_ = text();
+    return noteRoom_;
+}
+
 void ColorLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setPen(ToQColor(shownColor_.value_or(foreColor_)));
     painter.setFont(font());
-    painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
+    line_.draw(painter, contentsRect(), static_cast<int>(alignment()), text());
+    if (!shownNote_.isEmpty()) {
+        painter.setPen(ToQColor(noteColor_));
+        painter.setFont(note_.font());
+        noteLine_.draw(painter, noteRoom(), Qt::AlignRight | Qt::AlignVCenter, shownNote_);
+    }
 }
 
 void ColorLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -57,7 +112,7 @@ void ColorLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 ColorRadioButton::ColorRadioButton(const QString& text, QWidget* parent)
-    : QRadioButton(text, parent), markMetrics_(markFont_) {
+    : QRadioButton(text, parent) {
     // The whole button is painted with its background colour.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -94,11 +149,11 @@ QPalette ColorRadioButton::shownPalette() const {
 }
 
 void ColorRadioButton::setMark(const QStringList& choices) {
-    markChoices_ = choices;
+    mark_.setChoices(choices);
     // A drag changes the ratio on every step, the mark far less often; only
     // the mark's own room is painted again.
     const QRect room = markRoom();
-    const QString shown = markFor(room);
+    const QString shown = mark_.fitting(room.width());
     if (shownMark_ != shown) {
         shownMark_ = shown;
         update(room);
@@ -106,9 +161,8 @@ void ColorRadioButton::setMark(const QStringList& choices) {
 }
 
 void ColorRadioButton::setMarkFont(const QFont& font) {
-    markFont_ = font;
-    markMetrics_ = QFontMetrics(font);
-    shownMark_ = markFor(markRoom());
+    mark_.setFont(font);
+    shownMark_ = mark_.fitting(markRoom().width());
     update();
 }
 
@@ -138,26 +192,24 @@ QRect ColorRadioButton::markRoom() {
     const int top = caption.top() + static_cast<int>((caption.height() - height) / 2 + lastTop);
     const int left = caption.left() + static_cast<int>(std::ceil(lastWidth)) + gap;
     markRoom_ = QRect(left, top, width() - 1 - left, static_cast<int>(std::ceil(lastHeight)));
+    // A last line the button cuts off leaves no room: a mark there would be
+    // cut off with it.
+    if (!rect().contains(markRoom_)) {
+        markRoom_ = QRect();
+    }
     markRoomFor_ = size();
     return markRoom_;
 }
 
-QString ColorRadioButton::markFor(const QRect& room) const {
-    // Measured a character at a time, from the metrics' own cache: shaping
-    // each choice anew took longer than the rest of the contrast work.
-    const auto width = [this](const QString& choice) {
-        int sum = 0;
-        for (const QChar c : choice) {
-            sum += markMetrics_.horizontalAdvance(c);
-        }
-        return sum;
-    };
-    for (const QString& choice : markChoices_) {
-        if (room.width() > 0 && width(choice) <= room.width()) {
-            return choice;
-        }
+bool ColorRadioButton::event(QEvent* event) {
+    const bool handled = QRadioButton::event(event);
+    // The style's polish clears the attribute again; without it every
+    // repaint of the button, or of its mark alone, paints what lies below
+    // it first.
+    if (event->type() == QEvent::Polish) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
-    return {};
+    return handled;
 }
 
 void ColorRadioButton::paintEvent(QPaintEvent* event) {
@@ -168,8 +220,8 @@ void ColorRadioButton::paintEvent(QPaintEvent* event) {
         // Only the mark changed.
         painter.fillRect(room, shown.brush(backgroundRole()));
         painter.setPen(shown.color(QPalette::WindowText));
-        painter.setFont(markFont_);
-        painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
+        painter.setFont(mark_.font());
+        markLine_.draw(painter, room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
         return;
     }
     painter.fillRect(rect(), shown.brush(backgroundRole()));
@@ -181,12 +233,12 @@ void ColorRadioButton::paintEvent(QPaintEvent* event) {
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
     const QRect textRect = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
     painter.setPen(shown.color(QPalette::WindowText));
-    painter.drawText(textRect,
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                     text());
-    shownMark_ = markFor(room);
-    painter.setFont(markFont_);
-    painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
+    captionLine_.draw(painter, textRect,
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                      text());
+    shownMark_ = mark_.fitting(room.width());
+    painter.setFont(mark_.font());
+    markLine_.draw(painter, room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
     painter.setFont(font());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

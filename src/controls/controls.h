@@ -8,6 +8,8 @@
 #pragma once
 
 #include "colour.h"
+#include "fitted_mark.h"
+#include "laid_out_line.h"
 #include "text_box.h"
 
 #include <QLabel>
@@ -28,6 +30,16 @@ public:
     // A colour painted in place of the text colour, which stays as it is;
     // nothing paints the text colour again.
     void setShownColor(std::optional<PackedColor> color);
+    // A short note right of the text's first line, in a colour of its own:
+    // the first of the choices, longest first, that fits the room the text
+    // leaves up to the label's right edge; none where none fits.
+    void setNote(const QStringList& choices);
+    QString shownNote() const { return shownNote_; }
+    void setNoteColor(PackedColor color);
+    void setNoteFont(const QFont& font);
+    // Where the note goes; worked out again only when the label's size or
+    // text changes.
+    QRect noteRoom();
 
 signals:
     void clicked();
@@ -39,6 +51,14 @@ protected:
 private:
     PackedColor foreColor_ = kBlack;
     std::optional<PackedColor> shownColor_;
+    LaidOutLine line_;
+    FittedMark note_;
+    LaidOutLine noteLine_;
+    QString shownNote_;
+    PackedColor noteColor_ = kBlack;
+    QRect noteRoom_;
+    QSize noteRoomFor_;
+    QString noteRoomText_;
 };
 
 // An option button that shows its own background and text colours.
@@ -57,25 +77,24 @@ public:
     void setMark(const QStringList& choices);
     QString shownMark() const { return shownMark_; }
     void setMarkFont(const QFont& font);
+    // Where the mark goes, right of the caption's last line; worked out
+    // again only when the button's size changes.
+    QRect markRoom();
 
 protected:
     // Long captions wrap onto a second line where the button is tall enough.
     // The colours are painted, not set in the palette: the refresh sets one
     // on every step of a drag, and a palette change polishes the button anew.
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
-    // Where the mark goes, right of the caption's last line; worked out
-    // again only when the button's size changes.
-    QRect markRoom();
-    QString markFor(const QRect& room) const;
-
     PackedColor backColor_ = kWhite;
     PackedColor foreColor_ = kBlack;
-    QStringList markChoices_;
+    FittedMark mark_;
+    LaidOutLine markLine_;
+    LaidOutLine captionLine_;
     QString shownMark_;
-    QFont markFont_;
-    QFontMetrics markMetrics_;
     QRect markRoom_;
     QSize markRoomFor_;
     // Until the colours are set the button uses the style's own.

@@ -3,7 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The contrast of each text role on the background, shown on the role
-// buttons, in their tooltips and in what screen readers read of them.
+// buttons (or, where a button's caption leaves no room, beside the role's
+// line in the preview), in their tooltips and in what screen readers read
+// of them.
 #include "contrast.h"
 #include "frm_main.h"
 #include "scheme_roles.h"
@@ -37,7 +39,9 @@ void frmMain::UpdateContrastMarks() {
     for (int role = 1; role < kRoleCount; ++role) {
         ColorRadioButton* button = optHPColormode[static_cast<std::size_t>(role)];
         const double ratio = ContrastRatio(RoleColor(*this, role), background);
-        button->setMark(Choices(ratio));
+        const QStringList choices = Choices(ratio);
+        button->setMark(choices);
+        SampleLine(*this, role)->setNote(button->shownMark().isEmpty() ? choices : QStringList());
         Describe(button, QString::fromStdString(ContrastSentence(ratio)));
         if (ratio < kRatioAA) {
             belowAA.push_back(button->text().toStdString());

@@ -111,9 +111,14 @@ void frmMain::buildSchemeMenu() {
             });
     QFont markFont(QStringLiteral("Liberation Sans Narrow"));
     markFont.setPixelSize(9);
+    // Not underlined beside a link's line either.
+    markFont.setUnderline(false);
     for (int role = 0; role < kRoleCount; ++role) {
         ColorRadioButton* button = optHPColormode[static_cast<std::size_t>(role)];
         button->setMarkFont(markFont);
+        if (role > 0) {
+            SampleLine(*this, role)->setNoteFont(markFont);
+        }
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this,
                 [this, role, button](QPoint at) { ShowSchemeMenu(role, button->mapToGlobal(at)); });
@@ -186,8 +191,14 @@ void frmMain::ShowSchemeAsSeen() {
     const QSize page = picHomepageView->client()->size();
     lblVision->setGeometry(0, page.height() - 12, page.width() - 2, 12);
     lblVision->setText(simulated ? QString::fromStdString(VisionName(vision)) : QString());
+    // The notes on the page are read as the simulation's name is, in the
+    // contrast colour of the background as shown.
+    const PackedColor noteColour = ContrastColor(seen(background).value_or(background));
+    for (int role = 1; role < kRoleCount; ++role) {
+        SampleLine(*this, role)->setNoteColor(noteColour);
+    }
     if (simulated) {
-        lblVision->setForeColor(ContrastColor(SimulateVision(background, vision)));
+        lblVision->setForeColor(noteColour);
         lblVision->raise();
     }
 }

@@ -34,6 +34,19 @@ PackedColor RoleColor(const frmMain& form, int role) {
     }
 }
 
+ColorLabel* SampleLine(const frmMain& form, int role) {
+    switch (role) {
+    case 1:
+        return form.lblHPText;
+    case 2:
+        return form.lblHPLink;
+    case 3:
+        return form.lblHPALink;
+    default:
+        return form.lblHPVLink;
+    }
+}
+
 void WriteRoleColor(frmMain& form, int role, PackedColor colour) {
     switch (role) {
     case 0:

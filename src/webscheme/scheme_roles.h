@@ -12,6 +12,7 @@
 
 namespace tinctora {
 
+class ColorLabel;
 class frmMain;
 
 inline constexpr int kRoleCount = 5;
@@ -23,6 +24,10 @@ int SelectedRole(const frmMain& form);
 // read from the caption label.
 PackedColor RoleColor(const frmMain& form, int role);
 void WriteRoleColor(frmMain& form, int role, PackedColor colour);
+
+// The preview's line of a text role, 1 (text) to 4 (visited link): the one
+// the role's contrast note stands beside where its button has no room.
+ColorLabel* SampleLine(const frmMain& form, int role);
 
 // Shows a colour on a role's option button, with its contrast colour as text.
 void ShowOnRoleButton(frmMain& form, int role, PackedColor colour);

@@ -7,6 +7,7 @@
 // preview and the role buttons, the simulated preview, and the contrast
 // raised by luminance.
 #include "app_style.h"
+#include "scheme_roles.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -72,6 +73,39 @@ QMenu* OpenSchemeMenu(frmMain& form, int role, Opening how) {
     return menu != nullptr && QTest::qWaitForWindowExposed(menu) ? menu : nullptr;
 }
 
+// Where a text role's mark shows: on its button, or where the caption leaves
+// no room there, beside the role's line in the preview.
+struct ShownMark {
+    QString text;
+    QWidget* widget;
+    QRect room;
+    PackedColor background;
+};
+
+ShownMark MarkOf(frmMain& form, int role) {
+    ColorRadioButton* button = form.optHPColormode[static_cast<std::size_t>(role)];
+    if (!button->shownMark().isEmpty()) {
+        return {button->shownMark(), button, button->markRoom(), button->backColor()};
+    }
+    ColorLabel* line = SampleLine(form, role);
+    return {line->shownNote(), line, line->noteRoom(), form.picHomepageView->backColor()};
+}
+
+// How many pixels of a widget's rectangle, as the window shows it, are of
+// the kind asked for.
+int PixelsIn(frmMain& form, const QWidget* widget, const QRect& rect,
+             const std::function<bool(PackedColor)>& counted) {
+    const QImage shot =
+        form.grab(QRect(widget->mapTo(&form, rect.topLeft()), rect.size())).toImage();
+    int pixels = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            pixels += counted(PixelOf(shot, x, y));
+        }
+    }
+    return pixels;
+}
+
 // The page's colour away from every line of text, as painted.
 PackedColor PreviewBackground(const frmMain& form) {
     return PixelOf(form.picHomepageView->client()->grab().toImage(), 3, 40);
@@ -85,9 +119,13 @@ class TestContrastWindow : public QObject {
     Q_OBJECT
     FakeDesktop desktop;
     std::unique_ptr<frmMain> form;
+    QFont appFont;
 
 private slots:
-    void initTestCase() { ApplyApplicationStyle(*qApp, desktop); }
+    void initTestCase() {
+        ApplyApplicationStyle(*qApp, desktop);
+        appFont = QApplication::font();
+    }
     void init() {
         form = OpenMainWindow(desktop, WebPanel::Open);
         QVERIFY(form);
@@ -99,6 +137,7 @@ private slots:
             popup->close();
         }
         form.reset();
+        QApplication::setFont(appFont);
     }
 
     // Every source of a colour change reaches the marks through the refresh.
@@ -111,6 +150,10 @@ private slots:
         QTest::newRow("start, text") << "" << 1 << "Kontrast zum Hintergrund 12,63:1 – erfüllt AAA"
                                      << "12,6 AAA"
                                      << "Zu wenig Kontrast für AA: Besuchter Link";
+        QTest::newRow("start, active link")
+            << "" << 3 << "Kontrast zum Hintergrund 11,76:1 – erfüllt AAA"
+            << "11,7 AAA"
+            << "Zu wenig Kontrast für AA: Besuchter Link";
         QTest::newRow("start, visited link")
             << "" << 4 << "Kontrast zum Hintergrund 4,27:1 – erfüllt AA nur für große Schrift"
             << "AA groß"
@@ -157,11 +200,48 @@ private slots:
         QCOMPARE(button->accessibleDescription(), words);
         QCOMPARE(form->optHPColormode[0]->toolTip(), background);
         QCOMPARE(form->optHPColormode[0]->accessibleDescription(), background);
-        if (role == 4) {
-            // The caption's second line leaves room for the level alone.
-            QVERIFY(mark.endsWith(button->shownMark()));
+        if (role >= 3) {
+            // Short of room the level is shown alone.
+            const QString shown = MarkOf(*form, role).text;
+            QVERIFY(!shown.isEmpty() && mark.endsWith(shown));
         } else {
-            QCOMPARE(button->shownMark(), mark);
+            QCOMPARE(MarkOf(*form, role).text, mark);
+        }
+    }
+
+    // Whatever room the captions leave, each text role shows one of its marks
+    // in one place, inked, and a mark in the preview stays clear of its line.
+    void everyRoleShowsItsMark_data() {
+        QTest::addColumn<int>("fontPixels");
+        QTest::addColumn<QString>("background");
+        QTest::newRow("start") << 10 << "";
+        QTest::newRow("start, larger captions") << 13 << "";
+        QTest::newRow("white background, every role failing") << 10 << "#ffffff";
+    }
+    void everyRoleShowsItsMark() {
+        QFETCH(int, fontPixels);
+        QFETCH(QString, background);
+        QFont captions = QApplication::font();
+        captions.setPixelSize(fontPixels);
+        QApplication::setFont(captions);
+        form = OpenMainWindow(desktop, WebPanel::Open);
+        QVERIFY(form);
+        if (!background.isEmpty()) {
+            Type(form->txtValue[6], background);
+        }
+        for (int role = 1; role < kRoleCount; ++role) {
+            const ShownMark mark = MarkOf(*form, role);
+            const QString words = form->optHPColormode[static_cast<std::size_t>(role)]->toolTip();
+            QVERIFY2(!mark.text.isEmpty() && mark.widget->rect().contains(mark.room),
+                     qPrintable(words));
+            QVERIFY(SampleLine(*form, role)->shownNote().isEmpty() ||
+                    mark.widget == SampleLine(*form, role));
+            const auto ink = [&](PackedColor c) { return c != mark.background; };
+            QVERIFY(PixelsIn(*form, mark.widget, mark.room, ink) > 5);
+            // A note beside the role's line leaves the line's own text alone.
+            const auto text = [&](PackedColor c) { return c == RoleColor(*form, role); };
+            QVERIFY(mark.widget != SampleLine(*form, role) ||
+                    PixelsIn(*form, mark.widget, mark.room, text) == 0);
         }
     }
 
@@ -169,6 +249,8 @@ private slots:
     // without it.
     void markIsPaintedRightOfTheCaption() {
         ColorRadioButton* button = form->optHPColormode[1];
+        // Painted whole by the button: a changed mark repaints nothing below it.
+        QVERIFY(button->testAttribute(Qt::WA_OpaquePaintEvent));
         const QColor back = button->shownPalette().color(QPalette::Window);
         const auto inkRightOfCentre = [&] {
             const QImage shot = button->grab().toImage();

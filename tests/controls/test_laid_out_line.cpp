@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A line kept laid out draws the pixels QPainter draws for the text itself,
+// in the fonts and alignments the windows use, also after a change of text
+// and font.
+#include "laid_out_line.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+using namespace tinctora;
+
+namespace {
+
+QFont Font(const QString& family, int pixels, bool underline) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setUnderline(underline);
+    return font;
+}
+
+// Yellow text on a dark page, drawn by the given means.
+QImage Drawn(const QFont& font, qreal ratio, const std::function<void(QPainter&)>& draw) {
+    QImage image(QSize(120, 30) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(0x333333);
+    QPainter painter(&image);
+    painter.setPen(QColor(0xffff00));
+    painter.setFont(font);
+    draw(painter);
+    return image;
+}
+
+} // namespace
+
+class TestLaidOutLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drawsAsThePainterDoes_data() {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QRect>("room");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qreal>("ratio");
+        const QFont link = Font("Tahoma", 12, true);
+        const QFont mark = Font("Liberation Sans Narrow", 9, false);
+        const int centred = Qt::AlignHCenter | Qt::AlignTop;
+        const int right = Qt::AlignRight | Qt::AlignVCenter;
+        const int caption =
+            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+        QTest::newRow("link line")
+            << link << centred << QRect(0, 4, 117, 17) << "Aktiver Link" << 1.0;
+        QTest::newRow("mark, scale 2") << mark << right << QRect(43, 2, 33, 12) << "1,7 ✗" << 2.0;
+        QTest::newRow("corner") << mark << int(Qt::AlignRight | Qt::AlignBottom)
+                                << QRect(0, 18, 117, 12) << "Deuteranopie" << 1.0;
+        QTest::newRow("caption") << Font("Liberation Sans", 10, false) << caption
+                                 << QRect(20, 0, 57, 16) << "Hintergrund" << 1.0;
+        QTest::newRow("too wide: the painter's clip")
+            << link << centred << QRect(30, 4, 40, 17) << "Besuchter Link" << 1.0;
+    }
+    void drawsAsThePainterDoes() {
+        QFETCH(QFont, font);
+        QFETCH(int, flags);
+        QFETCH(QRect, room);
+        QFETCH(QString, text);
+        QFETCH(qreal, ratio);
+        const QImage expected =
+            Drawn(font, ratio, [&](QPainter& painter) { painter.drawText(room, flags, text); });
+        QVERIFY(expected != Drawn(font, ratio, [](QPainter&) {}));
+        LaidOutLine line;
+        // Laid out for another text and font first, then anew for this one,
+        // then drawn from the kept layout.
+        Drawn(Font("Liberation Sans", 14, false), ratio,
+              [&](QPainter& painter) { line.draw(painter, room, flags, "Link"); });
+        for (int pass = 0; pass < 2; ++pass) {
+            QCOMPARE(Drawn(font, ratio,
+                           [&](QPainter& painter) { line.draw(painter, room, flags, text); }),
+                     expected);
+        }
+    }
+};
+
+QTEST_MAIN(TestLaidOutLine)
+#include "test_laid_out_line.moc"
