@@ -23,9 +23,7 @@ std::optional<QPoint> QtPointerControl::pointerPosition() {
 
 bool QtPointerControl::onXWayland() {
     if (!xwayland_) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        xwayland_ = RunsOnXWayland() ||
-                    (screen != nullptr && screen->name().startsWith(QLatin1String("XWAYLAND")));
+        xwayland_ = XWaylandSession();
     }
     return *xwayland_;
 }

@@ -11,16 +11,25 @@
 #include "screen_pixels.h"
 
 #include <QCoreApplication>
+#include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
+#include <chrono>
 #include <utility>
 
 namespace tinctora {
 
 namespace {
+
+// How long a window taken out of the frames takes to leave the screen: its
+// see-through picture or its unmapping passes the X server and the
+// compositor, which shows the change with its next output frame.
+constexpr std::chrono::milliseconds kLeavesScreen{120};
 
 // The window a portal dialog belongs to, as the portal names X11 windows.
 QString PortalParentWindow() {
@@ -137,6 +146,14 @@ void QtScreenReader::portalFound(PortalState state) {
 }
 
 void QtScreenReader::requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) {
+    const qint64 leaving =
+        outOfFrame_.isValid() ? kLeavesScreen.count() - outOfFrame_.elapsed() : 0;
+    if (leaving > 0) {
+        QTimer::singleShot(leaving, &portal_, [this, answered = std::move(answered)]() mutable {
+            requestFrame(std::move(answered));
+        });
+        return;
+    }
     portal_.screenshot(PortalParentWindow(),
                        [this, answered](PortalAnswer answer, const QImage& image) {
                            if (answer != PortalAnswer::Given) {
@@ -152,6 +169,48 @@ void QtScreenReader::requestFrame(std::function<void(std::optional<ScreenFrame>)
                            }
                            answered(ScreenFrame{image, FrameLayout(screens, image.size())});
                        });
+}
+
+void QtScreenReader::prepareOutOfFrame(QWidget* window) {
+    // Only through XWayland: natively the window is hidden instead, and on
+    // X11 the screen is read live.
+    if (window == nullptr || window->internalWinId() != 0 || !XWaylandSession()) {
+        return;
+    }
+    // An alpha channel for the window's surface, its background still painted
+    // opaque: only the effect set while it is out of a frame makes it clear.
+    window->setAttribute(Qt::WA_TranslucentBackground);
+    window->setAttribute(Qt::WA_NoSystemBackground, false);
+    window->setAutoFillBackground(true);
+}
+
+void QtScreenReader::setOutOfFrame(QWidget* window, bool out) {
+    if (window == nullptr) {
+        return;
+    }
+    if (out) {
+        outOfFrame_.start();
+    }
+    if (NativeWayland()) {
+        // No Wayland protocol makes a window see-through, and the decorations
+        // a program draws itself would stay: natively the window goes.
+        window->setVisible(!out);
+        return;
+    }
+    // A compositor that honours the opacity an X11 window asks for fades the
+    // window together with the frame it draws around it; one that ignores it
+    // (sway) still blends the window's own alpha, so a window with a
+    // see-through surface paints nothing at all, at once.
+    window->setWindowOpacity(out ? 0.0 : 1.0);
+    if (window->testAttribute(Qt::WA_TranslucentBackground)) {
+        QGraphicsOpacityEffect* unseen = nullptr;
+        if (out) {
+            unseen = new QGraphicsOpacityEffect(window);
+            unseen->setOpacity(0.0);
+        }
+        window->setGraphicsEffect(unseen);
+        window->repaint();
+    }
 }
 
 void QtScreenReader::pickColor(std::function<void(std::optional<PackedColor>)> picked) {

@@ -9,6 +9,7 @@
 #include "screenshot_portal.h"
 #include "x11_screen.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
 
@@ -38,6 +39,8 @@ public:
     void watchScreenAccess(std::function<void()> changed) override;
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
     void pickColor(std::function<void(std::optional<PackedColor>)> picked) override;
+    void prepareOutOfFrame(QWidget* window) override;
+    void setOutOfFrame(QWidget* window, bool out) override;
 
 private:
     // What the session's portal was found to do.
@@ -52,6 +55,8 @@ private:
     PortalState portalState_ = PortalState::Unknown;
     bool probing_ = false;
     std::function<void()> accessChanged_;
+    // When a window last went out of the frames.
+    QElapsedTimer outOfFrame_;
 };
 
 } // namespace tinctora

@@ -63,6 +63,7 @@ Eyedropper::Eyedropper(frmMain& form)
                 }
             });
     form.picScreencolor->installEventFilter(this);
+    screen_.prepareOutOfFrame(&form_);
     screen_.watchScreenAccess([self = QPointer<Eyedropper>(this)] {
         if (self != nullptr) {
             self->showScreenAccess();
@@ -133,14 +134,16 @@ void Eyedropper::tick() {
     if (evade(sample->position)) {
         windowMoving_ = true;
     }
-    // The window is sent out of the way before a read is taken, but a window
-    // manager moves it a little later, and a compositor may not move it at
-    // all: while the window may still cover the point, it is asked where it
-    // is, and a read of its own pixels is not taken.
+    // The window is sent out of the way before a live read is taken, but a
+    // window manager moves it a little later, and a compositor may not move
+    // it at all: while the window may still cover the point, it is asked
+    // where it is, and a read of its own pixels is not taken. A frame was
+    // taken with the window out of it, so every pixel of it is the desktop's.
     const QPoint point = PointPosition(sample->position, offset_, display_.screenGeometry(&form_),
                                        form_.devicePixelRatioF());
     const std::optional<QRect> asked = windows_.windowRect(&form_);
-    if (windowMoving_ || (asked && asked->contains(point))) {
+    const bool live = access_ != ScreenAccess::DragFrame;
+    if (live && (windowMoving_ || (asked && asked->contains(point)))) {
         const std::optional<QRect> shown = windows_.shownWindowRect(&form_);
         if (shown && shown->contains(point)) {
             readPending_ = true;
@@ -165,6 +168,9 @@ void Eyedropper::chooseMode(int mode) {
     // (unless hidden until the frame arrives).
     if (dragging() && !(access_ == ScreenAccess::DragFrame && dragFrame_.image.isNull())) {
         QApplication::changeOverrideCursor(CursorResource(101 + mode));
+    }
+    for (FrameOverlay* overlay : frameOverlays()) {
+        overlay->showMode(CursorResource(101 + mode), mode == 0);
     }
 }
 

@@ -99,16 +99,20 @@ private:
     void takeBlock(const PixelBlock& block);
 
     // The keyboard (eyedropper_keys.cpp): a pick without a mouse, a key
-    // during a drag, and a step of the point by the arrow keys.
+    // during a drag, a step of the point by the arrow keys, and the other
+    // mode.
     void startKeyboardPick();
     bool pickKey(const QKeyEvent& key);
     void stepPoint(QPoint step);
+    void switchMode();
 
     // Frames of the desktop, the overlays a click picks from, and the
     // desktop's own picker (eyedropper_frames.cpp).
     void requestFrame();
     void frameAnswered(std::optional<ScreenFrame> frame);
     void hidePointerUntilFrame();
+    void leaveFrames();
+    void returnToFrames();
     void showPointerAgain();
     void showFrameOverlays(ScreenFrame frame);
     void closeFrameOverlays();
@@ -150,6 +154,8 @@ private:
     std::chrono::milliseconds frameWaitLimit_{1000};
     int frameRequests_ = 0;
     bool pointerHiddenForFrame_ = false;
+    // Whether the main window is out of the frames until the next answer.
+    bool outOfFrame_ = false;
     // The overlays a click picks from, and the colour Escape brings back.
     std::vector<QPointer<FrameOverlay>> frameOverlays_;
     RGBColor colorBeforePick_;

@@ -15,13 +15,23 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 #include <utility>
 
 namespace tinctora {
 
+namespace {
+
+// How long the main window stays out of the frames when the desktop does not
+// answer: long enough for a question the desktop asks the user first.
+constexpr std::chrono::seconds kOutOfFramesLimit{30};
+
+} // namespace
+
 void Eyedropper::requestFrame() {
     const int request = ++frameRequests_;
+    leaveFrames();
     screen_.requestFrame(
         [self = QPointer<Eyedropper>(this), request](std::optional<ScreenFrame> frame) {
             if (self != nullptr && request == self->frameRequests_) {
@@ -32,6 +42,7 @@ void Eyedropper::requestFrame() {
 
 void Eyedropper::frameAnswered(std::optional<ScreenFrame> frame) {
     showPointerAgain();
+    returnToFrames();
     if (frame) {
         // A frame that arrives after its drag ended (a click shorter than
         // the wait, or a drag the desktop's question took the pointer from)
@@ -77,6 +88,26 @@ void Eyedropper::showPointerAgain() {
     }
 }
 
+void Eyedropper::leaveFrames() {
+    // The frame shows the screen without the main window, both where it
+    // stood at the press and in the corner the press sends it to, so that
+    // every pixel of the screen can be picked from it.
+    if (!std::exchange(outOfFrame_, true)) {
+        screen_.setOutOfFrame(&form_, true);
+    }
+    QTimer::singleShot(kOutOfFramesLimit, this, [this, request = frameRequests_] {
+        if (request == frameRequests_) {
+            returnToFrames();
+        }
+    });
+}
+
+void Eyedropper::returnToFrames() {
+    if (std::exchange(outOfFrame_, false)) {
+        screen_.setOutOfFrame(&form_, false);
+    }
+}
+
 void Eyedropper::showFrameOverlays(ScreenFrame frame) {
     closeFrameOverlays();
     colorBeforePick_ = form_.CurRGB;
@@ -94,6 +125,7 @@ void Eyedropper::showFrameOverlays(ScreenFrame frame) {
             closeFrameOverlays();
             emit finished();
         });
+        connect(overlay, &FrameOverlay::otherModeAsked, this, &Eyedropper::switchMode);
         connect(overlay, &FrameOverlay::cancelled, this, [this] {
             emit sampled(colorBeforePick_);
             closeFrameOverlays();

@@ -52,8 +52,7 @@ bool Eyedropper::pickKey(const QKeyEvent& key) {
         return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        // The other mode on the same spot at once, for comparing the two.
-        form_.optScreencolorMode[selectedMode() == 0 ? 1 : 0]->setChecked(true);
+        switchMode();
         tick();
         return true;
     default:
@@ -61,6 +60,11 @@ bool Eyedropper::pickKey(const QKeyEvent& key) {
         // now would only be overwritten by the next sample.
         return true;
     }
+}
+
+void Eyedropper::switchMode() {
+    // The other mode on the same spot at once, for comparing the two.
+    form_.optScreencolorMode[selectedMode() == 0 ? 1 : 0]->setChecked(true);
 }
 
 void Eyedropper::startKeyboardPick() {

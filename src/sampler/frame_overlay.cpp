@@ -10,6 +10,7 @@
 #include "sampling.h"
 
 #include <QCloseEvent>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -57,8 +58,16 @@ void FrameOverlay::showOverScreen() {
     activateWindow();
 }
 
+void FrameOverlay::showMode(const QCursor& cursor, bool ringed) {
+    setCursor(cursor);
+    ringed_ = ringed;
+    if (const std::optional<QPointF> at = point()) {
+        emit hovered(blockAt(*at));
+    }
+}
+
 PixelBlock FrameOverlay::blockAt(QPointF position) {
-    const PixelBlock block = FrameBlock(*frame_, QPointF(screen_.area.topLeft()) + position);
+    const PixelBlock block = FrameBlockAround(*frame_, ShownPixel(screen_, size(), position));
     const QImage magnified = MagnifierImage(block, ringed_, background_);
     magnifier_ = magnified.scaled(magnified.size() * kMagnifierZoom);
     const QRect before = magnifierRect_;
@@ -71,7 +80,9 @@ PixelBlock FrameOverlay::blockAt(QPointF position) {
 void FrameOverlay::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), background_);
-    painter.drawImage(QPoint(0, 0), part_);
+    // The screen's pixels fill the window the desktop gave, at the window's
+    // own ratio of device pixels: one frame pixel on each of the screen's.
+    painter.drawImage(QRectF(rect()), part_);
     if (!magnifier_.isNull()) {
         painter.drawImage(magnifierRect_.topLeft(), magnifier_);
         painter.setPen(Qt::black);
@@ -80,9 +91,9 @@ void FrameOverlay::paintEvent(QPaintEvent* event) {
 }
 
 double FrameOverlay::scale() const {
-    return screen_.area.width() > 0
-               ? static_cast<double>(screen_.pixels.width()) / screen_.area.width()
-               : 1.0;
+    // Physical pixels per pixel of the window the desktop gave, as ShownPixel
+    // counts them.
+    return width() > 0 ? static_cast<double>(screen_.pixels.width()) / width() : 1.0;
 }
 
 std::optional<QPointF> FrameOverlay::point() const {
@@ -90,6 +101,15 @@ std::optional<QPointF> FrameOverlay::point() const {
         return std::nullopt;
     }
     return *pointer_ + QPointF(offset_) / scale();
+}
+
+void FrameOverlay::enterEvent(QEnterEvent* event) {
+    // Shown under a pointer at rest (the desktop asked the user first, or was
+    // slow), the frame has the magnifier and the colour at once, not only
+    // from the pointer's first move on.
+    pointer_ = event->position();
+    emit hovered(blockAt(*point()));
+    QWidget::enterEvent(event);
 }
 
 void FrameOverlay::mouseMoveEvent(QMouseEvent* event) {
@@ -121,6 +141,10 @@ void FrameOverlay::keyPressEvent(QKeyEvent* event) {
     if (step && pointer_) {
         offset_ = SteppedOffset(offset_, *step, pointer_->toPoint(), rect(), scale());
         emit hovered(blockAt(*point()));
+        return;
+    }
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        emit otherModeAsked();
         return;
     }
     const bool take = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||

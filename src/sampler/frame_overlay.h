@@ -32,6 +32,8 @@ public:
     // Full screen on the screen it shows, or over that area where no screen
     // of the application matches it.
     void showOverScreen();
+    // The other mode's pointer and magnifier, and its colour at the point.
+    void showMode(const QCursor& cursor, bool ringed);
 
 signals:
     // The block under the pointer as it moves, and where the click took it.
@@ -39,9 +41,12 @@ signals:
     void picked(const tinctora::PixelBlock& block);
     // Escape, or the window closed by the desktop.
     void cancelled();
+    // Tab: "1x1" and "5x5" compared on the same spot.
+    void otherModeAsked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -64,13 +64,26 @@ QPoint FramePixel(const ScreenFrame& frame, QPointF position) {
            QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
 }
 
+QPoint ShownPixel(const FrameScreen& screen, QSize shown, QPointF position) {
+    if (shown.isEmpty()) {
+        shown = screen.area.size();
+    }
+    const double x = position.x() * ScaleOf(screen.pixels.width(), shown.width());
+    const double y = position.y() * ScaleOf(screen.pixels.height(), shown.height());
+    return screen.pixels.topLeft() +
+           QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
+}
+
 PixelBlock FrameBlock(const ScreenFrame& frame, QPointF position) {
+    return FrameBlockAround(frame, FramePixel(frame, position));
+}
+
+PixelBlock FrameBlockAround(const ScreenFrame& frame, QPoint centre) {
     PixelBlock block;
     block.fill(-1);
     if (frame.image.isNull()) {
         return block;
     }
-    const QPoint centre = FramePixel(frame, position);
     const auto shown = [&frame](QPoint pixel) {
         if (!frame.image.valid(pixel)) {
             return false;

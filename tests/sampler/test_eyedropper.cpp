@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -476,6 +477,57 @@ private slots:
         QVERIFY(desktop.frameRequests.empty());
     }
 
+    // The frame holds none of the main window, which the press sends to the
+    // corner or (where the compositor ignores the move) leaves where it stood:
+    // every pixel of the screen can be picked from it. The window is back as
+    // the frame arrives.
+    void frameShowsTheScreenWithoutTheWindow_data() {
+        QTest::addColumn<ScreenAccess>("access");
+        QTest::addColumn<bool>("moves");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("drag, the window's corner")
+            << ScreenAccess::DragFrame << true << QPoint(5, 5);
+        QTest::newRow("drag, where it stood")
+            << ScreenAccess::DragFrame << true << QPoint(310, 210);
+        QTest::newRow("drag, move ignored") << ScreenAccess::DragFrame << false << QPoint(310, 210);
+        QTest::newRow("click, where it stands")
+            << ScreenAccess::ClickFrame << true << QPoint(310, 210);
+    }
+    void frameShowsTheScreenWithoutTheWindow() {
+        QFETCH(ScreenAccess, access);
+        QFETCH(bool, moves);
+        QFETCH(QPoint, at);
+        desktop.access = access;
+        desktop.screenPixels = UniformScreen(Qt::blue);
+        QVERIFY(open());
+        form->move(300, 200);
+        PressEyedropper(*form);
+        if (!moves) {
+            // A compositor that ignores the moves shows the window where it
+            // stood for good.
+            form->move(300, 200);
+            desktop.windowShownAt = form->frameGeometry();
+            desktop.windowMoveLag = -1;
+        }
+        QCOMPARE(desktop.frameRequests.size(), std::size_t(1));
+        QCOMPARE(desktop.outOfFrame, std::vector<const QWidget*>{form.get()});
+        QCOMPARE(desktop.preparedOutOfFrame, std::vector<const QWidget*>{form.get()});
+        desktop.pointer = at;
+        desktop.giveFrame();
+        QVERIFY(desktop.outOfFrame.empty());
+        if (access == ScreenAccess::DragFrame) {
+            form->tmrScreencolor_Timer();
+            ReleaseEyedropper(*form);
+        } else {
+            ReleaseEyedropper(*form);
+            FrameOverlay* overlay = OnlyOverlay(*form);
+            QVERIFY(overlay != nullptr);
+            QTest::mousePress(overlay, Qt::LeftButton, {}, at);
+            QTest::mouseRelease(overlay, Qt::LeftButton, {}, at);
+        }
+        QCOMPARE(RgbTexts(*form), RgbTexts(0, 0, 255));
+    }
+
     // A desktop that will not give a frame without asking leaves the
     // desktop's own picker: the waiting drag ends with nothing left behind,
     // and later presses go to the picker straight away.
@@ -494,6 +546,7 @@ private slots:
         desktop.refuseFrame();
         QVERIFY(!form->eyedropper->tmrScreencolor()->isActive());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(desktop.outOfFrame.empty());
         QCOMPARE(form->picScreencolor->picture().toImage(), IconResource(102).toImage());
         QCOMPARE(form->frameScreencolor->toolTip(), kMeanNeedsFrameTip);
         QVERIFY(desktop.pickRequests.empty());
@@ -617,6 +670,7 @@ private slots:
         QVERIFY(open());
         form->optScreencolorMode[static_cast<std::size_t>(mode)]->click();
         const QPoint before = form->pos();
+        QCursor::setPos(500, 400);
         FrameOverlay* overlay = OpenOverlay(*form, desktop);
         QVERIFY(overlay != nullptr);
         QCOMPARE(form->pos(), before);
@@ -641,6 +695,52 @@ private slots:
         QCOMPARE(RgbTexts(*form), rgb);
         QCOMPARE(form->picColor->backColor(),
                  PackColor(static_cast<int16_t>(rgb[0].toInt()), 0, 0));
+    }
+
+    // A frame that opens under a pointer at rest shows the magnifier and
+    // takes the colour as the pointer enters it, before any move.
+    void frameOpeningUnderAPointerAtRestShowsItsColour() {
+        desktop.access = ScreenAccess::ClickFrame;
+        desktop.screenPixels.setPixelColor(500, 400, Qt::red);
+        QVERIFY(open());
+        QCursor::setPos(500, 400);
+        FrameOverlay* overlay = OpenOverlay(*form, desktop);
+        QVERIFY(overlay != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(overlay));
+        QTRY_COMPARE(RgbTexts(*form), RgbTexts(255, 0, 0));
+        const QRect magnifier = MagnifierPlace(QPoint(500, 400), QSize(100, 100), overlay->rect());
+        QCOMPARE(overlay->grab().toImage().pixelColor(magnifier.center()), QColor(Qt::red));
+        QTest::keyClick(overlay, Qt::Key_Escape);
+    }
+
+    // A desktop may report a scaled screen at its physical size and then give
+    // the full-screen window the screen's logical size (GNOME at scale 2, Qt
+    // 6.4): the frame fills the window, and the pointer takes the pixel it
+    // points at, not the one at its logical coordinates.
+    void frozenFrameFillsTheWindowTheDesktopGave() {
+        desktop.access = ScreenAccess::ClickFrame;
+        desktop.screen = QSize(2048, 1536);
+        desktop.screenPixels = QImage(desktop.screen, QImage::Format_RGB32);
+        desktop.screenPixels.fill(Qt::black);
+        // Two by two physical pixels, which show as one logical pixel.
+        QPainter painter(&desktop.screenPixels);
+        painter.fillRect(1000, 800, 2, 2, Qt::red);
+        painter.fillRect(2046, 1534, 2, 2, Qt::green);
+        painter.fillRect(500, 400, 1, 1, Qt::blue);
+        painter.end();
+        QVERIFY(open());
+        FrameOverlay* overlay = OpenOverlay(*form, desktop);
+        QVERIFY(overlay != nullptr);
+        overlay->resize(1024, 768);
+        QVERIFY(QTest::qWaitForWindowExposed(overlay));
+        const QImage shown = overlay->grab().toImage();
+        QCOMPARE(shown.pixelColor(500, 400), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(1023, 767), QColor(Qt::green));
+        QTest::mouseMove(overlay->windowHandle(), QPoint(500, 400));
+        QCOMPARE(RgbTexts(*form), RgbTexts(255, 0, 0));
+        QTest::mouseMove(overlay->windowHandle(), QPoint(1023, 767));
+        QCOMPARE(RgbTexts(*form), RgbTexts(0, 255, 0));
+        QTest::keyClick(overlay, Qt::Key_Escape);
     }
 
     void escapeOnTheFrozenFrameBringsBackTheColour() {
@@ -822,6 +922,7 @@ private slots:
             ReleaseEyedropper(*form);
             desktop.answerPick(ending == "pick" ? std::optional(PackColor(1, 2, 3)) : std::nullopt);
         } else if (access == ScreenAccess::ClickFrame) {
+            QCursor::setPos(path.front());
             FrameOverlay* overlay = OpenOverlay(*form, desktop);
             QVERIFY(overlay != nullptr);
             for (const QPoint at : path) {

@@ -225,6 +225,12 @@ private slots:
         QTest::keyClick(overlay, Qt::Key_Right);
         QTest::keyClick(overlay, Qt::Key_Right);
         QCOMPARE(RgbTexts(*form), RgbTexts(255, 0, 0));
+        // Tab compares the two modes here too, on the same spot.
+        QTest::keyClick(overlay, Qt::Key_Tab);
+        QVERIFY(form->optScreencolorMode[1]->isChecked());
+        QCOMPARE(RgbTexts(*form), RgbTexts(10, 0, 0));
+        QTest::keyClick(overlay, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(RgbTexts(*form), RgbTexts(255, 0, 0));
         QTest::keyClick(overlay, Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(overlay, Qt::Key_Up);
         QTest::keyClick(overlay, Qt::Key_Return);

@@ -106,6 +106,38 @@ private slots:
         QCOMPARE(FramePixel(layout, position), pixel);
     }
 
+    // A position in the window showing one screen's part of the frame finds
+    // its pixel by its share of the window's size, whatever size the desktop
+    // said the screen had. Each row: where the screen's pixels lie in the
+    // frame, the window's size, a position in it, and the frame pixel.
+    void windowPositionFindsItsPhysicalPixel_data() {
+        QTest::addColumn<QRect>("pixels");
+        QTest::addColumn<QSize>("shown");
+        QTest::addColumn<QPointF>("position");
+        QTest::addColumn<QPoint>("pixel");
+        QTest::newRow("scale 1") << QRect(0, 0, 1280, 800) << QSize(1280, 800) << QPointF(813, 517)
+                                 << QPoint(813, 517);
+        QTest::newRow("scale 2") << QRect(0, 0, 2560, 1600) << QSize(1280, 800) << QPointF(813, 517)
+                                 << QPoint(1626, 1034);
+        QTest::newRow("scale 2, half a pixel on") << QRect(0, 0, 2560, 1600) << QSize(1280, 800)
+                                                  << QPointF(813.5, 517.75) << QPoint(1627, 1035);
+        QTest::newRow("scale 2, last pixel") << QRect(0, 0, 2560, 1600) << QSize(1280, 800)
+                                             << QPointF(1279.9, 799.9) << QPoint(2559, 1599);
+        QTest::newRow("second screen's part")
+            << QRect(2560, 0, 1280, 800) << QSize(640, 400) << QPointF(10, 20) << QPoint(2580, 40);
+        QTest::newRow("scale 1.5")
+            << QRect(0, 0, 1920, 1200) << QSize(1280, 800) << QPointF(101, 11) << QPoint(151, 16);
+        QTest::newRow("no size yet: the screen's own")
+            << QRect(0, 0, 2560, 1600) << QSize() << QPointF(813, 517) << QPoint(1626, 1034);
+    }
+    void windowPositionFindsItsPhysicalPixel() {
+        QFETCH(QRect, pixels);
+        QFETCH(QSize, shown);
+        QFETCH(QPointF, position);
+        QFETCH(QPoint, pixel);
+        QCOMPARE(ShownPixel(FrameScreen{QRect(0, 0, 1280, 800), pixels}, shown, position), pixel);
+    }
+
     // The block covers 5 x 5 physical pixels at any scale, like a block read
     // from the screen; every pixel that no screen shows is -1.
     void blockIsPhysicalPixelsAroundThePointer_data() {

@@ -8,7 +8,11 @@
 #include "frame_sampling.h"
 #include "packed_qcolor.h"
 
+#include <QApplication>
+#include <QPainter>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace tinctora {
 
@@ -67,9 +71,26 @@ void FakeScreenReader::pickColor(std::function<void(std::optional<PackedColor>)>
 void FakeScreenReader::giveFrame() {
     const auto answered = frameRequests.front();
     frameRequests.pop_front();
-    const QImage image = screenPixels.scaled(screenPixels.size() * frameScale,
-                                             Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage image = screenPixels.scaled(screenPixels.size() * frameScale, Qt::IgnoreAspectRatio,
+                                       Qt::FastTransformation);
+    QPainter painter(&image);
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() &&
+            std::find(outOfFrame.begin(), outOfFrame.end(), window) == outOfFrame.end()) {
+            const QRect shown = window->frameGeometry();
+            painter.fillRect(QRect(shown.topLeft() * frameScale, shown.size() * frameScale),
+                             QColor::fromRgb(kWindowInFrame));
+        }
+    }
+    painter.end();
     answered(ScreenFrame{image, FrameLayout({QRect(QPoint(0, 0), screen)}, image.size())});
+}
+
+void FakeScreenReader::setOutOfFrame(QWidget* window, bool out) {
+    std::erase(outOfFrame, window);
+    if (out) {
+        outOfFrame.push_back(window);
+    }
 }
 
 void FakeScreenReader::refuseFrame() {

@@ -80,7 +80,13 @@ public:
     std::optional<QRect> windowShownAt;
     int windowMoveLag = 0;
     QColor windowColour{0xef, 0xef, 0xef};
-    // Answers the oldest frame request with the scripted screen.
+    // The windows made ready to leave the frames, and those out of them now.
+    std::vector<const QWidget*> preparedOutOfFrame;
+    std::vector<const QWidget*> outOfFrame;
+    // Answers the oldest frame request with the scripted screen, on which, as
+    // a compositor's frame shows them, every shown window of the program not
+    // out of the frames is a block of kWindowInFrame.
+    static constexpr QRgb kWindowInFrame = 0xff010203;
     void giveFrame();
     // Answers the oldest frame request with a refusal; the desktop's picker
     // is what is left.
@@ -95,6 +101,8 @@ public:
     void watchScreenAccess(std::function<void()> changed) override;
     void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) override;
     void pickColor(std::function<void(std::optional<PackedColor>)> picked) override;
+    void prepareOutOfFrame(QWidget* window) override { preparedOutOfFrame.push_back(window); }
+    void setOutOfFrame(QWidget* window, bool out) override;
 };
 
 class FakeWindowPlacement : public virtual WindowPlacement {

@@ -54,7 +54,7 @@ SYSTEM_PYTHON = "/usr/bin/python3"   # the one Debian's python3-gi belongs to
 NAMESPACE_MARK = "TINCTORA_WAYLAND_NAMESPACE"
 
 # Linux input key codes of the keys the tests type (US layout).
-KEY_CODES = {"Escape": 1, "ctrl": 29, "alt": 56, "shift": 42, "Return": 28,
+KEY_CODES = {"Escape": 1, "Tab": 15, "ctrl": 29, "alt": 56, "shift": 42, "Return": 28,
              "Left": 105, "Right": 106, "Up": 103, "Down": 108,
              **{str(d): 2 + (d - 1) % 10 for d in range(10)},
              **dict(zip("qwertyuiop", range(16, 26))), **dict(zip("asdfghjkl", range(30, 39))),

@@ -17,6 +17,8 @@
 #include <optional>
 #include <vector>
 
+class QWidget;
+
 namespace tinctora {
 
 // The 5 x 5 screen pixels centred on a point, row by row from the top left:
@@ -76,6 +78,15 @@ public:
     // Asks for a frame of the whole desktop; answered is called once, later,
     // with the frame, or empty when the desktop refused it.
     virtual void requestFrame(std::function<void(std::optional<ScreenFrame>)> answered) = 0;
+    // Readies a window not yet shown for setOutOfFrame: where the desktop
+    // leaves a window out of its frames only by drawing it see-through, the
+    // window needs a see-through surface from its creation on.
+    virtual void prepareOutOfFrame(QWidget* window) = 0;
+    // Takes a window out of the frames the desktop gives, or brings it back.
+    // Out of them it is drawn see-through or hidden; a see-through window
+    // keeps the pointer it holds. The frames asked for next wait until the
+    // desktop shows the window no more.
+    virtual void setOutOfFrame(QWidget* window, bool out) = 0;
     // The desktop's own picker takes one pixel; picked is called once, later,
     // with its colour, or empty when it was cancelled or refused.
     virtual void pickColor(std::function<void(std::optional<PackedColor>)> picked) = 0;
