@@ -11,7 +11,6 @@
 #include <QCursor>
 #include <QScreen>
 #include <QWidget>
-#include <QWindow>
 
 namespace tinctora {
 
@@ -41,14 +40,6 @@ bool QtPointerControl::setPointerPosition(QPoint position) {
 
 void QtPointerControl::setCapture(QWidget* widget) {
     if (widget == nullptr) {
-        return;
-    }
-    if (NativeWayland() && widget->windowType() == Qt::Popup && widget->windowHandle()) {
-        // On Wayland the compositor's popup grab already holds the pointer,
-        // and the widget layer hands an open popup every event of our other
-        // windows. Qt's own grab on top of it would hand those events over at
-        // (-1, -1) instead of where the pointer is.
-        widget->windowHandle()->setMouseGrabEnabled(false);
         return;
     }
     widget->grabMouse();

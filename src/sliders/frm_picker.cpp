@@ -16,19 +16,54 @@
 
 namespace tinctora {
 
-// A popup of the main window: no window manager moves, resizes or frames it
-// (override-redirect on X11), and a Wayland compositor shows it as the main
-// window's popup, placed relative to it and holding the pointer. Always on
-// top from the start, so that taking the topmost state changes no flag of
-// the shown window.
+namespace {
+
+// Where the program places its windows (X11), the strip is a popup of the
+// main window: no window manager moves, resizes or frames it
+// (override-redirect), and it holds the pointer. Where the compositor places
+// them (Wayland), it is shown as the main window's popup, placed relative to
+// it, but one that takes no pointer grab of its own: GNOME would hand such a
+// grab's pointer to the strip alone while over it, and to none of our windows
+// off them, losing the drag and its release. Without it the whole drag stays
+// with the main window the press went to, wherever the pointer goes, on
+// every compositor. Always on top from the start, so that taking the topmost
+// state changes no flag of the shown window.
+Qt::WindowFlags PickerFlags(bool placesWindows) {
+    return (placesWindows ? Qt::Popup : Qt::ToolTip) | Qt::FramelessWindowHint |
+           Qt::WindowStaysOnTopHint;
+}
+
+bool IsMouseEvent(QEvent::Type type) {
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+           type == QEvent::MouseButtonRelease;
+}
+
+} // namespace
+
 frmPicker::frmPicker(frmMain& owner)
-    : QWidget(&owner, Qt::Popup | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      owner_(owner) {
+    : QWidget(&owner, PickerFlags(owner.windowPlacement.placesWindows())), owner_(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Moves that come with no button held must still reach the strip: see
-    // mouseMoveEvent.
-    setMouseTracking(true);
+    // Qt knows the frame of a window that is no popup only once the window
+    // exists; made at once, the strip's frame (none) counts at its first
+    // opening, not a made-up one of a pixel less.
+    if (windowType() != Qt::Popup) {
+        create();
+    }
+}
+
+void frmPicker::holdPointer() {
+    if (windowType() == Qt::Popup) {
+        owner_.pointerControl.setCapture(this);
+        return;
+    }
+    // The compositor keeps the drag with the main window's surface until the
+    // release; its moves are taken from there, its release is left to reach
+    // the arrow it began on.
+    if (QWindow* main = owner_.windowHandle(); main != nullptr && main != dragWindow_) {
+        dragWindow_ = main;
+        main->installEventFilter(this);
+    }
 }
 
 void frmPicker::Form_Load() {
@@ -85,12 +120,48 @@ void frmPicker::showEvent(QShowEvent* event) {
 // windows reach it only through Qt's idea of that place.
 bool frmPicker::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == windowHandle() &&
-        (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
-         type == QEvent::MouseButtonRelease)) {
+    if (watched == windowHandle() && IsMouseEvent(type)) {
         onOwnWindow_ = true;
+        // Qt hands a window that is no popup no move of a button it did not
+        // see go down: the strip takes the drag's events on its own window
+        // itself.
+        if (windowType() != Qt::Popup) {
+            dispatchDragEvent(*static_cast<QMouseEvent*>(event), false);
+            return true;
+        }
+    } else if (watched == dragWindow_ && dragWindow_ != nullptr) {
+        if (IsMouseEvent(type)) {
+            return dispatchDragEvent(*static_cast<QMouseEvent*>(event), true);
+        }
+        // The keys go to the main window too: Escape there ends the drag.
+        if (type == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+            Form_MouseUp(Qt::NoButton, QPointF());
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmPicker::dispatchDragEvent(const QMouseEvent& event, bool throughMain) {
+    const QPointF at = throughMain ? mapFromGlobal(event.globalPosition()) : event.position();
+    switch (event.type()) {
+    case QEvent::MouseMove:
+        Form_MouseMove(event.buttons(), at);
+        break;
+    case QEvent::MouseButtonRelease:
+        Form_MouseUp(event.button(), at);
+        break;
+    default:
+        if (!throughMain) {
+            Form_MouseDown(event.button(), at);
+        }
+        break;
+    }
+    onOwnWindow_ = false;
+    // The release goes on to the arrow, whose own release handler ends the
+    // drag as well; the moves are the strip's alone.
+    return throughMain && event.type() == QEvent::MouseMove;
 }
 
 // A press or release reports the button concerned, a move the buttons held.
@@ -99,13 +170,7 @@ void frmPicker::mousePressEvent(QMouseEvent* event) {
     onOwnWindow_ = false;
 }
 void frmPicker::mouseMoveEvent(QMouseEvent* event) {
-    // The strip is open only while the left press that opened it lasts. Qt on
-    // Wayland forgets a held button when the pointer passes onto another of our
-    // surfaces (GNOME hands it to the strip itself), so a move with no button
-    // is still that press.
-    const Qt::MouseButtons held =
-        event->buttons() == Qt::NoButton ? Qt::MouseButtons(Qt::LeftButton) : event->buttons();
-    Form_MouseMove(held, event->position());
+    Form_MouseMove(event->buttons(), event->position());
     onOwnWindow_ = false;
 }
 void frmPicker::mouseReleaseEvent(QMouseEvent* event) {
@@ -122,7 +187,7 @@ void frmPicker::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmPicker::Form_MouseDown(Qt::MouseButtons Button, QPointF position) {
-    owner_.pointerControl.setCapture(this);
+    holdPointer();
     Form_MouseMove(Button, position);
 }
 
@@ -154,6 +219,10 @@ void frmPicker::Form_MouseMove(Qt::MouseButtons Button, QPointF position) {
 void frmPicker::Form_MouseUp(Qt::MouseButtons Button, QPointF /*position*/) {
     const int channel = owner_.PickerChannel;
     owner_.PickerChannel = kAllChannels;
+    if (dragWindow_ != nullptr) {
+        dragWindow_->removeEventFilter(this);
+        dragWindow_ = nullptr;
+    }
     close();
     // The end of the drag does what the arrow's own release would have done:
     // the main window is topmost again and the channel's box has the focus.

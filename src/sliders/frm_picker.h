@@ -10,7 +10,9 @@
 #include "pointer_values.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace tinctora {
 
@@ -43,6 +45,10 @@ public:
     int ScaleWidth() const { return width(); }
     int ScaleHeight() const { return height(); }
 
+    // Holds the pointer for the drag: the capture where the strip is a popup
+    // of its own, else the moves through the main window.
+    void holdPointer();
+
     // The persistent drawing of the window: the gradient goes into it.
     QImage& image();
 
@@ -63,6 +69,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Hands a mouse event of the strip's own window or, throughMain, of the
+    // main window to the handlers; returns whether it is used up.
+    bool dispatchDragEvent(const QMouseEvent& event, bool throughMain);
+
     frmMain& owner_;
     MarkerLine line_;
     QImage image_;
@@ -77,6 +87,8 @@ private:
     // Whether the mouse event being handled came to the strip's own window,
     // at the strip's true place, rather than from another of our windows.
     bool onOwnWindow_ = false;
+    // The main window whose drag events the strip takes, where it is no popup.
+    QPointer<QWindow> dragWindow_;
 };
 
 } // namespace tinctora

@@ -65,7 +65,7 @@ void OpenValuePicker(frmMain& form, int Index) {
     picker.show();
     form.windowPlacement.setTopmost(&form, false);
     form.windowPlacement.setTopmost(&picker, true);
-    form.pointerControl.setCapture(&picker);
+    picker.holdPointer();
 }
 
 } // namespace tinctora

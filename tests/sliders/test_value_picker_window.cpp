@@ -88,13 +88,21 @@ class TestValuePickerWindow : public QObject {
             inside(menu);
         });
     }
-    // Wayland as the program meets it: the compositor places the windows and
-    // refuses to move the pointer; placeKnown: whether Qt learns where the
-    // compositor showed the strip.
-    void onWayland(bool placeKnown) {
+    // The compositor places the windows, and the main window opens afresh on
+    // that desktop; placeKnown: whether Qt learns where the compositor showed
+    // the strip.
+    void placedByCompositor(bool placeKnown) {
         desktop.windowsPlaced = false;
         desktop.popupPlaceKnown = placeKnown;
+        form.reset();
+        form = OpenMainWindow(desktop);
+        QVERIFY(form);
+    }
+    // Wayland as the program meets it: the compositor places the windows and
+    // refuses to move the pointer.
+    void onWayland(bool placeKnown) {
         desktop.pointerMoveFails = true;
+        placedByCompositor(placeKnown);
     }
     // Moves through `window` to each column in turn, the strip's column 0
     // lying at `origin` in that window, and reads the red box after each.
@@ -262,8 +270,7 @@ private slots:
     // through the main window follow Qt's idea of its place; the first move
     // on the strip's own window, 40 columns off, makes the marker wait there.
     void movesOnTheStripsOwnWindowDoNotJump() {
-        desktop.windowsPlaced = false;
-        desktop.popupPlaceKnown = false;
+        placedByCompositor(false);
         openPicker(0, QPoint(500, 300));
         QWindow* main = form->windowHandle();
         const QPoint strip = form->mapFromGlobal(picker().mapToGlobal(QPoint(0, 7)));
@@ -315,26 +322,59 @@ private slots:
         dragAlong(picker().windowHandle(), Column(0), {252, 240}, {"252", "240"});
     }
 
-    // GNOME hands the pointer to the strip's own surface during the drag, and
-    // Qt reports the moves there with no button held; the right button alone
-    // still chooses nothing.
-    void followsMovesThatLostTheHeldButton_data() {
+    // Moves on the strip's own window pick with the left button alone: a
+    // move with no button comes after a release the program did not see,
+    // and must not change the colour.
+    void onlyTheLeftButtonAlonePicksOnItsOwnWindow_data() {
         QTest::addColumn<int>("held");
         QTest::addColumn<QString>("value");
-        QTest::newRow("no button") << int(Qt::NoButton) << "62";
+        QTest::newRow("no button") << int(Qt::NoButton) << "60";
         QTest::newRow("left") << int(Qt::LeftButton) << "62";
         QTest::newRow("right") << int(Qt::RightButton) << "60";
         QTest::newRow("left and right") << int(Qt::LeftButton | Qt::RightButton) << "60";
     }
-    void followsMovesThatLostTheHeldButton() {
+    void onlyTheLeftButtonAlonePicksOnItsOwnWindow() {
         QFETCH(int, held);
         QFETCH(QString, value);
-        desktop.windowsPlaced = false;
+        placedByCompositor(true);
         openPicker(0, QPoint(500, 300));
         MoveThrough(picker().windowHandle(), Column(60));
         QCOMPARE(form->txtValue[0]->text(), QString("60"));
         MoveThrough(picker().windowHandle(), Column(62), Qt::MouseButtons(held));
         QCOMPARE(form->txtValue[0]->text(), value);
+    }
+
+    // Where the compositor places the windows the whole drag comes through
+    // the main window: the value follows the column under the pointer
+    // wherever it is, and the release ends the drag wherever it happens,
+    // after which moves with no button change nothing.
+    void dragThroughTheMainWindowOnWayland_data() {
+        QTest::addColumn<QPointF>("away");  // from the strip's column 0, row 7
+        QTest::addColumn<QString>("value"); // the value there
+        QTest::newRow("on the strip") << QPointF(60, 0) << "60";
+        QTest::newRow("below the main window") << QPointF(140, 400) << "140";
+        QTest::newRow("right of the main window") << QPointF(600, -100) << "255";
+        QTest::newRow("left of the screen's origin") << QPointF(-900, 0) << "0";
+    }
+    void dragThroughTheMainWindowOnWayland() {
+        QFETCH(QPointF, away);
+        QFETCH(QString, value);
+        onWayland(true);
+        SetColour(*form, 100, 0, 0);
+        openPicker(0, form->mapToGlobal(QPoint(form->width() - 156, 0)) + QPoint(0, 333));
+        QWindow* main = form->windowHandle();
+        const QPointF strip = form->mapFromGlobal(picker().mapToGlobal(QPoint(0, 7)));
+        dragAlong(main, strip, {30}, {"30"});
+        MoveThrough(main, strip + away);
+        QCOMPARE(form->txtValue[0]->text(), value);
+        ReleaseThrough(main, strip + away);
+        QCOMPARE(form->PickerChannel, 7);
+        QTRY_VERIFY(!form->pickerExists());
+        QVERIFY(desktop.topmost(form.get()));
+        for (const Qt::MouseButtons held : {Qt::NoButton, Qt::LeftButton}) {
+            MoveThrough(main, strip + QPointF(200, 0), held);
+            QCOMPARE(form->txtValue[0]->text(), value);
+        }
     }
 
     // Where Qt would not learn of the compositor's move, the strip stays
@@ -385,7 +425,7 @@ private slots:
     // compositor keeps it on the screen: the program pushes nothing back and
     // moves no pointer, which Wayland would refuse anyway.
     void leftToTheCompositorWhereItPlacesTheWindows() {
-        desktop.windowsPlaced = false;
+        placedByCompositor(true);
         SetColour(*form, 255, 0, 0);
         openPicker(0, QPoint(50, 40));
         QCOMPARE(picker().x(), 50 - 255);
@@ -539,11 +579,26 @@ private slots:
         QCOMPARE(form->txtValue[1]->text(), QString("255"));
     }
 
+    // The strip holds the keyboard where it is a popup; where the compositor
+    // places the windows the keys stay with the main window.
+    void escapeEndsTheDragKeepingTheValue_data() {
+        QTest::addColumn<bool>("wayland");
+        QTest::newRow("popup") << false;
+        QTest::newRow("Wayland") << true;
+    }
     void escapeEndsTheDragKeepingTheValue() {
+        QFETCH(bool, wayland);
+        if (wayland) {
+            onWayland(true);
+        }
         openPicker(4, QPoint(600, 300));
         Move(&picker(), Column(17));
         desktop.topmostCalls.clear();
-        QTest::keyClick(&picker(), Qt::Key_Escape);
+        if (wayland) {
+            QTest::keyClick(form->windowHandle(), Qt::Key_Escape);
+        } else {
+            QTest::keyClick(&picker(), Qt::Key_Escape);
+        }
         QTRY_VERIFY(!form->pickerExists());
         QCOMPARE(form->txtValue[4]->text(), QString("16"));
         QCOMPARE(form->PickerChannel, 7);

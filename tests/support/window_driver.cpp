@@ -49,6 +49,12 @@ void MoveThrough(QWindow* window, QPointF position, Qt::MouseButtons held) {
     QApplication::sendEvent(window, &event);
 }
 
+void ReleaseThrough(QWindow* window, QPointF position, Qt::MouseButton button) {
+    QMouseEvent event(QEvent::MouseButtonRelease, position, window->mapToGlobal(position), button,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &event);
+}
+
 void MoveByHand(QWidget* widget, QPoint to, Qt::MouseButtons held) {
     QPoint at;
     while (at != to) {

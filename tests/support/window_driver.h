@@ -38,6 +38,7 @@ void Release(QWidget* widget, QPointF position, Qt::MouseButton button = Qt::Lef
 // A move that arrives at the window, as the desktop sends it, before Qt hands
 // it to a widget.
 void MoveThrough(QWindow* window, QPointF position, Qt::MouseButtons held = Qt::LeftButton);
+void ReleaseThrough(QWindow* window, QPointF position, Qt::MouseButton button = Qt::LeftButton);
 
 // Moves the pointer over the widget from its corner, where a menu opens under
 // the pointer, to `to` one pixel at a time as a hand does, with `held`

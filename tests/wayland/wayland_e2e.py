@@ -481,7 +481,7 @@ def strip_opens_under_the_swatch(binary, native=False):
         # window's columns, the narrow window's right edge with them.
         left = RED_ARROW[0] - 51
         if native and qt_version(binary) < (6, 5, 1):
-            left = min(left, d.s.window(program._is_main)["rect"][2] - 256)
+            left = min(left, client_width(d, program) - 256)
         px, py = program.screen_point((left, SWATCH_BOTTOM))
 
         def gradient(x, y, column):
@@ -536,6 +536,22 @@ def qt_version(binary):
     raise Failure(f"no Qt library found for {binary}")
 
 
+def client_width(d, program):
+    """The width of the main window's client area: its rectangle holds the
+    frame, on both sides alike."""
+    return d.s.window(program._is_main)["rect"][2] - 2 * program.inset[0]
+
+
+def unseen_slide(d, program, binary):
+    """How far the compositor slides the natively shown strip, which opens
+    flush with the right edge of the narrower main window, to keep it on the
+    screen, where Qt before 6.5.1 does not see it: the value then follows the
+    pointer that many columns off."""
+    if qt_version(binary) >= (6, 5, 1):
+        return 0
+    return max(0, 256 - client_width(d, program) - program.origin()[0])
+
+
 def strip_pushed_back_at_the_screen_edge(binary, native=False):
     """At either screen edge the strip would open partly off the screen: with
     the main window at the left edge red 130 puts its first 50 columns off,
@@ -547,9 +563,9 @@ def strip_pushed_back_at_the_screen_edge(binary, native=False):
     strip, so the program opens it within the main window's own columns,
     where the compositor need not move it. The narrow window is 12 columns
     narrower than the strip, which overhangs it on the left: flush with the
-    screen's left edge, sway and KWin slide the strip by those 12 columns,
-    and the value follows the pointer 12 columns off."""
-    unseen = native and qt_version(binary) < (6, 5, 1)
+    screen's left edge, the compositor slides the strip by those 12 columns
+    less the window's own frame, and the value follows the pointer that many
+    columns off."""
     with desk("native-strip-edge" if native else "strip-edge", portal="none") as d:
         program = d.start(binary, native)
         window = d.s.window(program._is_main)
@@ -560,9 +576,7 @@ def strip_pushed_back_at_the_screen_edge(binary, native=False):
                      f"the main window at the {edge} edge", 3.0)
             type_into_red_box(d, str(red))
             program.wait_pixel(CURRENT_SWATCH, (red, 51, 51), f"red {red}")
-            # GNOME hands the strip itself the pointer: there the value
-            # follows the strip as shown, slid or not.
-            slid = max(0, 256 - width - window_x) if unseen and COMPOSITOR != "gnome" else 0
+            slid = unseen_slide(d, program, binary) if native else 0
             drag_across_the_marker(d, program, red, away, slid, edge)
 
 
@@ -616,6 +630,111 @@ def drag_across_the_marker(d, program, red, away, slid, edge):
 
 def native_strip_pushed_back_at_the_screen_edge(binary):
     strip_pushed_back_at_the_screen_edge(binary, native=True)
+
+
+# --- the value strip natively, wherever the pointer goes during the drag ---
+
+def open_native_strip(d, binary, window_x, red):
+    """The program natively with its main window's rectangle at window_x, red
+    set and the strip opened from Rot's arrow. Returns the program, the
+    strip's shown left edge and row, and the column offset of the value from
+    the column of the strip under the pointer: none, but where Qt cannot see
+    the compositor slide the strip, that slide."""
+    program = d.start(binary, native=True)
+    window = d.s.window(program._is_main)
+    d.s.move_window(window, window_x, 100)
+    wait_for(lambda: d.s.window(program._is_main)["rect"][0] == window_x,
+             f"the main window at x {window_x}", 3.0)
+    type_into_red_box(d, str(red))
+    program.wait_pixel(CURRENT_SWATCH, (red, 51, 51), f"red {red}")
+    d.press_on(RED_ARROW)
+    d.pointer_at = program.screen_point(RED_ARROW)
+    time.sleep(0.4)
+    strip_y = program.screen_point((0, SWATCH_BOTTOM + 7))[1]
+    left = strip_left_edge(d.s.shot(), strip_y, red)
+    if left is None:
+        raise Failure(f"no strip at red {red} (screenshot {d.s.screenshot('native-open')})")
+    return program, left, strip_y, unseen_slide(d, program, binary)
+
+
+def red_after_moves(d, program, points):
+    """Moves the pointer through the points in turn, in steps of at most 10
+    pixels as a hand goes, and the red the swatch shows after the last."""
+    for point in points:
+        start = d.pointer_at
+        steps = max(1, max(abs(point[0] - start[0]), abs(point[1] - start[1])) // 10)
+        for k in range(1, steps + 1):
+            d.pointer.move(start[0] + (point[0] - start[0]) * k // steps,
+                           start[1] + (point[1] - start[1]) * k // steps)
+            time.sleep(0.03)
+        d.pointer_at = point
+    time.sleep(0.3)
+    return program.pixel(CURRENT_SWATCH)[0]
+
+
+def expect_red_at(d, program, points, red, what):
+    seen = red_after_moves(d, program, points)
+    if seen != red:
+        raise Failure(f"{what}: red {seen}, not {red} "
+                      f"(screenshot {d.s.screenshot(what.replace(' ', '-'))})")
+
+
+def onto_the_strip(program, strip_y, to_x):
+    """From the arrow down onto the strip and along it to to_x."""
+    return [(program.screen_point(RED_ARROW)[0], strip_y), (to_x, strip_y)]
+
+
+def native_strip_follows_the_pointer_at_the_left_edge(binary):
+    """The main window at the screen's left edge: across the marker along the
+    arrow's row, then down onto the strip and back along the row, the value
+    is the column of the strip under the pointer wherever the pointer is."""
+    with desk("native-strip-left", portal="none") as d:
+        program, left, strip_y, slide = open_native_strip(d, binary, 0, 130)
+        y = program.screen_point(RED_ARROW)[1]
+        expect_red_at(d, program, [(left + 150, y)], 150 + slide,
+                      "along the arrow's row past the marker")
+        expect_red_at(d, program, [(left + 100, strip_y)], 100 + slide, "down onto the strip")
+        expect_red_at(d, program, [(left + 80, y), (left + 60, y)], 60 + slide,
+                      "back along the arrow's row")
+        d.pointer.up()
+
+
+def native_strip_follows_outside_the_windows(binary):
+    """With the button held the value follows below and right of the main
+    window too, and the release there ends the drag with the value kept."""
+    with desk("native-strip-outside", portal="none") as d:
+        program, left, strip_y, slide = open_native_strip(d, binary, 400, 29)
+        rect = d.s.window(program._is_main)["rect"]
+        bottom = rect[1] + rect[3]
+        expect_red_at(d, program, onto_the_strip(program, strip_y, left + 10), 10 + slide,
+                      "across the marker on the strip")
+        expect_red_at(d, program, [(left + 10, bottom + 40), (600, bottom + 40)],
+                      600 - left + slide, "below the window")
+        expect_red_at(d, program, [(800, bottom + 40), (800, strip_y)], 255,
+                      "right of the window")
+        d.pointer.up()
+        program.wait_pixel(CURRENT_SWATCH, (255, 51, 51), "the value after a release outside")
+
+
+def native_strip_closes_at_a_release_outside_the_window(binary):
+    """A release below and right of the main window closes the strip; the
+    pointer then passes over the window and the strip's place with no button
+    held and changes nothing."""
+    with desk("native-strip-release", portal="none") as d:
+        program, left, strip_y, slide = open_native_strip(d, binary, 400, 29)
+        y = program.screen_point(RED_ARROW)[1]
+        rect = d.s.window(program._is_main)["rect"]
+        bottom = rect[1] + rect[3]
+        expect_red_at(d, program, onto_the_strip(program, strip_y, left + 10), 10 + slide,
+                      "across the marker on the strip")
+        released = red_after_moves(d, program, [(left + 10, bottom + 40), (800, bottom + 40)])
+        d.pointer.up()
+        time.sleep(0.3)
+        over = [(left + 240, y), (left + 20, y), (left + 20, strip_y), (left + 240, strip_y)]
+        expect_red_at(d, program, over, released, "moved over the window with no button")
+        if strip_left_edge(d.s.shot(), strip_y, released) is not None:
+            raise Failure(f"the strip stays open after a release outside the window "
+                          f"(screenshot {d.s.screenshot('native-release-open')})")
 
 
 # --- the portal fallbacks ---
@@ -837,6 +956,9 @@ EVERY_DESKTOP = [
     native_strip_opens_under_the_swatch,
     strip_pushed_back_at_the_screen_edge,
     native_strip_pushed_back_at_the_screen_edge,
+    native_strip_follows_the_pointer_at_the_left_edge,
+    native_strip_follows_outside_the_windows,
+    native_strip_closes_at_a_release_outside_the_window,
     copied_code_survives_the_program,
     native_copied_code_survives_the_program,
     older_keeper_makes_way_for_a_newer_copy,
@@ -852,8 +974,6 @@ EXPECTED_FAILURES = {
         native_scaled_frame_shows_each_physical_pixel_once:
             "natively at scale 2 the headless GNOME Shell gives no frame within the wait, "
             "so no frozen frame is shown",
-        native_strip_opens_under_the_swatch:
-            "natively the strip is shown 6 columns left of where the program asks for it",
         strip_pushed_back_at_the_screen_edge:
             "under XWayland at the left screen edge the pushed-back strip picks one "
             "column off before the pointer has moved along it",
@@ -887,6 +1007,9 @@ CASES = [
     native_strip_opens_under_the_swatch,
     strip_pushed_back_at_the_screen_edge,
     native_strip_pushed_back_at_the_screen_edge,
+    native_strip_follows_the_pointer_at_the_left_edge,
+    native_strip_follows_outside_the_windows,
+    native_strip_closes_at_a_release_outside_the_window,
     pick_colour_when_screenshots_are_refused,
     pick_colour_when_the_screenshot_is_cancelled,
     absent_portal_leaves_the_eyedropper_inactive,
