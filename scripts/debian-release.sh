@@ -15,7 +15,11 @@ case "${VERSION_CODENAME:-}" in
     compositor_packages=(gnome-shell xdg-desktop-portal-gnome
                          kwin-wayland plasma-workspace xdg-desktop-portal-kde)
     ;;
-  trixie) llvm=19 ;;
+  trixie)
+    llvm=19
+    compositor_packages=(gnome-shell xdg-desktop-portal-gnome
+                         kwin-wayland plasma-workspace xdg-desktop-portal-kde)
+    ;;
   *)
     echo "Tinctora builds on Debian 12 (bookworm) and 13 (trixie), not on ${PRETTY_NAME:-this system}." >&2
     exit 1
