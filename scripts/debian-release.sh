@@ -15,7 +15,14 @@ case "${VERSION_CODENAME:-}" in
     compositor_packages=(gnome-shell xdg-desktop-portal-gnome
                          kwin-wayland plasma-workspace xdg-desktop-portal-kde)
     ;;
-  trixie) llvm=19 ;;
+  trixie)
+    llvm=19
+    # KWin 6 takes pictures (its own and the portal's) only when it
+    # composites with OpenGL, which on a virtual output needs a GPU's render
+    # node: without one the KWin round cannot see the screen, so it is left
+    # out here.
+    compositor_packages=(gnome-shell xdg-desktop-portal-gnome)
+    ;;
   *)
     echo "Tinctora builds on Debian 12 (bookworm) and 13 (trixie), not on ${PRETTY_NAME:-this system}." >&2
     exit 1

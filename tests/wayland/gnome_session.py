@@ -18,6 +18,7 @@ already allowed in the permission store), "stand-in" and "none"."""
 import ast
 import json
 import os
+import re
 import shutil
 import subprocess
 
@@ -25,9 +26,8 @@ from session import SYSTEM_PYTHON, HEIGHT, WIDTH, HERE, Frame, Session, SessionE
     VirtualPointer, wait_for, _namespaced
 
 EXTENSION = "tinctora-tests@tinctora.invalid"
-EXTENSION_METADATA = {"uuid": EXTENSION, "name": "Tinctora tests", "shell-version": ["43"],
-                      "description": "Lets the tests list and move windows and take pictures."}
-# Before GNOME 45 an extension is a script with init(); from 45 on a module.
+# Before GNOME 45 an extension is a script with init(); from 45 on a module
+# whose default export is the extension.
 EXTENSION_SCRIPT = """\
 function init() {
     return {
@@ -39,6 +39,30 @@ function init() {
     };
 }
 """
+EXTENSION_MODULE = """\
+import * as Main from 'resource:///org/gnome/shell/ui/main.js';
+import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';
+
+export default class TinctoraTests extends Extension {
+    enable() {
+        Main.messageTray.bannerBlocked = true;
+        global.context.unsafe_mode = true;
+    }
+
+    disable() { global.context.unsafe_mode = false; }
+}
+"""
+
+
+def shell_version():
+    """The major version of the installed GNOME Shell (43 on Debian 12, 48 on 13)."""
+    text = subprocess.run(["gnome-shell", "--version"], check=True,
+                          stdout=subprocess.PIPE).stdout.decode()
+    match = re.search(r"(\d+)\.", text)
+    if not match:
+        raise SessionError(f"no version in {text!r}")
+    return int(match.group(1))
+
 
 SETTINGS = """\
 [org/gnome/shell]
@@ -80,6 +104,7 @@ class GnomeSession(Session):
             subprocess.run(["mount", "-t", "tmpfs", "-o", "mode=755", "tmpfs", "/run/systemd"],
                            check=True)
         self._start_bus("system-bus", "DBUS_SYSTEM_BUS_ADDRESS")
+        self.version = shell_version()
         self._write_settings()
         self.env["GSETTINGS_BACKEND"] = "keyfile"
         self.env["WAYLAND_DISPLAY"] = "wayland-tinctora"
@@ -98,11 +123,13 @@ class GnomeSession(Session):
                     raise
                 shell.kill()
                 shell.wait()
-        # The shell starts in the overview; Escape, as a person types it, leaves it.
+        # GNOME Shell 43 starts in the overview; Escape, as a person types it,
+        # leaves it. GNOME Shell 48 starts headless on the empty desktop.
         self._input = self._start_input()
         overview = "Main.overview._overview.controls._stateAdjustment.value"
-        wait_for(lambda: self.eval(overview) > 0, "the overview", 5.0)
-        self.chord("Escape")
+        if self.version < 48:
+            wait_for(lambda: self.eval(overview) > 0, "the overview", 5.0)
+            self.chord("Escape")
         wait_for(lambda: self.eval(overview) == 0, "the overview to close")
         self.eval("Main.messageTray.getSources().forEach(source => source.destroy())")
         for name in ("DISPLAY", "XAUTHORITY"):
@@ -118,10 +145,14 @@ class GnomeSession(Session):
         os.makedirs(extension)
         with open(os.path.join(config, "keyfile"), "w") as out:
             out.write(SETTINGS.format(extension=EXTENSION, scale=self.scale))
+        version = self.version
         with open(os.path.join(extension, "metadata.json"), "w") as out:
-            json.dump(EXTENSION_METADATA, out)
+            json.dump({"uuid": EXTENSION, "name": "Tinctora tests",
+                       "shell-version": [str(version)],
+                       "description": "Lets the tests list and move windows and take pictures."},
+                      out)
         with open(os.path.join(extension, "extension.js"), "w") as out:
-            out.write(EXTENSION_SCRIPT)
+            out.write(EXTENSION_SCRIPT if version < 45 else EXTENSION_MODULE)
         for root, folders, files in os.walk(os.path.join(self.home, ".config")):
             for name in folders + files:
                 os.chown(os.path.join(root, name), self.uid, self.gid)

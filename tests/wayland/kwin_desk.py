@@ -25,9 +25,11 @@ INTERFACE = """
   <method name="Answer"><arg type="s" name="text" direction="in"/></method>
 </interface></node>"""
 
-# Rectangles in logical pixels, with the frame KWin draws.
+# Rectangles in logical pixels, with the frame KWin draws. KWin 6 lists its
+# windows with windowList(), KWin 5 with clientList().
+WINDOWS = "(workspace.windowList ? workspace.windowList() : workspace.clientList())"
 WINDOWS_SCRIPT = """\
-const found = workspace.clientList().map(w => ({
+const found = %(windows)s.map(w => ({
     name: w.caption, app_id: String(w.resourceClass), pid: w.pid,
     shell: w.windowId ? 'xwayland' : 'xdg_shell', id: String(w.internalId),
     rect: [w.frameGeometry.x, w.frameGeometry.y, w.frameGeometry.width,
@@ -36,7 +38,7 @@ answer(JSON.stringify(found));
 """
 
 MOVE_SCRIPT = """\
-for (const w of workspace.clientList()) {
+for (const w of %(windows)s) {
     if (String(w.internalId) === '%(id)s') {
         w.frameGeometry = {x: %(x)d, y: %(y)d, width: w.frameGeometry.width,
                            height: w.frameGeometry.height};
@@ -141,9 +143,10 @@ def main():
         words = line.split()
         try:
             if words == ["windows"]:
-                print(desk.script(WINDOWS_SCRIPT), flush=True)
+                print(desk.script(WINDOWS_SCRIPT % {"windows": WINDOWS}), flush=True)
             elif words[0] == "move" and len(words) == 4:
-                print(desk.script(MOVE_SCRIPT % {"id": words[1], "x": int(words[2]),
+                print(desk.script(MOVE_SCRIPT % {"windows": WINDOWS, "id": words[1],
+                                                 "x": int(words[2]),
                                                  "y": int(words[3])}), flush=True)
             elif words[0] == "shot" and len(words) == 2:
                 desk.shot(words[1])

@@ -60,6 +60,17 @@ class KWinSession(Session):
         self._desk = self.spawn("desk", [SYSTEM_PYTHON, self._readable("kwin_desk.py")],
                                 stdin=subprocess.PIPE, stdout=subprocess.PIPE)
         self._ask_desk(None, "ready")
+        # KWin takes pictures in an effect that needs OpenGL: KWin 6 on a
+        # virtual output composites with OpenGL only on a GPU's render node,
+        # and without one offers no screenshots, to the tests or the portal.
+        try:
+            wait_for(lambda: b"org.kde.KWin.ScreenShot2" in self.run(
+                ["gdbus", "introspect", "--session", "--dest", "org.kde.KWin", "--object-path",
+                 "/org/kde/KWin/ScreenShot2"], check=False).stdout, "KWin's screenshots", 5.0)
+        except SessionError:
+            raise SessionError("KWin offers no screenshots: without OpenGL compositing (no "
+                               "/dev/dri render node for KWin 6) its screenshot effect is off") \
+                from None
 
     def _readable(self, name):
         copy = os.path.join(self.dir, name)
