@@ -15,8 +15,7 @@ namespace tinctora {
 
 // Takes the clipboard over on the X display the environment names; empty when
 // the display cannot be reached, the text is too long for one reply, or the
-// server did not make the keeper the owner. The targets offered carry the
-// keeper's mark.
-std::unique_ptr<ClipboardOwner> TakeX11Clipboard(const std::string& utf8, const std::string& mark);
+// server did not make the keeper the owner.
+std::unique_ptr<ClipboardOwner> TakeX11Clipboard(const std::string& utf8);
 
 } // namespace tinctora
