@@ -28,7 +28,8 @@ public:
     // Draws the text in the painter's font and pen, pixel for pixel as
     // QPainter::drawText(rect, flags, text) does; laid out again only when
     // the text or the font changed. A text that does not fit its rectangle
-    // on one line, or has an access key, is left to QPainter.
+    // on one line, has an access key or is drawn at a scale other than 1 is
+    // left to QPainter.
     void draw(QPainter& painter, const QRect& rect, int flags, const QString& text);
 
 private:
