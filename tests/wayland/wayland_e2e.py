@@ -915,12 +915,7 @@ EVERY_DESKTOP = [
 # releases named (their desktops differ: GNOME Shell 43 and KWin 5.27 on
 # bookworm, GNOME Shell 48 and KWin 6.3 on trixie).
 EXPECTED_FAILURES = {
-    "sway": {
-        native_click_then_click_pick: {
-            "trixie": "natively the frozen frame gets no pointer moves once it is shown: its "
-                      "magnifier stays where it first showed (a click still picks where it "
-                      "happens)"},
-    },
+    "sway": {},
     "gnome": {
         native_scaled_frame_shows_each_physical_pixel_once: {
             "bookworm": "natively at scale 2 the headless GNOME Shell gives no frame within the "
@@ -930,9 +925,6 @@ EXPECTED_FAILURES = {
                         "column off before the pointer has moved along it",
             "trixie": "under XWayland at the left screen edge the pushed-back strip's value "
                       "goes from 130 to 129 before the pointer has moved along it"},
-        native_click_then_click_pick: {
-            "trixie": "natively the frozen frame's magnifier stays where it first showed, "
-                      "about 400 pixels from the pointer the test moved onto the checker"},
     },
     "kwin": {
         native_scaled_frame_shows_each_physical_pixel_once: {
