@@ -12,6 +12,7 @@
 // could not take the clipboard over. It is a small program of its own, not the
 // whole application, so that what lingers after the end costs next to nothing.
 #include "clipboard_hold.h"
+#include "keeper_end.h"
 #include "wayland_clipboard_keeper.h"
 #include "x11_clipboard_keeper.h"
 
@@ -34,6 +35,11 @@ namespace {
 // Far beyond any text Tinctora copies; a bound, so a broken writer cannot
 // make the keeper hold an endless stream.
 constexpr std::size_t kLargestText = std::size_t{16} << 20;
+
+// How long the keeper waits, once another program owns one clipboard, for the
+// desktop's bridge to take the other one over. The bridge answers at once; a
+// desktop without a bridge leaves the keeper's side to it for this long.
+constexpr std::chrono::milliseconds kHandOverPatience{1000};
 
 std::optional<std::string> ReadAll(int fd) {
     std::string text;
@@ -102,8 +108,18 @@ Owners TakeClipboards(std::string_view system, const std::string& text, const st
 
 // Serves until another program owns either clipboard the keeper holds: the
 // keeper's text must not stay on one side while the other has a newer one.
-// Ending lets go of both.
+// Ending lets go of both, the side another program did not take once it has
+// left the keeper's hands too (or after a short wait, see KeeperEnd).
 void Serve(const Owners& owners) {
+    tinctora::KeeperEnd end(kHandOverPatience);
+    std::vector<tinctora::ClipboardStanding> standings;
+    const auto due = [&] {
+        standings.clear();
+        for (const auto& owner : owners) {
+            standings.push_back(owner->standing());
+        }
+        return end.due(standings, tinctora::KeeperEnd::Clock::now());
+    };
     std::vector<pollfd> waits;
     while (true) {
         for (const auto& owner : owners) {
@@ -111,20 +127,25 @@ void Serve(const Owners& owners) {
                 return;
             }
         }
+        if (due()) {
+            return;
+        }
         waits.clear();
         for (const auto& owner : owners) {
             waits.push_back({owner->connection(), POLLIN, 0});
         }
-        if (poll(waits.data(), waits.size(), -1) < 0 && errno != EINTR) {
+        const int limit = end.waitLimit(tinctora::KeeperEnd::Clock::now());
+        if (poll(waits.data(), waits.size(), limit) < 0 && errno != EINTR) {
             return;
         }
         // Every connection's announced read is finished before the keeper ends.
-        bool held = true;
+        bool connected = true;
         for (std::size_t i = 0; i < owners.size(); ++i) {
-            held =
-                owners[i]->dispatch((waits[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0) && held;
+            connected =
+                owners[i]->dispatch((waits[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0) &&
+                connected;
         }
-        if (!held) {
+        if (!connected || due()) {
             return;
         }
     }

@@ -152,7 +152,8 @@ public:
             zwlr_data_control_manager_v1_get_data_device(session_.manager, session_.seat);
         zwlr_data_control_device_v1_add_listener(device, &kDeviceListener, &session_);
         zwlr_data_control_device_v1_set_selection(device, source);
-        return wl_display_roundtrip(display_) >= 0 && !session_.cancelled && owned();
+        return wl_display_roundtrip(display_) >= 0 && !session_.cancelled &&
+               !session_.hold.lost() && !session_.finished;
     }
 
     int connection() const override { return wl_display_get_fd(display_); }
@@ -166,7 +167,7 @@ public:
             }
         }
         wl_display_flush(display_);
-        return owned();
+        return true;
     }
 
     bool dispatch(bool input) override {
@@ -177,12 +178,16 @@ public:
         } else {
             wl_display_cancel_read(display_);
         }
-        return wl_display_dispatch_pending(display_) >= 0 && owned();
+        return wl_display_dispatch_pending(display_) >= 0;
+    }
+
+    // A device the compositor has finished with tells nothing more: the
+    // keeper takes that for a loss.
+    ClipboardStanding standing() const override {
+        return {session_.hold.lost() || session_.finished, session_.cancelled};
     }
 
 private:
-    bool owned() const { return !session_.hold.lost() && !session_.finished; }
-
     wl_display* display_;
     Session session_;
 };

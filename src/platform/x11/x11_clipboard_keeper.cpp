@@ -72,6 +72,7 @@ public:
         if (!owner || owner->owner != window_) {
             return false;
         }
+        owner_ = true;
         hold_.ownerChanged(Holder::Keeper);
         return true;
     }
@@ -85,18 +86,20 @@ public:
             handle(Reply<xcb_generic_event_t>(raw));
         }
         xcb_flush(connection_);
-        return owned();
+        return connected();
     }
 
     bool dispatch(bool /*input*/) override {
         while (xcb_generic_event_t* raw = xcb_poll_for_event(connection_)) {
             handle(Reply<xcb_generic_event_t>(raw));
         }
-        return owned();
+        return connected();
     }
 
+    ClipboardStanding standing() const override { return {hold_.lost(), !owner_}; }
+
 private:
-    bool owned() const { return !hold_.lost() && xcb_connection_has_error(connection_) == 0; }
+    bool connected() const { return xcb_connection_has_error(connection_) == 0; }
 
     // Every change of the clipboard's owner is told, the keeper's own set
     // included, also once the keeper is no longer the owner: the desktop's
@@ -141,6 +144,7 @@ private:
     // An owner other than the keeper is asked for the formats it offers; the
     // answer says whose text it holds.
     void ownerChanged(const xcb_xfixes_selection_notify_event_t& change) {
+        owner_ = change.owner == window_;
         if (change.owner == window_ || change.owner == XCB_WINDOW_NONE) {
             hold_.ownerChanged(change.owner == window_ ? Holder::Keeper : Holder::Nobody);
             return;
@@ -241,6 +245,8 @@ private:
     xcb_timestamp_t probedAt_ = XCB_CURRENT_TIME;
     std::vector<Format> formats_;
     ClipboardHold hold_;
+    // Whether the keeper's window owns the clipboard, as the server last told.
+    bool owner_ = false;
 };
 
 } // namespace
