@@ -995,13 +995,6 @@ EXPECTED_FAILURES = {
             "bookworm": "at scale 2 the frame holds the pointer KDE Plasma draws into it, and "
                         "once the frozen frame is shown the pointer the test moves stays where "
                         "it was"},
-        copied_code_survives_the_program: {
-            "bookworm": "after another program's copy into the Wayland clipboard the keeper of "
-                        "a copy made under XWayland runs on, and X11 programs still paste the "
-                        "older code"},
-        older_keeper_makes_way_for_a_newer_copy: {
-            "bookworm": "the keeper of a copy made under XWayland runs on beside the newer "
-                        "copy's"},
     },
 }
 
