@@ -94,8 +94,14 @@ void Eyedropper::startPick(PickStart how) {
         }
         return;
     case ScreenAccess::ClickFrame:
-        hidePointerUntilFrame();
-        requestFrame();
+        // A click's frame is asked for at its release: natively the window
+        // leaves the frame by going away, and a window gone under a held
+        // button keeps the pointer's moves from the overlay that opens next.
+        if (how == PickStart::Mouse) {
+            frameAtRelease_ = true;
+        } else {
+            requestClickFrame();
+        }
         return;
     case ScreenAccess::Live:
     case ScreenAccess::DragFrame:
@@ -120,6 +126,9 @@ void Eyedropper::release() {
     endDrag();
     if (std::exchange(pickAtRelease_, false)) {
         pickWithDesktop();
+    }
+    if (std::exchange(frameAtRelease_, false)) {
+        requestClickFrame();
     }
 }
 

@@ -110,6 +110,7 @@ private:
     // Frames of the desktop, the overlays a click picks from, and the
     // desktop's own picker (eyedropper_frames.cpp).
     void requestFrame();
+    void requestClickFrame();
     void frameAnswered(std::optional<ScreenFrame> frame);
     void hidePointerUntilFrame();
     void leaveFrames();
@@ -147,6 +148,9 @@ private:
     QPoint offset_;
     std::optional<QPoint> lastPointer_;
     bool pickAtRelease_ = false;
+    // Whether the release of the click on the box asks for the frame the
+    // next click picks from.
+    bool frameAtRelease_ = false;
     // The frame the drag samples and how long it has waited for it; the
     // count of frames asked for, so that an answer to an older question is
     // dropped; whether a click waiting for its frame has hidden the pointer.

@@ -40,6 +40,11 @@ void Eyedropper::requestFrame() {
         });
 }
 
+void Eyedropper::requestClickFrame() {
+    hidePointerUntilFrame();
+    requestFrame();
+}
+
 void Eyedropper::frameAnswered(std::optional<ScreenFrame> frame) {
     showPointerAgain();
     returnToFrames();
