@@ -47,15 +47,11 @@ class KeeperEndTest : public QObject {
 private slots:
     void endsOnceEveryClipboardLeftTheKeeper_data() {
         QTest::addColumn<Steps>("steps");
-        QTest::newRow("both held") << Steps{{0, "HH", false, -1}, {5000, "HH", false, -1}};
-        QTest::newRow("the bridge carries the keeper's text across")
-            << Steps{{0, "PH", false, -1}, {5000, "PP", false, -1}};
+        QTest::newRow("held, then the bridge carries the keeper's text across")
+            << Steps{{0, "HH", false, -1}, {100, "PH", false, -1}, {5000, "PP", false, -1}};
         QTest::newRow("one clipboard alone, lost") << Steps{{0, "L", true, -1}};
-        QTest::newRow("both lost at once") << Steps{{0, "LL", true, -1}};
         QTest::newRow("lost on one side, the bridge takes the other")
             << Steps{{0, "LH", false, 1000}, {30, "LP", true, -1}};
-        QTest::newRow("lost on the other side, the bridge takes the first")
-            << Steps{{0, "HL", false, 1000}, {30, "PL", true, -1}};
         QTest::newRow("lost on one side, another program copies on the other")
             << Steps{{0, "HL", false, 1000}, {200, "LL", true, -1}};
         QTest::newRow("no bridge: the other side is let go after the wait")
@@ -79,14 +75,6 @@ private slots:
                 QCOMPARE(end.waitLimit(now), step.waitLimit);
             }
         }
-    }
-
-    void waitLimitRoundsUpToWholeMilliseconds() {
-        KeeperEnd end(1000ms);
-        const KeeperEnd::Clock::time_point start{};
-        QVERIFY(!end.due(Standings("LH"), start));
-        QCOMPARE(end.waitLimit(start + 999'500us), 1);
-        QCOMPARE(end.waitLimit(start + 2000ms), 0);
     }
 };
 
