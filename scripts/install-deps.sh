@@ -14,6 +14,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libxcb1-dev
+  libxcb-xfixes0-dev  # the clipboard keeper learns of every change of the X11 clipboard's owner
   libwayland-dev  # the clipboard keeper's Wayland side (wayland-client, wayland-scanner)
   # German texts of the toolkit itself
   qt6-translations-l10n

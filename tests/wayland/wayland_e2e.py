@@ -849,19 +849,25 @@ def native_copied_code_survives_the_program(binary):
     copied_code_survives_the_program(binary, native=True)
 
 
+def copy_under_xwayland_then_natively(d, binary):
+    """Copies and ends under XWayland, then copies red 0 and ends natively;
+    the second program and its code."""
+    first = d.start(binary)
+    copy_and_end(d, first)
+    wait_for(lambda: len(keepers(first)) == 1, "the first copy's keeper", 3.0)
+    second = d.start(binary, native=True)
+    type_into_red_box(d, "0")
+    second.wait_pixel(CURRENT_SWATCH, (0, 51, 51), "red 0 before the second copy")
+    copy_and_end(d, second)
+    return second, BODY_START.replace(b"#333333", b"#003333")
+
+
 def older_keeper_makes_way_for_a_newer_copy(binary):
     """A copy under XWayland, then a newer one natively: the older keeper
     lets go of both clipboards as soon as the newer copy takes one, so that
     no paste, X11 or Wayland, gives the older code."""
     with desk("two-copies", portal="none") as d:
-        first = d.start(binary)
-        copy_and_end(d, first)
-        wait_for(lambda: len(keepers(first)) == 1, "the first copy's keeper", 3.0)
-        second = d.start(binary, native=True)
-        type_into_red_box(d, "0")
-        second.wait_pixel(CURRENT_SWATCH, (0, 51, 51), "red 0 before the second copy")
-        copy_and_end(d, second)
-        newer = BODY_START.replace(b"#333333", b"#003333")
+        second, newer = copy_under_xwayland_then_natively(d, binary)
         pasted = d.s.run(["wl-paste", "--no-newline"], check=False)
         expect(second, "pasted after the second copy", newer, pasted.stdout)
         # GNOME keeps the native copy itself, without a keeper.
@@ -873,6 +879,53 @@ def older_keeper_makes_way_for_a_newer_copy(binary):
         pasted = d.s.run(["xclip", "-o", "-selection", "clipboard"], check=False)
         if pasted.stdout == BODY_START:
             raise Failure("an X11 program still pastes the older copy")
+
+
+def newer_native_copy_on_both_clipboards(binary):
+    """After a copy under XWayland and a newer one natively, X11 and Wayland
+    programs alike paste the newer code, and one keeper serves it."""
+    with desk("both-clipboards", portal="none") as d:
+        second, newer = copy_under_xwayland_then_natively(d, binary)
+        for paste in (["wl-paste", "--no-newline"], ["xclip", "-o", "-selection", "clipboard"]):
+            try:
+                wait_for(lambda: d.s.run(paste, check=False).stdout == newer,
+                         f"{paste[0]} to give the newer code", 3.0, interval=0.2)
+            except SessionError:
+                pasted = d.s.run(paste, check=False).stdout
+                raise Failure(f"{paste[0]} gives {pasted[:120]!r}") from None
+        expect(second, "clipboard keepers", 0 if COMPOSITOR == "gnome" else 1,
+               len(keepers(second)))
+
+
+def keeper_outlasts_the_bridge_and_yields_to_an_x11_copy(binary, native=False):
+    """With an X11 window focused the desktop carries each clipboard across to
+    the other side: the keeper takes its own text coming back for no loss, and
+    ends once an X11 program copies."""
+    with desk("bridged-clipboard", portal="none") as d:
+        program = d.start(binary, native)
+        copy_and_end(d, program)
+        d.s.spawn("xmessage", ["xmessage", "-geometry", "+300+300", "X11"])
+        d.s.window(lambda w: w["name"] == "xmessage")
+        time.sleep(1.0)
+        # GNOME keeps a native program's copy itself.
+        if native and COMPOSITOR == "gnome":
+            expect(program, "clipboard keepers", 0, len(keepers(program)))
+            return
+        expect(program, "clipboard keepers", 1, len(keepers(program)))
+        for paste in (["wl-paste", "--no-newline"], ["xclip", "-o", "-selection", "clipboard"]):
+            expect(program, f"pasted by {paste[0]}", BODY_START,
+                   d.s.run(paste, check=False).stdout)
+        copier = d.s.spawn("xclip", ["xclip", "-i", "-quiet", "-selection", "clipboard"],
+                           stdin=subprocess.PIPE)
+        copier.stdin.write(b"X11 copy")
+        copier.stdin.close()
+        wait_for(lambda: not keepers(program), "the keeper to end after an X11 copy", 3.0)
+        wait_for(lambda: d.s.run(["wl-paste", "--no-newline"], check=False).stdout == b"X11 copy",
+                 "the X11 copy on the Wayland clipboard", 3.0, interval=0.2)
+
+
+def native_keeper_outlasts_the_bridge_and_yields_to_an_x11_copy(binary):
+    keeper_outlasts_the_bridge_and_yields_to_an_x11_copy(binary, native=True)
 
 
 # The cases every desktop runs; the portal fallbacks, which the tests' own
@@ -897,6 +950,9 @@ EVERY_DESKTOP = [
     copied_code_survives_the_program,
     native_copied_code_survives_the_program,
     older_keeper_makes_way_for_a_newer_copy,
+    newer_native_copy_on_both_clipboards,
+    keeper_outlasts_the_bridge_and_yields_to_an_x11_copy,
+    native_keeper_outlasts_the_bridge_and_yields_to_an_x11_copy,
 ]
 
 # What each desktop is known to get wrong, case by case, on the Debian
@@ -914,15 +970,7 @@ EXPECTED_FAILURES = {
             "trixie": "under XWayland at the left screen edge the pushed-back strip's value "
                       "goes from 130 to 129 before the pointer has moved along it"},
     },
-    "kwin": {
-        copied_code_survives_the_program: {
-            "bookworm": "after another program's copy into the Wayland clipboard the keeper of "
-                        "a copy made under XWayland runs on, and X11 programs still paste the "
-                        "older code"},
-        older_keeper_makes_way_for_a_newer_copy: {
-            "bookworm": "the keeper of a copy made under XWayland runs on beside the newer "
-                        "copy's"},
-    },
+    "kwin": {},
 }
 
 
@@ -975,6 +1023,9 @@ CASES = [
     copied_code_survives_the_program,
     native_copied_code_survives_the_program,
     older_keeper_makes_way_for_a_newer_copy,
+    newer_native_copy_on_both_clipboards,
+    keeper_outlasts_the_bridge_and_yields_to_an_x11_copy,
+    native_keeper_outlasts_the_bridge_and_yields_to_an_x11_copy,
 ]
 
 def main():

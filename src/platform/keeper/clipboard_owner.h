@@ -6,6 +6,8 @@
 // keeper's wait loop sees it.
 #pragma once
 
+#include "keeper_end.h"
+
 namespace tinctora {
 
 class ClipboardOwner {
@@ -15,12 +17,14 @@ public:
     virtual int connection() const = 0;
     // Before the keeper waits: handles what has already been read from the
     // connection (the wait would not wake for it) and sends what is queued.
-    // Like dispatch, false once this clipboard is lost.
+    // Like dispatch, false once the connection is gone.
     virtual bool prepareToWait() = 0;
     // Handles what arrived while the keeper waited (input says whether the
-    // connection had any); false once another program owns this clipboard or
-    // the connection is gone.
+    // connection had any); false once the connection is gone.
     virtual bool dispatch(bool input) = 0;
+    // Whether another program owns this clipboard now, and whether the
+    // keeper's own offer still does.
+    virtual ClipboardStanding standing() const = 0;
 };
 
 } // namespace tinctora

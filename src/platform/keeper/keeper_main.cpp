@@ -11,6 +11,8 @@
 // its standard output and lets go of it; ending without that byte means it
 // could not take the clipboard over. It is a small program of its own, not the
 // whole application, so that what lingers after the end costs next to nothing.
+#include "clipboard_hold.h"
+#include "keeper_end.h"
 #include "wayland_clipboard_keeper.h"
 #include "x11_clipboard_keeper.h"
 
@@ -19,6 +21,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <memory>
@@ -32,6 +35,11 @@ namespace {
 // Far beyond any text Tinctora copies; a bound, so a broken writer cannot
 // make the keeper hold an endless stream.
 constexpr std::size_t kLargestText = std::size_t{16} << 20;
+
+// How long the keeper waits, once another program owns one clipboard, for the
+// desktop's bridge to take the other one over. The bridge answers at once; a
+// desktop without a bridge leaves the keeper's side to it for this long.
+constexpr std::chrono::milliseconds kHandOverPatience{1000};
 
 std::optional<std::string> ReadAll(int fd) {
     std::string text;
@@ -71,49 +79,75 @@ void ReportOwned() {
 using Owners = std::vector<std::unique_ptr<tinctora::ClipboardOwner>>;
 
 // Takes the clipboard of the display system Tinctora ran on; empty when that
-// fails. Under XWayland the compositor passes an X11 owner on to Wayland
-// programs only while an X11 window has the focus, and once Tinctora's windows
-// are gone none may have it: there the keeper owns the Wayland selection as
-// well, where the compositor lets it. That one goes first, so that the X11
-// selection the compositor claims in answer to it is the keeper's again after,
-// and X11 programs paste from the keeper itself.
-Owners TakeClipboards(std::string_view system, const std::string& text) {
+// fails. On a Wayland desktop with XWayland the keeper owns both clipboards,
+// the X11 one and the Wayland one, whichever Tinctora ran on: the compositor
+// passes a copy on from one side to the other only while a window of the
+// other side has the focus (sway, KDE Plasma), and once Tinctora's windows
+// are gone none may have it. The Wayland selection goes first, where the
+// compositor lets a program without a window set it, so that an X11 selection
+// the compositor claims in answer to it is the keeper's again after, and X11
+// programs paste from the keeper itself.
+Owners TakeClipboards(std::string_view system, const std::string& text, const std::string& mark) {
     Owners owners;
-    if (system == "x11" && std::getenv("WAYLAND_DISPLAY") != nullptr) {
-        if (auto wayland = tinctora::TakeWaylandClipboard(text)) {
+    if (system == "wayland" || std::getenv("WAYLAND_DISPLAY") != nullptr) {
+        if (auto wayland = tinctora::TakeWaylandClipboard(text, mark)) {
             owners.push_back(std::move(wayland));
+        } else if (system == "wayland") {
+            return {};
         }
     }
-    auto own =
-        system == "x11" ? tinctora::TakeX11Clipboard(text) : tinctora::TakeWaylandClipboard(text);
-    if (!own) {
-        return {};
+    if (system == "x11" || std::getenv("DISPLAY") != nullptr) {
+        if (auto x11 = tinctora::TakeX11Clipboard(text, mark)) {
+            owners.push_back(std::move(x11));
+        } else if (system == "x11") {
+            return {};
+        }
     }
-    owners.push_back(std::move(own));
     return owners;
 }
 
-// Serves until another program owns every clipboard the keeper holds.
-void Serve(Owners owners) {
+// Serves until another program owns either clipboard the keeper holds: the
+// keeper's text must not stay on one side while the other has a newer one.
+// Ending lets go of both, the side another program did not take once it has
+// left the keeper's hands too (or after a short wait, see KeeperEnd).
+void Serve(const Owners& owners) {
+    tinctora::KeeperEnd end(kHandOverPatience);
+    std::vector<tinctora::ClipboardStanding> standings;
+    const auto due = [&] {
+        standings.clear();
+        for (const auto& owner : owners) {
+            standings.push_back(owner->standing());
+        }
+        return end.due(standings, tinctora::KeeperEnd::Clock::now());
+    };
     std::vector<pollfd> waits;
     while (true) {
-        std::erase_if(owners, [](const auto& owner) { return !owner->prepareToWait(); });
-        if (owners.empty()) {
+        for (const auto& owner : owners) {
+            if (!owner->prepareToWait()) {
+                return;
+            }
+        }
+        if (due()) {
             return;
         }
         waits.clear();
         for (const auto& owner : owners) {
             waits.push_back({owner->connection(), POLLIN, 0});
         }
-        if (poll(waits.data(), waits.size(), -1) < 0 && errno != EINTR) {
+        const int limit = end.waitLimit(tinctora::KeeperEnd::Clock::now());
+        if (poll(waits.data(), waits.size(), limit) < 0 && errno != EINTR) {
             return;
         }
+        // Every connection's announced read is finished before the keeper ends.
+        bool connected = true;
         for (std::size_t i = 0; i < owners.size(); ++i) {
-            if (!owners[i]->dispatch((waits[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0)) {
-                owners[i].reset();
-            }
+            connected =
+                owners[i]->dispatch((waits[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0) &&
+                connected;
         }
-        std::erase(owners, nullptr);
+        if (!connected || due()) {
+            return;
+        }
     }
 }
 
@@ -130,11 +164,14 @@ int main(int argc, char* argv[]) {
     if (!text) {
         return 1;
     }
-    Owners owners = TakeClipboards(system, *text);
+    const std::string mark = tinctora::KeeperMark(
+        static_cast<long>(getpid()),
+        static_cast<long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    const Owners owners = TakeClipboards(system, *text, mark);
     if (owners.empty()) {
         return 1;
     }
     ReportOwned();
-    Serve(std::move(owners));
+    Serve(owners);
     return 0;
 }

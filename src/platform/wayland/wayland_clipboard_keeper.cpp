@@ -6,6 +6,7 @@
 #include "wayland_clipboard_keeper.h"
 
 #include "clipboard_formats.h"
+#include "clipboard_hold.h"
 #include "wlr-data-control-unstable-v1-client-protocol.h"
 #include "write_all.h"
 
@@ -15,7 +16,9 @@
 
 #include <chrono>
 #include <cstring>
+#include <map>
 #include <string_view>
+#include <vector>
 
 namespace tinctora {
 
@@ -26,6 +29,10 @@ struct Session {
     wl_seat* seat = nullptr;
     zwlr_data_control_manager_v1* manager = nullptr;
     zwlr_data_control_offer_v1* selection = nullptr;
+    // The formats of each offer not let go of yet.
+    std::map<zwlr_data_control_offer_v1*, std::vector<std::string>> offers;
+    std::string mark;
+    ClipboardHold hold;
     bool cancelled = false;
     bool finished = false;
 };
@@ -48,16 +55,36 @@ void Cancelled(void* data, zwlr_data_control_source_v1* /*source*/) {
 
 constexpr zwlr_data_control_source_v1_listener kSourceListener{Send, Cancelled};
 
-// Offers of other clients are not read; each is let go once the next arrives.
-void DataOffer(void* /*data*/, zwlr_data_control_device_v1* /*device*/,
-               zwlr_data_control_offer_v1* /*offer*/) {}
+void LetGo(Session& session, zwlr_data_control_offer_v1* offer) {
+    if (offer != nullptr) {
+        session.offers.erase(offer);
+        zwlr_data_control_offer_v1_destroy(offer);
+    }
+}
 
+void OfferFormat(void* data, zwlr_data_control_offer_v1* offer, const char* mimeType) {
+    static_cast<Session*>(data)->offers[offer].emplace_back(mimeType);
+}
+
+constexpr zwlr_data_control_offer_v1_listener kOfferListener{OfferFormat};
+
+// The text of other clients is never read, only the formats they offer; each
+// offer is let go once the next arrives.
+void DataOffer(void* data, zwlr_data_control_device_v1* /*device*/,
+               zwlr_data_control_offer_v1* offer) {
+    static_cast<Session*>(data)->offers[offer];
+    zwlr_data_control_offer_v1_add_listener(offer, &kOfferListener, data);
+}
+
+// Every change of the selection comes here, the keeper's own set included;
+// the cancel of the keeper's source alone says nothing, as the desktop's
+// bridge replaces it with the keeper's own text carried over from X11.
 void Selection(void* data, zwlr_data_control_device_v1* /*device*/,
                zwlr_data_control_offer_v1* offer) {
     auto* session = static_cast<Session*>(data);
-    if (session->selection != nullptr) {
-        zwlr_data_control_offer_v1_destroy(session->selection);
-    }
+    session->hold.ownerChanged(
+        offer == nullptr ? Holder::Nobody : HolderOffering(session->offers[offer], session->mark));
+    LetGo(*session, session->selection);
     session->selection = offer;
 }
 
@@ -65,11 +92,9 @@ void Finished(void* data, zwlr_data_control_device_v1* /*device*/) {
     static_cast<Session*>(data)->finished = true;
 }
 
-void PrimarySelection(void* /*data*/, zwlr_data_control_device_v1* /*device*/,
+void PrimarySelection(void* data, zwlr_data_control_device_v1* /*device*/,
                       zwlr_data_control_offer_v1* offer) {
-    if (offer != nullptr) {
-        zwlr_data_control_offer_v1_destroy(offer);
-    }
+    LetGo(*static_cast<Session*>(data), offer);
 }
 
 constexpr zwlr_data_control_device_v1_listener kDeviceListener{DataOffer, Selection, Finished,
@@ -93,8 +118,10 @@ constexpr wl_registry_listener kRegistryListener{Global, GlobalRemove};
 
 class WaylandOwner : public ClipboardOwner {
 public:
-    explicit WaylandOwner(const std::string& utf8) : display_(wl_display_connect(nullptr)) {
+    WaylandOwner(const std::string& utf8, const std::string& mark)
+        : display_(wl_display_connect(nullptr)) {
         session_.utf8 = &utf8;
+        session_.mark = mark;
     }
     ~WaylandOwner() override {
         if (display_ != nullptr) {
@@ -120,11 +147,13 @@ public:
         for (const std::string_view format : ClipboardTextFormats()) {
             zwlr_data_control_source_v1_offer(source, std::string(format).c_str());
         }
+        zwlr_data_control_source_v1_offer(source, session_.mark.c_str());
         zwlr_data_control_device_v1* device =
             zwlr_data_control_manager_v1_get_data_device(session_.manager, session_.seat);
         zwlr_data_control_device_v1_add_listener(device, &kDeviceListener, &session_);
         zwlr_data_control_device_v1_set_selection(device, source);
-        return wl_display_roundtrip(display_) >= 0 && owned();
+        return wl_display_roundtrip(display_) >= 0 && !session_.cancelled &&
+               !session_.hold.lost() && !session_.finished;
     }
 
     int connection() const override { return wl_display_get_fd(display_); }
@@ -138,7 +167,7 @@ public:
             }
         }
         wl_display_flush(display_);
-        return owned();
+        return true;
     }
 
     bool dispatch(bool input) override {
@@ -149,20 +178,25 @@ public:
         } else {
             wl_display_cancel_read(display_);
         }
-        return wl_display_dispatch_pending(display_) >= 0 && owned();
+        return wl_display_dispatch_pending(display_) >= 0;
+    }
+
+    // A device the compositor has finished with tells nothing more: the
+    // keeper takes that for a loss.
+    ClipboardStanding standing() const override {
+        return {session_.hold.lost() || session_.finished, session_.cancelled};
     }
 
 private:
-    bool owned() const { return !session_.cancelled && !session_.finished; }
-
     wl_display* display_;
     Session session_;
 };
 
 } // namespace
 
-std::unique_ptr<ClipboardOwner> TakeWaylandClipboard(const std::string& utf8) {
-    auto owner = std::make_unique<WaylandOwner>(utf8);
+std::unique_ptr<ClipboardOwner> TakeWaylandClipboard(const std::string& utf8,
+                                                     const std::string& mark) {
+    auto owner = std::make_unique<WaylandOwner>(utf8, mark);
     if (!owner->takeClipboard()) {
         return nullptr;
     }

@@ -16,7 +16,9 @@ namespace tinctora {
 
 // Sets the selection on the Wayland display the environment names; empty when
 // the display cannot be reached, offers no data control (GNOME keeps the
-// selection of an ended program itself), or refused the selection.
-std::unique_ptr<ClipboardOwner> TakeWaylandClipboard(const std::string& utf8);
+// selection of an ended program itself), or refused the selection. The
+// offer carries the keeper's mark among its formats.
+std::unique_ptr<ClipboardOwner> TakeWaylandClipboard(const std::string& utf8,
+                                                     const std::string& mark);
 
 } // namespace tinctora

@@ -15,7 +15,8 @@ namespace tinctora {
 
 // Takes the clipboard over on the X display the environment names; empty when
 // the display cannot be reached, the text is too long for one reply, or the
-// server did not make the keeper the owner.
-std::unique_ptr<ClipboardOwner> TakeX11Clipboard(const std::string& utf8);
+// server did not make the keeper the owner. The targets offered carry the
+// keeper's mark.
+std::unique_ptr<ClipboardOwner> TakeX11Clipboard(const std::string& utf8, const std::string& mark);
 
 } // namespace tinctora
