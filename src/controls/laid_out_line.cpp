@@ -8,7 +8,15 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <cmath>
+
 namespace tinctora {
+
+namespace {
+
+constexpr int kDrawsBeforeInk = 2;
+
+} // namespace
 
 LaidOutLine::LaidOutLine() = default;
 LaidOutLine::~LaidOutLine() = default;
@@ -31,6 +39,46 @@ void LaidOutLine::layOut(const QString& text, const QFont& font, QPainter& paint
     height_ += line.ascent() + line.descent();
     advance_ = line.horizontalAdvance();
     layout_->endLayout();
+    inkColour_ = QColor();
+    drawsAlike_ = 0;
+    ink_.reset();
+}
+
+void LaidOutLine::drawAt(QPainter& painter, QPointF position) {
+    const QColor colour = painter.pen().color();
+    const QTransform& transform = painter.worldTransform();
+    // Ink laid over the page gives the pixels the glyphs give drawn on it
+    // for an opaque pen, drawn as is, at a whole pixel's offset, in true
+    // colour.
+    const bool asInk = colour.alpha() == 255 && painter.opacity() == 1 &&
+                       painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
+                       transform.type() <= QTransform::TxTranslate &&
+                       transform.dx() == std::floor(transform.dx()) &&
+                       transform.dy() == std::floor(transform.dy()) &&
+                       painter.device()->depth() >= 24;
+    if (!asInk) {
+        layout_->draw(&painter, position);
+        return;
+    }
+    const QPointF whole(std::floor(position.x()), std::floor(position.y()));
+    const QPointF fraction = position - whole;
+    // Ink is made for a line drawn a third time alike: a contrast mark that
+    // changes on every step of a drag is drawn once or twice as it is, not
+    // worth the ink; a line whose page changes below it is drawn on every
+    // step.
+    if (inkColour_ != colour || inkFraction_ != fraction) {
+        inkColour_ = colour;
+        inkFraction_ = fraction;
+        drawsAlike_ = 0;
+        ink_.reset();
+    } else if (++drawsAlike_ == kDrawsBeforeInk) {
+        ink_ = TextInk::Make(*layout_, colour, fraction);
+    }
+    if (ink_) {
+        ink_->draw(painter, whole.toPoint());
+    } else {
+        layout_->draw(&painter, position);
+    }
 }
 
 void LaidOutLine::draw(QPainter& painter, const QRect& rect, int flags, const QString& text) {
@@ -56,7 +104,7 @@ void LaidOutLine::draw(QPainter& painter, const QRect& rect, int flags, const QS
     } else if (flags & Qt::AlignVCenter) {
         y = (rect.height() - height_) / 2;
     }
-    layout_->draw(&painter, QPointF(rect.x() + x, rect.y() + y));
+    drawAt(painter, QPointF(rect.x() + x, rect.y() + y));
 }
 
 } // namespace tinctora

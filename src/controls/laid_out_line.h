@@ -2,15 +2,22 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One line of text kept laid out between paints. Laying a text out took
-// longer than drawing it, and the preview's lines and the contrast marks are
-// painted again on every step of a drag with their texts unchanged.
+// One line of text kept laid out between paints, and kept drawn as ink in
+// its colour. Laying a text out took longer than drawing it, and drawing it
+// glyph by glyph longer than laying ink over the page: the preview's lines
+// and the contrast marks are painted again on every step of a drag, their
+// texts and colours unchanged while the page below them changes.
 #pragma once
 
+#include "text_ink.h"
+
+#include <QColor>
 #include <QFont>
+#include <QPointF>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QRect;
@@ -34,12 +41,22 @@ public:
 
 private:
     void layOut(const QString& text, const QFont& font, QPainter& painter);
+    // The line drawn at the given position; from its ink where the painter
+    // lays ink as it draws glyphs, once the line was drawn there twice
+    // before in the same colour.
+    void drawAt(QPainter& painter, QPointF position);
 
     QString text_;
     QFont font_;
     std::unique_ptr<QTextLayout> layout_;
     double height_ = 0;
     double advance_ = 0;
+    // The colour and the fraction of a pixel the line was last drawn in,
+    // how often since, and its ink there once made.
+    QColor inkColour_;
+    QPointF inkFraction_;
+    int drawsAlike_ = 0;
+    std::optional<TextInk> ink_;
 };
 
 } // namespace tinctora
