@@ -6,7 +6,8 @@
 // its colour. Laying a text out took longer than drawing it, and drawing it
 // glyph by glyph longer than laying ink over the page: the preview's lines
 // and the contrast marks are painted again on every step of a drag, their
-// texts and colours unchanged while the page below them changes.
+// texts and colours unchanged while the page below them changes, or
+// changing among the few texts the strip's rows give.
 #pragma once
 
 #include "text_ink.h"
@@ -18,6 +19,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QPainter;
 class QRect;
@@ -33,30 +35,24 @@ public:
     LaidOutLine& operator=(const LaidOutLine&) = delete;
 
     // Draws the text in the painter's font and pen, pixel for pixel as
-    // QPainter::drawText(rect, flags, text) does; laid out again only when
-    // the text or the font changed. A text that does not fit its rectangle
-    // on one line, has an access key or is drawn at a scale other than 1 is
-    // left to QPainter.
+    // QPainter::drawText(rect, flags, text) does. The texts drawn last, up
+    // to kKeptTexts of them, stay laid out. A text that does not fit its
+    // rectangle on one line, has an access key or is drawn at a scale other
+    // than 1 is left to QPainter.
     void draw(QPainter& painter, const QRect& rect, int flags, const QString& text);
 
+    static constexpr std::size_t kKeptTexts = 24;
+
 private:
-    void layOut(const QString& text, const QFont& font, QPainter& painter);
+    struct Kept;
+    Kept& keptFor(const QString& text, QPainter& painter);
     // The line drawn at the given position; from its ink where the painter
     // lays ink as it draws glyphs, once the line was drawn there twice
     // before in the same colour.
-    void drawAt(QPainter& painter, QPointF position);
+    static void drawAt(Kept& kept, QPainter& painter, QPointF position);
 
-    QString text_;
-    QFont font_;
-    std::unique_ptr<QTextLayout> layout_;
-    double height_ = 0;
-    double advance_ = 0;
-    // The colour and the fraction of a pixel the line was last drawn in,
-    // how often since, and its ink there once made.
-    QColor inkColour_;
-    QPointF inkFraction_;
-    int drawsAlike_ = 0;
-    std::optional<TextInk> ink_;
+    // The most recently drawn first.
+    std::vector<std::unique_ptr<Kept>> kept_;
 };
 
 } // namespace tinctora

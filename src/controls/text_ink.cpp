@@ -6,6 +6,7 @@
 
 #include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -43,24 +44,44 @@ QRect Inked(const QImage& image) {
     return inked;
 }
 
-// Each glyph of the layout drawn alone, in the order the layout draws them.
-std::vector<QImage> GlyphsAlone(const QTextLayout& layout, QColor colour, QPointF origin,
-                                QSize size) {
-    std::vector<QImage> glyphs;
+struct Glyph {
+    QRect box;
+    QImage image;
+};
+
+// Each glyph of the layout drawn alone on a canvas of the given size, in the
+// order the layout draws them, kept as the part of the canvas round the
+// glyph's outline. Ink a glyph would draw past that part shows where the
+// glyphs are checked against the whole line.
+std::vector<Glyph> GlyphsAlone(const QTextLayout& layout, QColor colour, QPointF origin,
+                               QSize size) {
+    std::vector<Glyph> glyphs;
+    const QRect canvas(QPoint(0, 0), size);
+    QImage scratch = Canvas(size);
+    QPainter painter(&scratch);
+    painter.setPen(colour);
     for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont font = run.rawFont();
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size(); ++i) {
+            const QRect box = font.boundingRect(indexes[i])
+                                  .translated(origin + positions[i])
+                                  .toAlignedRect()
+                                  .adjusted(-2, -2, 2, 2) &
+                              canvas;
+            if (box.isEmpty()) {
+                continue;
+            }
             QGlyphRun one;
-            one.setRawFont(run.rawFont());
+            one.setRawFont(font);
             one.setGlyphIndexes({indexes[i]});
             one.setPositions({positions[i]});
-            QImage glyph = Canvas(size);
-            QPainter painter(&glyph);
-            painter.setPen(colour);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(box, Qt::transparent);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
             painter.drawGlyphRun(origin, one);
-            painter.end();
-            glyphs.push_back(std::move(glyph));
+            glyphs.push_back({box, scratch.copy(box)});
         }
     }
     return glyphs;
@@ -70,10 +91,10 @@ std::vector<QImage> GlyphsAlone(const QTextLayout& layout, QColor colour, QPoint
 
 std::optional<TextInk> TextInk::Make(const QTextLayout& layout, QColor colour, QPointF fraction) {
     // Room for glyphs that reach past the line's box.
-    const QRectF box = layout.lineAt(0).naturalTextRect();
-    const int margin = static_cast<int>(std::ceil(box.height())) + 2;
-    const QSize size(static_cast<int>(std::ceil(box.right())) + 2 * margin,
-                     static_cast<int>(std::ceil(box.bottom())) + 2 * margin);
+    const QRectF line = layout.lineAt(0).naturalTextRect();
+    const int margin = static_cast<int>(std::ceil(line.height())) + 2;
+    const QSize size(static_cast<int>(std::ceil(line.right())) + 2 * margin,
+                     static_cast<int>(std::ceil(line.bottom())) + 2 * margin);
     const QPointF origin = QPointF(margin, margin) + fraction;
     QImage whole = Canvas(size);
     {
@@ -85,19 +106,22 @@ std::optional<TextInk> TextInk::Make(const QTextLayout& layout, QColor colour, Q
     // other; one image of both would round that pixel differently. Each
     // glyph goes into the first layer after every layer holding a glyph
     // it shares a pixel with, and the layers are laid in order.
-    const std::vector<QImage> glyphs = GlyphsAlone(layout, colour, origin, size);
+    const std::vector<Glyph> glyphs = GlyphsAlone(layout, colour, origin, size);
     std::vector<int> topLayer(static_cast<std::size_t>(size.width() * size.height()), -1);
+    const auto topAt = [&](int x, int y) -> int& {
+        return topLayer[static_cast<std::size_t>(y * size.width() + x)];
+    };
     std::vector<QImage> layers;
     QImage blended = Canvas(size);
     QPainter blending(&blended);
-    for (const QImage& glyph : glyphs) {
+    for (const Glyph& glyph : glyphs) {
+        const QRect& box = glyph.box;
         int layer = 0;
-        for (int y = 0; y < size.height(); ++y) {
-            const QRgb* row = Row(glyph, y);
-            for (int x = 0; x < size.width(); ++x) {
+        for (int y = 0; y < box.height(); ++y) {
+            const QRgb* row = Row(glyph.image, y);
+            for (int x = 0; x < box.width(); ++x) {
                 if (row[x] != 0) {
-                    layer = std::max(layer,
-                                     topLayer[static_cast<std::size_t>(y * size.width() + x)] + 1);
+                    layer = std::max(layer, topAt(box.x() + x, box.y() + y) + 1);
                 }
             }
         }
@@ -105,17 +129,17 @@ std::optional<TextInk> TextInk::Make(const QTextLayout& layout, QColor colour, Q
             layers.push_back(Canvas(size));
         }
         QImage& target = layers[static_cast<std::size_t>(layer)];
-        for (int y = 0; y < size.height(); ++y) {
-            const QRgb* row = Row(glyph, y);
-            QRgb* out = Row(target, y);
-            for (int x = 0; x < size.width(); ++x) {
+        for (int y = 0; y < box.height(); ++y) {
+            const QRgb* row = Row(glyph.image, y);
+            QRgb* out = Row(target, box.y() + y) + box.x();
+            for (int x = 0; x < box.width(); ++x) {
                 if (row[x] != 0) {
                     out[x] = row[x];
-                    topLayer[static_cast<std::size_t>(y * size.width() + x)] = layer;
+                    topAt(box.x() + x, box.y() + y) = layer;
                 }
             }
         }
-        blending.drawImage(0, 0, glyph);
+        blending.drawImage(box.topLeft(), glyph.image);
     }
     blending.end();
     if (layers.empty()) {

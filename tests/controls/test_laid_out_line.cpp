@@ -4,8 +4,8 @@
 
 // A line kept laid out draws the pixels QPainter draws for the text itself,
 // in the fonts and alignments the windows use, also after a change of text
-// and font, and from its kept ink on pages and in colours other than those
-// it was first drawn on.
+// and font, from its kept ink on pages and in colours other than those it
+// was first drawn on, and among other texts drawn by turns.
 #include "laid_out_line.h"
 
 #include <QImage>
@@ -105,6 +105,18 @@ private slots:
                 QCOMPARE(drawn(true), drawn(false));
                 QCOMPARE(drawn(true), drawn(false));
             }
+        }
+        // Other texts drawn in between, as a mark changes with the strip's
+        // rows: fewer than are kept, then so many that this one went.
+        for (const std::size_t others : {std::size_t(3), LaidOutLine::kKeptTexts + 1}) {
+            for (std::size_t i = 0; i < others; ++i) {
+                Drawn(font, ratio, [&](QPainter& painter) {
+                    line.draw(painter, room, flags, QString::number(i));
+                });
+            }
+            QCOMPARE(Drawn(font, ratio,
+                           [&](QPainter& painter) { line.draw(painter, room, flags, text); }),
+                     expected);
         }
     }
 };
