@@ -230,7 +230,7 @@ void ColorRadioButton::paintEvent(QPaintEvent* event) {
     option.palette = shown;
     QStyleOptionButton indicator = option;
     indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
-    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
+    indicator_.draw(painter, indicator, this);
     const QRect textRect = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
     painter.setPen(shown.color(QPalette::WindowText));
     captionLine_.draw(painter, textRect,

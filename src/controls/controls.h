@@ -9,6 +9,7 @@
 
 #include "colour.h"
 #include "fitted_mark.h"
+#include "kept_indicator.h"
 #include "laid_out_line.h"
 #include "text_box.h"
 
@@ -94,6 +95,7 @@ private:
     FittedMark mark_;
     LaidOutLine markLine_;
     LaidOutLine captionLine_;
+    KeptIndicator indicator_;
     QString shownMark_;
     QRect markRoom_;
     QSize markRoomFor_;

@@ -8,55 +8,126 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <algorithm>
+#include <cmath>
+
 namespace tinctora {
+
+namespace {
+
+constexpr int kDrawsBeforeInk = 2;
+
+} // namespace
+
+struct LaidOutLine::Kept {
+    QString text;
+    QFont font;
+    QTextLayout layout;
+    double height = 0;
+    double advance = 0;
+    // The colour and the fraction of a pixel the line was last drawn in,
+    // how often since, and its ink there once made.
+    QColor inkColour;
+    QPointF inkFraction;
+    int drawsAlike = 0;
+    std::optional<TextInk> ink;
+
+    Kept(const QString& line, const QFont& lineFont, QPainter& painter)
+        : text(line), font(lineFont), layout(line, lineFont, painter.device()) {
+        QTextOption option;
+        option.setWrapMode(QTextOption::ManualWrap);
+        layout.setTextOption(option);
+        layout.setCacheEnabled(true);
+        // As QPainter lays out one unwrapped line: below the font's leading
+        // in whole pixels, as tall as its ascent and descent.
+        height = QFontMetrics(font, painter.device()).leading();
+        layout.beginLayout();
+        QTextLine first = layout.createLine();
+        first.setLineWidth(0x01000000);
+        first.setPosition(QPointF(0, height));
+        height += first.ascent() + first.descent();
+        advance = first.horizontalAdvance();
+        layout.endLayout();
+    }
+};
 
 LaidOutLine::LaidOutLine() = default;
 LaidOutLine::~LaidOutLine() = default;
 
-void LaidOutLine::layOut(const QString& text, const QFont& font, QPainter& painter) {
-    text_ = text;
-    font_ = font;
-    layout_ = std::make_unique<QTextLayout>(text, font, painter.device());
-    QTextOption option;
-    option.setWrapMode(QTextOption::ManualWrap);
-    layout_->setTextOption(option);
-    layout_->setCacheEnabled(true);
-    // As QPainter lays out one unwrapped line: below the font's leading in
-    // whole pixels, as tall as its ascent and descent.
-    height_ = QFontMetrics(font, painter.device()).leading();
-    layout_->beginLayout();
-    QTextLine line = layout_->createLine();
-    line.setLineWidth(0x01000000);
-    line.setPosition(QPointF(0, height_));
-    height_ += line.ascent() + line.descent();
-    advance_ = line.horizontalAdvance();
-    layout_->endLayout();
+LaidOutLine::Kept& LaidOutLine::keptFor(const QString& text, QPainter& painter) {
+    const QFont& font = painter.font();
+    auto found = std::find_if(kept_.begin(), kept_.end(), [&](const auto& kept) {
+        return kept->text == text && kept->font == font;
+    });
+    if (found == kept_.end()) {
+        if (kept_.size() == kKeptTexts) {
+            kept_.pop_back();
+        }
+        kept_.insert(kept_.begin(), std::make_unique<Kept>(text, font, painter));
+    } else {
+        std::rotate(kept_.begin(), found, found + 1);
+    }
+    return *kept_.front();
+}
+
+void LaidOutLine::drawAt(Kept& kept, QPainter& painter, QPointF position) {
+    const QColor colour = painter.pen().color();
+    const QTransform& transform = painter.worldTransform();
+    // Ink laid over the page gives the pixels the glyphs give drawn on it
+    // for an opaque pen, drawn as is, at a whole pixel's offset, in true
+    // colour.
+    const bool asInk = colour.alpha() == 255 && painter.opacity() == 1 &&
+                       painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
+                       transform.type() <= QTransform::TxTranslate &&
+                       transform.dx() == std::floor(transform.dx()) &&
+                       transform.dy() == std::floor(transform.dy()) &&
+                       painter.device()->depth() >= 24;
+    if (!asInk) {
+        kept.layout.draw(&painter, position);
+        return;
+    }
+    const QPointF whole(std::floor(position.x()), std::floor(position.y()));
+    const QPointF fraction = position - whole;
+    // Ink is made for a line drawn a third time alike: a line drawn once in
+    // a colour, as the text role's line on every step of a drag through that
+    // role, is not worth the ink.
+    if (kept.inkColour != colour || kept.inkFraction != fraction) {
+        kept.inkColour = colour;
+        kept.inkFraction = fraction;
+        kept.drawsAlike = 0;
+        kept.ink.reset();
+    } else if (++kept.drawsAlike == kDrawsBeforeInk) {
+        kept.ink = TextInk::Make(kept.layout, colour, fraction);
+    }
+    if (kept.ink) {
+        kept.ink->draw(painter, whole.toPoint());
+    } else {
+        kept.layout.draw(&painter, position);
+    }
 }
 
 void LaidOutLine::draw(QPainter& painter, const QRect& rect, int flags, const QString& text) {
-    if (!layout_ || text_ != text || font_ != painter.font()) {
-        layOut(text, painter.font(), painter);
-    }
+    Kept& kept = keptFor(text, painter);
     // Qt 6.8 places a laid-out line at scale 2 a little apart from drawText,
     // so there the painter draws it as it always did.
-    if (advance_ > rect.width() || height_ > rect.height() || text.contains(QLatin1Char('&')) ||
-        painter.device()->devicePixelRatio() != 1) {
+    if (kept.advance > rect.width() || kept.height > rect.height() ||
+        text.contains(QLatin1Char('&')) || painter.device()->devicePixelRatio() != 1) {
         painter.drawText(rect, flags, text);
         return;
     }
     double x = 0;
     double y = 0;
     if (flags & Qt::AlignRight) {
-        x = rect.width() - advance_;
+        x = rect.width() - kept.advance;
     } else if (flags & Qt::AlignHCenter) {
-        x = (rect.width() - advance_) / 2;
+        x = (rect.width() - kept.advance) / 2;
     }
     if (flags & Qt::AlignBottom) {
-        y = rect.height() - height_;
+        y = rect.height() - kept.height;
     } else if (flags & Qt::AlignVCenter) {
-        y = (rect.height() - height_) / 2;
+        y = (rect.height() - kept.height) / 2;
     }
-    layout_->draw(&painter, QPointF(rect.x() + x, rect.y() + y));
+    drawAt(kept, painter, QPointF(rect.x() + x, rect.y() + y));
 }
 
 } // namespace tinctora

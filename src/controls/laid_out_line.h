@@ -2,15 +2,24 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One line of text kept laid out between paints. Laying a text out took
-// longer than drawing it, and the preview's lines and the contrast marks are
-// painted again on every step of a drag with their texts unchanged.
+// One line of text kept laid out between paints, and kept drawn as ink in
+// its colour. Laying a text out took longer than drawing it, and drawing it
+// glyph by glyph longer than laying ink over the page: the preview's lines
+// and the contrast marks are painted again on every step of a drag, their
+// texts and colours unchanged while the page below them changes, or
+// changing among the few texts the strip's rows give.
 #pragma once
 
+#include "text_ink.h"
+
+#include <QColor>
 #include <QFont>
+#include <QPointF>
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QPainter;
 class QRect;
@@ -26,20 +35,24 @@ public:
     LaidOutLine& operator=(const LaidOutLine&) = delete;
 
     // Draws the text in the painter's font and pen, pixel for pixel as
-    // QPainter::drawText(rect, flags, text) does; laid out again only when
-    // the text or the font changed. A text that does not fit its rectangle
-    // on one line, has an access key or is drawn at a scale other than 1 is
-    // left to QPainter.
+    // QPainter::drawText(rect, flags, text) does. The texts drawn last, up
+    // to kKeptTexts of them, stay laid out. A text that does not fit its
+    // rectangle on one line, has an access key or is drawn at a scale other
+    // than 1 is left to QPainter.
     void draw(QPainter& painter, const QRect& rect, int flags, const QString& text);
 
-private:
-    void layOut(const QString& text, const QFont& font, QPainter& painter);
+    static constexpr std::size_t kKeptTexts = 24;
 
-    QString text_;
-    QFont font_;
-    std::unique_ptr<QTextLayout> layout_;
-    double height_ = 0;
-    double advance_ = 0;
+private:
+    struct Kept;
+    Kept& keptFor(const QString& text, QPainter& painter);
+    // The line drawn at the given position; from its ink where the painter
+    // lays ink as it draws glyphs, once the line was drawn there twice
+    // before in the same colour.
+    static void drawAt(Kept& kept, QPainter& painter, QPointF position);
+
+    // The most recently drawn first.
+    std::vector<std::unique_ptr<Kept>> kept_;
 };
 
 } // namespace tinctora

@@ -123,6 +123,9 @@ void frmMain::cmdShowWebFeatures_Click() {
     } else {
         setOuterWidthTwips(kWideWidthTwips);
         cmdShowWebFeatures->setText(kHideWeb);
+        // The refresh leaves the contrast marks alone while the panel is
+        // hidden.
+        UpdateContrastMarks();
     }
 }
 

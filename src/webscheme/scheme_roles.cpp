@@ -97,7 +97,10 @@ void frmMain::UpdateSchemePreview() {
         ShowOnRoleButton(*this, role, c);
         WriteRoleColor(*this, role, c);
     }
-    UpdateContrastMarks();
+    // The marks are seen only with the panel; opening it works them out.
+    if (WebPanelShown()) {
+        UpdateContrastMarks();
+    }
     ShowSchemeAsSeen();
 }
 

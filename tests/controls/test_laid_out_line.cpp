@@ -4,7 +4,8 @@
 
 // A line kept laid out draws the pixels QPainter draws for the text itself,
 // in the fonts and alignments the windows use, also after a change of text
-// and font.
+// and font, from its kept ink on pages and in colours other than those it
+// was first drawn on, and among other texts drawn by turns.
 #include "laid_out_line.h"
 
 #include <QImage>
@@ -22,13 +23,15 @@ QFont Font(const QString& family, int pixels, bool underline) {
     return font;
 }
 
-// Yellow text on a dark page, drawn by the given means.
-QImage Drawn(const QFont& font, qreal ratio, const std::function<void(QPainter&)>& draw) {
+// Text in a colour on a page, yellow on dark grey unless told, drawn by the
+// given means.
+QImage Drawn(const QFont& font, qreal ratio, const std::function<void(QPainter&)>& draw,
+             QRgb page = 0x333333, QRgb pen = 0xffff00) {
     QImage image(QSize(120, 30) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    image.fill(0x333333);
+    image.fill(page);
     QPainter painter(&image);
-    painter.setPen(QColor(0xffff00));
+    painter.setPen(QColor(pen));
     painter.setFont(font);
     draw(painter);
     return image;
@@ -77,6 +80,40 @@ private slots:
         Drawn(Font("Liberation Sans", 14, false), ratio,
               [&](QPainter& painter) { line.draw(painter, room, flags, "Link"); });
         for (int pass = 0; pass < 2; ++pass) {
+            QCOMPARE(Drawn(font, ratio,
+                           [&](QPainter& painter) { line.draw(painter, room, flags, text); }),
+                     expected);
+        }
+        // Pages that change below a line of one colour, as a drag through
+        // the background gives, then another colour: where glyphs share a
+        // pixel, the kept ink still rounds it as drawing them one by one.
+        for (const QRgb pen : {0xffff00u, 0x000000u, 0x663399u}) {
+            for (const QRgb page :
+                 {0x333333u, 0x000000u, 0xffffffu, 0x7f7f7fu, 0x1e90ffu, 0xfa8072u}) {
+                const auto drawn = [&](bool kept) {
+                    return Drawn(
+                        font, ratio,
+                        [&](QPainter& painter) {
+                            if (kept) {
+                                line.draw(painter, room, flags, text);
+                            } else {
+                                painter.drawText(room, flags, text);
+                            }
+                        },
+                        page, pen);
+                };
+                QCOMPARE(drawn(true), drawn(false));
+                QCOMPARE(drawn(true), drawn(false));
+            }
+        }
+        // Other texts drawn in between, as a mark changes with the strip's
+        // rows: fewer than are kept, then so many that this one went.
+        for (const std::size_t others : {std::size_t(3), LaidOutLine::kKeptTexts + 1}) {
+            for (std::size_t i = 0; i < others; ++i) {
+                Drawn(font, ratio, [&](QPainter& painter) {
+                    line.draw(painter, room, flags, QString::number(i));
+                });
+            }
             QCOMPARE(Drawn(font, ratio,
                            [&](QPainter& painter) { line.draw(painter, room, flags, text); }),
                      expected);

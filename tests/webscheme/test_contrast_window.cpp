@@ -147,34 +147,48 @@ private slots:
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("mark");
         QTest::addColumn<QString>("background");
+        QTest::addColumn<bool>("panelClosed");
         QTest::newRow("start, text") << "" << 1 << "Kontrast zum Hintergrund 12,63:1 – erfüllt AAA"
                                      << "12,6 AAA"
-                                     << "Zu wenig Kontrast für AA: Besuchter Link";
+                                     << "Zu wenig Kontrast für AA: Besuchter Link" << false;
         QTest::newRow("start, active link")
             << "" << 3 << "Kontrast zum Hintergrund 11,76:1 – erfüllt AAA"
             << "11,7 AAA"
-            << "Zu wenig Kontrast für AA: Besuchter Link";
+            << "Zu wenig Kontrast für AA: Besuchter Link" << false;
         QTest::newRow("start, visited link")
             << "" << 4 << "Kontrast zum Hintergrund 4,27:1 – erfüllt AA nur für große Schrift"
             << "AA groß"
-            << "Zu wenig Kontrast für AA: Besuchter Link";
+            << "Zu wenig Kontrast für AA: Besuchter Link" << false;
         QTest::newRow("typing a white background")
             << "type background" << 1 << "Kontrast zum Hintergrund 1,00:1 – zu wenig Kontrast"
             << "1,0 ✗"
-            << "Zu wenig Kontrast für AA: Text, Link, Aktiver Link, Besuchter Link";
+            << "Zu wenig Kontrast für AA: Text, Link, Aktiver Link, Besuchter Link" << false;
         QTest::newRow("Invers on the link")
             << "invert link" << 2 << "Kontrast zum Hintergrund 1,75:1 – zu wenig Kontrast"
             << "1,7 ✗"
-            << "Zu wenig Kontrast für AA: Link, Besuchter Link";
+            << "Zu wenig Kontrast für AA: Link, Besuchter Link" << false;
         QTest::newRow("WebSafe snapping the text")
             << "snap text" << 1
             << "Kontrast zum Hintergrund 4,20:1 – erfüllt AA nur für große Schrift"
             << "AA groß"
-            << "Zu wenig Kontrast für AA: Text, Besuchter Link";
+            << "Zu wenig Kontrast für AA: Text, Besuchter Link" << false;
         QTest::newRow("every role readable")
             << "visited white" << 4 << "Kontrast zum Hintergrund 12,63:1 – erfüllt AAA"
             << "12,6 AAA"
-            << "Alle Textfarben erfüllen mindestens AA";
+            << "Alle Textfarben erfüllen mindestens AA" << false;
+        // Made while the panel was hidden, then shown on opening it.
+        QTest::newRow("typing a white background, panel closed")
+            << "type background" << 1 << "Kontrast zum Hintergrund 1,00:1 – zu wenig Kontrast"
+            << "1,0 ✗"
+            << "Zu wenig Kontrast für AA: Text, Link, Aktiver Link, Besuchter Link" << true;
+        QTest::newRow("Invers on the link, panel closed")
+            << "invert link" << 2 << "Kontrast zum Hintergrund 1,75:1 – zu wenig Kontrast"
+            << "1,7 ✗"
+            << "Zu wenig Kontrast für AA: Link, Besuchter Link" << true;
+        QTest::newRow("every role readable, panel closed")
+            << "visited white" << 4 << "Kontrast zum Hintergrund 12,63:1 – erfüllt AAA"
+            << "12,6 AAA"
+            << "Alle Textfarben erfüllen mindestens AA" << true;
     }
     void marksFollowEveryChange() {
         QFETCH(QString, change);
@@ -182,18 +196,26 @@ private slots:
         QFETCH(QString, words);
         QFETCH(QString, mark);
         QFETCH(QString, background);
-        if (change == "type background") {
+        QFETCH(bool, panelClosed);
+        // The role is chosen on the open panel; the change may follow with
+        // the panel hidden.
+        if (change == "invert link" || change == "snap text" || change == "visited white") {
+            Select(*form, change == "invert link" ? 2 : change == "snap text" ? 1 : 4);
+        }
+        if (panelClosed) {
+            QTest::mouseClick(form->cmdShowWebFeatures, Qt::LeftButton);
+            QVERIFY(!form->WebPanelShown());
+        }
+        if (change == "type background" || change == "visited white") {
             Type(form->txtValue[6], "#ffffff");
         } else if (change == "invert link") {
-            Select(*form, 2);
             QTest::mouseClick(form->cmdInvert, Qt::LeftButton);
         } else if (change == "snap text") {
-            Select(*form, 1);
             SetColour(*form, 100, 130, 180);
             QTest::mouseClick(form->cmdWebsafeHP, Qt::LeftButton);
-        } else if (change == "visited white") {
-            Select(*form, 4);
-            Type(form->txtValue[6], "#ffffff");
+        }
+        if (panelClosed) {
+            QTest::mouseClick(form->cmdShowWebFeatures, Qt::LeftButton);
         }
         const ColorRadioButton* button = form->optHPColormode[static_cast<std::size_t>(role)];
         QCOMPARE(button->toolTip(), words);

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Tinctora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "kept_indicator.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace tinctora {
+
+namespace {
+
+// Room round the indicator for the edges of its outline.
+constexpr int kMargin = 2;
+
+} // namespace
+
+void KeptIndicator::draw(QPainter& painter, const QStyleOptionButton& option,
+                         const QWidget* widget) {
+    const QBrush& background = option.palette.brush(widget->backgroundRole());
+    // An image laid on the button gives the pixels drawing on it gives only
+    // on a solid background, at scale 1, in true colour, drawn as is.
+    if (background.style() != Qt::SolidPattern || background.color().alpha() != 255 ||
+        painter.device()->devicePixelRatio() != 1 || painter.device()->depth() < 24 ||
+        painter.worldTransform().type() != QTransform::TxNone) {
+        widget->style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, widget);
+        return;
+    }
+    auto found = std::find_if(kept_.begin(), kept_.end(), [&](const Look& look) {
+        return look.state == option.state && look.rect == option.rect &&
+               look.direction == option.direction && look.palette == option.palette;
+    });
+    if (found == kept_.end()) {
+        const QRect area = option.rect.adjusted(-kMargin, -kMargin, kMargin, kMargin);
+        QImage image(area.size(), QImage::Format_RGB32);
+        image.fill(background.color());
+        QPainter drawing(&image);
+        drawing.translate(-area.topLeft());
+        widget->style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &drawing, widget);
+        drawing.end();
+        if (kept_.size() == kKeptLooks) {
+            kept_.pop_back();
+        }
+        kept_.insert(kept_.begin(),
+                     {option.palette, option.state, option.rect, option.direction, image});
+    } else {
+        std::rotate(kept_.begin(), found, found + 1);
+    }
+    painter.drawImage(option.rect.topLeft() - QPoint(kMargin, kMargin), kept_.front().image);
+}
+
+} // namespace tinctora
