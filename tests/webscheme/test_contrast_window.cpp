@@ -159,36 +159,27 @@ private slots:
             << "" << 4 << "Kontrast zum Hintergrund 4,27:1 – erfüllt AA nur für große Schrift"
             << "AA groß"
             << "Zu wenig Kontrast für AA: Besuchter Link" << false;
-        QTest::newRow("typing a white background")
-            << "type background" << 1 << "Kontrast zum Hintergrund 1,00:1 – zu wenig Kontrast"
-            << "1,0 ✗"
-            << "Zu wenig Kontrast für AA: Text, Link, Aktiver Link, Besuchter Link" << false;
-        QTest::newRow("Invers on the link")
-            << "invert link" << 2 << "Kontrast zum Hintergrund 1,75:1 – zu wenig Kontrast"
-            << "1,7 ✗"
-            << "Zu wenig Kontrast für AA: Link, Besuchter Link" << false;
         QTest::newRow("WebSafe snapping the text")
             << "snap text" << 1
             << "Kontrast zum Hintergrund 4,20:1 – erfüllt AA nur für große Schrift"
             << "AA groß"
             << "Zu wenig Kontrast für AA: Text, Besuchter Link" << false;
-        QTest::newRow("every role readable")
-            << "visited white" << 4 << "Kontrast zum Hintergrund 12,63:1 – erfüllt AAA"
-            << "12,6 AAA"
-            << "Alle Textfarben erfüllen mindestens AA" << false;
-        // Made while the panel was hidden, then shown on opening it.
-        QTest::newRow("typing a white background, panel closed")
-            << "type background" << 1 << "Kontrast zum Hintergrund 1,00:1 – zu wenig Kontrast"
-            << "1,0 ✗"
-            << "Zu wenig Kontrast für AA: Text, Link, Aktiver Link, Besuchter Link" << true;
-        QTest::newRow("Invers on the link, panel closed")
-            << "invert link" << 2 << "Kontrast zum Hintergrund 1,75:1 – zu wenig Kontrast"
-            << "1,7 ✗"
-            << "Zu wenig Kontrast für AA: Link, Besuchter Link" << true;
-        QTest::newRow("every role readable, panel closed")
-            << "visited white" << 4 << "Kontrast zum Hintergrund 12,63:1 – erfüllt AAA"
-            << "12,6 AAA"
-            << "Alle Textfarben erfüllen mindestens AA" << true;
+        // Each made on the open panel, and while it was hidden, shown on opening it.
+        for (const bool closed : {false, true}) {
+            const char* hidden = closed ? ", panel closed" : "";
+            QTest::addRow("typing a white background%s", hidden)
+                << "type background" << 1 << "Kontrast zum Hintergrund 1,00:1 – zu wenig Kontrast"
+                << "1,0 ✗"
+                << "Zu wenig Kontrast für AA: Text, Link, Aktiver Link, Besuchter Link" << closed;
+            QTest::addRow("Invers on the link%s", hidden)
+                << "invert link" << 2 << "Kontrast zum Hintergrund 1,75:1 – zu wenig Kontrast"
+                << "1,7 ✗"
+                << "Zu wenig Kontrast für AA: Link, Besuchter Link" << closed;
+            QTest::addRow("every role readable%s", hidden)
+                << "visited white" << 4 << "Kontrast zum Hintergrund 12,63:1 – erfüllt AAA"
+                << "12,6 AAA"
+                << "Alle Textfarben erfüllen mindestens AA" << closed;
+        }
     }
     void marksFollowEveryChange() {
         QFETCH(QString, change);
