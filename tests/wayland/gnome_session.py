@@ -112,7 +112,7 @@ class GnomeSession(Session):
             self.shell_log = f"gnome-shell-{attempt}"
             shell = self.spawn(self.shell_log, [
                 "gnome-shell", "--headless", "--wayland", "--virtual-monitor", f"{WIDTH}x{HEIGHT}", "--wayland-display",
-                self.env["WAYLAND_DISPLAY"]])
+                self.env["WAYLAND_DISPLAY"]], desktop=True)
             try:
                 wait_for(lambda: self._ready(shell), "GNOME Shell to start", 20.0, interval=0.2)
                 break
@@ -187,9 +187,9 @@ class GnomeSession(Session):
     def _start_desktop_portals(self, portal):
         if portal not in ("desktop", "desktop-allowed"):
             raise SessionError(f"unknown portal variant {portal!r}")
-        self.spawn("permission-store", ["/usr/libexec/xdg-permission-store"])
-        self.spawn("portal-gnome", ["/usr/libexec/xdg-desktop-portal-gnome"])
-        self.spawn("portal-gtk", ["/usr/libexec/xdg-desktop-portal-gtk"])
+        self.spawn("permission-store", ["/usr/libexec/xdg-permission-store"], desktop=True)
+        self.spawn("portal-gnome", ["/usr/libexec/xdg-desktop-portal-gnome"], desktop=True)
+        self.spawn("portal-gtk", ["/usr/libexec/xdg-desktop-portal-gtk"], desktop=True)
         for name in ("org.freedesktop.impl.portal.PermissionStore",
                      "org.freedesktop.impl.portal.desktop.gnome",
                      "org.freedesktop.impl.portal.desktop.gtk"):
@@ -200,7 +200,7 @@ class GnomeSession(Session):
                       "/org/freedesktop/impl/portal/PermissionStore", "--method",
                       "org.freedesktop.impl.portal.PermissionStore.SetPermission",
                       "screenshot", "true", "screenshot", "", "['yes']"])
-        self.spawn("portal", ["/usr/libexec/xdg-desktop-portal"])
+        self.spawn("portal", ["/usr/libexec/xdg-desktop-portal"], desktop=True)
         wait_for(lambda: b"org.freedesktop.portal.Screenshot" in self.run(
             ["gdbus", "introspect", "--session", "--dest", "org.freedesktop.portal.Desktop",
              "--object-path", "/org/freedesktop/portal/desktop"], check=False).stdout,
