@@ -964,12 +964,6 @@ EXPECTED_FAILURES = {
         native_scaled_frame_shows_each_physical_pixel_once: {
             "bookworm": "natively at scale 2 the headless GNOME Shell mostly gives no frame "
                         "within the wait, so no frozen frame is shown"},
-        native_click_then_click_pick: {
-            "trixie": "natively the first key on the frozen frame does not reach it: the "
-                      "Escape after a second click leaves the frame open"},
-        native_arrows_move_the_point_on_the_frame: {
-            "trixie": "natively the first key on the frozen frame does not reach it: two of "
-                      "three arrows move the point, and Enter takes the white pixel's mean"},
         strip_pushed_back_at_the_screen_edge: {
             "bookworm": "under XWayland at the left screen edge the pushed-back strip picks one "
                         "column off before the pointer has moved along it",
