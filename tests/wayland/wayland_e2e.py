@@ -992,11 +992,7 @@ def on_release(table, compositor, release):
 # when named) because they pass or fail from one round to the next there.
 UNSTABLE = {
     "sway": {},
-    "gnome": {
-        native_frame_leaves_out_the_window: {
-            "trixie": "natively the frame holds the window's own background now and then: "
-                      "#ececec picked where the window stood, in one round of two"},
-    },
+    "gnome": {},
     "kwin": {},
 }
 
