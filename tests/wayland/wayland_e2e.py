@@ -428,6 +428,13 @@ def native_frame_leaves_out_the_window(binary):
     frame_leaves_out_the_window(binary, native=True)
 
 
+# Desktops that often tell a window shown under a pointer at rest nothing of
+# the pointer until it moves (GNOME Shell 43: the frozen frame comes within a
+# third of a second, its magnifier and cursor in most rounds only with the
+# next move).
+POINTER_ONLY_ONCE_MOVED = {("gnome", "bookworm")}
+
+
 def native_scaled_frame_shows_each_physical_pixel_once(binary):
     """At scale 2 the frozen frame covers the screen at its own size, and a
     click takes the physical pixel under the pointer's logical position:
@@ -442,6 +449,10 @@ def native_scaled_frame_shows_each_physical_pixel_once(binary):
             d.click(EYEDROPPER)
             d.pointer.move(*at)
             time.sleep(FRAME_TIME)
+            if (COMPOSITOR, debian_release()) in POINTER_ONLY_ONCE_MOVED:
+                d.pointer.move(at[0] + 1, at[1])
+                d.pointer.move(*at)
+                time.sleep(0.3)
             shot = d.s.shot(f"overlay-{at[0]}")
             if not magnified_block_near(shot, at[0] * 2, at[1] * 2, ((255, 0, 0),), reach=300,
                                         size=8, step=4):
@@ -972,11 +983,7 @@ EVERY_DESKTOP = [
 # bookworm, GNOME Shell 48 and KWin 6.3 on trixie).
 EXPECTED_FAILURES = {
     "sway": {},
-    "gnome": {
-        native_scaled_frame_shows_each_physical_pixel_once: {
-            "bookworm": "natively at scale 2 the headless GNOME Shell mostly gives no frame "
-                        "within the wait, so no frozen frame is shown"},
-    },
+    "gnome": {},
     "kwin": {},
 }
 
