@@ -229,17 +229,21 @@ bool ColorRadioButton::event(QEvent* event) {
 }
 
 void ColorRadioButton::paintEvent(QPaintEvent* event) {
-    QStylePainter painter(this);
-    const QPalette shown = shownPalette();
     const QRect room = markRoom();
     if (room.contains(event->rect())) {
-        // Only the mark changed.
-        painter.fillRect(room, shown.brush(backgroundRole()));
-        painter.setPen(shown.color(QPalette::WindowText));
+        // Only the mark changed: its room in the colours the palette below
+        // would give, without a copy of the palette.
+        QPainter painter(this);
+        painter.fillRect(room,
+                         hasBackColor_ ? ToQColor(backColor_) : palette().color(backgroundRole()));
+        painter.setPen(hasForeColor_ ? ToQColor(foreColor_)
+                                     : palette().color(QPalette::WindowText));
         painter.setFont(mark_.font());
         markLine_.draw(painter, room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
         return;
     }
+    QStylePainter painter(this);
+    const QPalette shown = shownPalette();
     painter.fillRect(rect(), shown.brush(backgroundRole()));
     QStyleOptionButton option;
     initStyleOption(&option);
