@@ -118,20 +118,11 @@ private slots:
                    QApplication::processEvents();
                    outer->setBackColor(0x008080);
                });
-        QTest::newRow("the label's colour") << Change(
-            [](PictureBox*, PictureBox* inner) { LabelOn(inner)->setForeColor(0x000000); });
         QTest::newRow("a note beside the label") << Change([](PictureBox*, PictureBox* inner) {
             NoteBeside(inner, QStringLiteral("x"));
             QApplication::processEvents();
             LabelOn(inner)->setNote({QStringLiteral("o")});
         });
-        QTest::newRow("the note's colour, the inner box's colour")
-            << Change([](PictureBox*, PictureBox* inner) {
-                   NoteBeside(inner, QStringLiteral("x"));
-                   QApplication::processEvents();
-                   LabelOn(inner)->setNoteColor(0xFF0000);
-                   inner->setBackColor(0x102030);
-               });
         QTest::newRow("the colour, then the inner box moved")
             << Change([](PictureBox* outer, PictureBox* inner) {
                    outer->setBackColor(0x800080);
