@@ -96,6 +96,10 @@ void ColorLabel::updateArea(const QRect& area) {
     // A label painted for itself is painted with everything below it, from
     // the window down; on a parent that paints all of its pixels, that
     // parent's repaint of the area paints the label too, once.
+    // A label out of sight is painted when it shows, as update() has it.
+    if (!isVisible()) {
+        return;
+    }
     QWidget* below = parentWidget();
     if (below != nullptr && below->testAttribute(Qt::WA_OpaquePaintEvent)) {
         below->update(area.translated(pos()));

@@ -162,7 +162,7 @@ private slots:
     }
 
     // A label on a box is painted with the box's repaint, once, also where
-    // the box and the label change together.
+    // the box and the label change together; a hidden one not at all.
     void aLabelIsPaintedOnceWithTheBoxBelow() {
         Swatch swatch;
         QVERIFY(QTest::qWaitForWindowExposed(&swatch.window));
@@ -177,6 +177,13 @@ private slots:
         swatch.shown();
         QCOMPARE(boxPaints.paints, 1);
         QCOMPARE(labelPaints.paints, 1);
+        // Out of sight, a label's change paints nothing.
+        LabelOn(swatch.inner)->hide();
+        swatch.shown();
+        boxPaints.paints = 0;
+        LabelOn(swatch.inner)->setForeColor(0x00FF00);
+        swatch.shown();
+        QCOMPARE(boxPaints.paints, 0);
     }
 };
 
