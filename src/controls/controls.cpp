@@ -30,7 +30,7 @@ void ColorLabel::setForeColor(PackedColor color) {
     if (foreColor_ != color) {
         foreColor_ = color;
         if (!shownColor_) {
-            update();
+            updateArea(rect());
         }
     }
 }
@@ -38,7 +38,7 @@ void ColorLabel::setForeColor(PackedColor color) {
 void ColorLabel::setShownColor(std::optional<PackedColor> color) {
     if (shownColor_ != color) {
         shownColor_ = color;
-        update();
+        updateArea(rect());
     }
 }
 
@@ -51,7 +51,7 @@ void ColorLabel::setNote(const QStringList& choices) {
     const QString shown = note_.fitting(room.width());
     if (shownNote_ != shown) {
         shownNote_ = shown;
-        update(room);
+        updateArea(room);
     }
 }
 
@@ -59,7 +59,7 @@ void ColorLabel::setNoteColor(PackedColor color) {
     if (noteColor_ != color) {
         noteColor_ = color;
         if (!shownNote_.isEmpty()) {
-            update(noteRoom());
+            updateArea(noteRoom());
         }
     }
 }
@@ -92,7 +92,27 @@ QRect ColorLabel::noteRoom() {
     return noteRoom_;
 }
 
+void ColorLabel::updateArea(const QRect& area) {
+    // A label painted for itself is painted with everything below it, from
+    // the window down; on a parent that paints all of its pixels, that
+    // parent's repaint of the area paints the label too, once.
+    // A label out of sight is painted when it shows, as update() has it.
+    if (!isVisible()) {
+        return;
+    }
+    QWidget* below = parentWidget();
+    if (below != nullptr && below->testAttribute(Qt::WA_OpaquePaintEvent)) {
+        below->update(area.translated(pos()));
+    } else {
+        update(area);
+    }
+}
+
 void ColorLabel::paintEvent(QPaintEvent* /*event*/) {
+    // An empty label leaves the page below as it is.
+    if (text().isEmpty() && shownNote_.isEmpty()) {
+        return;
+    }
     QPainter painter(this);
     painter.setPen(ToQColor(shownColor_.value_or(foreColor_)));
     painter.setFont(font());
@@ -213,17 +233,21 @@ bool ColorRadioButton::event(QEvent* event) {
 }
 
 void ColorRadioButton::paintEvent(QPaintEvent* event) {
-    QStylePainter painter(this);
-    const QPalette shown = shownPalette();
     const QRect room = markRoom();
     if (room.contains(event->rect())) {
-        // Only the mark changed.
-        painter.fillRect(room, shown.brush(backgroundRole()));
-        painter.setPen(shown.color(QPalette::WindowText));
+        // Only the mark changed: its room in the colours the palette below
+        // would give, without a copy of the palette.
+        QPainter painter(this);
+        painter.fillRect(room,
+                         hasBackColor_ ? ToQColor(backColor_) : palette().color(backgroundRole()));
+        painter.setPen(hasForeColor_ ? ToQColor(foreColor_)
+                                     : palette().color(QPalette::WindowText));
         painter.setFont(mark_.font());
         markLine_.draw(painter, room, Qt::AlignRight | Qt::AlignVCenter, shownMark_);
         return;
     }
+    QStylePainter painter(this);
+    const QPalette shown = shownPalette();
     painter.fillRect(rect(), shown.brush(backgroundRole()));
     QStyleOptionButton option;
     initStyleOption(&option);

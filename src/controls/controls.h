@@ -50,6 +50,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void updateArea(const QRect& area);
+
     PackedColor foreColor_ = kBlack;
     std::optional<PackedColor> shownColor_;
     LaidOutLine line_;

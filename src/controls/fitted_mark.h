@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#include <array>
+
 namespace tinctora {
 
 class FittedMark {
@@ -23,8 +25,13 @@ public:
     QString fitting(int roomWidth) const;
 
 private:
+    int advance(QChar c) const;
+
+    static constexpr int kUnmeasured = -1;
     QFont font_;
     QFontMetrics metrics_;
+    // The advances of the Latin-1 characters measured so far.
+    mutable std::array<int, 256> latinAdvances_;
     QStringList choices_;
 };
 

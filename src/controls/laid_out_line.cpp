@@ -19,18 +19,23 @@ constexpr int kDrawsBeforeInk = 2;
 
 } // namespace
 
+// A colour and fraction of a pixel a line was drawn in, how often, and its
+// ink there once made.
+struct LaidOutLine::Look {
+    QColor colour;
+    QPointF fraction;
+    int draws = 0;
+    std::optional<TextInk> ink;
+};
+
 struct LaidOutLine::Kept {
     QString text;
     QFont font;
     QTextLayout layout;
     double height = 0;
     double advance = 0;
-    // The colour and the fraction of a pixel the line was last drawn in,
-    // how often since, and its ink there once made.
-    QColor inkColour;
-    QPointF inkFraction;
-    int drawsAlike = 0;
-    std::optional<TextInk> ink;
+    // The looks the line was drawn in last, the most recent first.
+    std::vector<Look> looks;
 
     Kept(const QString& line, const QFont& lineFont, QPainter& painter)
         : text(line), font(lineFont), layout(line, lineFont, painter.device()) {
@@ -90,17 +95,25 @@ void LaidOutLine::drawAt(Kept& kept, QPainter& painter, QPointF position) {
     const QPointF fraction = position - whole;
     // Ink is made for a line drawn a third time alike: a line drawn once in
     // a colour, as the text role's line on every step of a drag through that
-    // role, is not worth the ink.
-    if (kept.inkColour != colour || kept.inkFraction != fraction) {
-        kept.inkColour = colour;
-        kept.inkFraction = fraction;
-        kept.drawsAlike = 0;
-        kept.ink.reset();
-    } else if (++kept.drawsAlike == kDrawsBeforeInk) {
-        kept.ink = TextInk::Make(kept.layout, colour, fraction);
+    // role, is not worth the ink. A caption whose colour turns with the
+    // background's brightness keeps the ink of either.
+    auto look = std::find_if(kept.looks.begin(), kept.looks.end(), [&](const Look& drawn) {
+        return drawn.colour == colour && drawn.fraction == fraction;
+    });
+    if (look == kept.looks.end()) {
+        if (kept.looks.size() == kKeptLooks) {
+            kept.looks.pop_back();
+        }
+        kept.looks.insert(kept.looks.begin(), Look{colour, fraction, 0, std::nullopt});
+    } else {
+        std::rotate(kept.looks.begin(), look, look + 1);
+        if (++kept.looks.front().draws == kDrawsBeforeInk) {
+            kept.looks.front().ink = TextInk::Make(kept.layout, colour, fraction);
+        }
     }
-    if (kept.ink) {
-        kept.ink->draw(painter, whole.toPoint());
+    const std::optional<TextInk>& ink = kept.looks.front().ink;
+    if (ink) {
+        ink->draw(painter, whole.toPoint());
     } else {
         kept.layout.draw(&painter, position);
     }

@@ -42,13 +42,17 @@ public:
     void draw(QPainter& painter, const QRect& rect, int flags, const QString& text);
 
     static constexpr std::size_t kKeptTexts = 24;
+    // Looks kept for each text: colour and fraction of a pixel, each with
+    // its ink.
+    static constexpr std::size_t kKeptLooks = 4;
 
 private:
+    struct Look;
     struct Kept;
     Kept& keptFor(const QString& text, QPainter& painter);
     // The line drawn at the given position; from its ink where the painter
     // lays ink as it draws glyphs, once the line was drawn there twice
-    // before in the same colour.
+    // before in the same colour, among the last looks kept.
     static void drawAt(Kept& kept, QPainter& painter, QPointF position);
 
     // The most recently drawn first.

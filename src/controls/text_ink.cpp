@@ -32,16 +32,24 @@ QRgb* Row(QImage& image, int y) {
 
 // The part of an image that holds ink, and where it lies.
 QRect Inked(const QImage& image) {
-    QRect inked;
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width();
+    const int height = image.height();
+    int left = width;
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < height; ++y) {
         const QRgb* row = Row(image, y);
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (row[x] != 0) {
-                inked |= QRect(x, y, 1, 1);
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = top < 0 ? y : top;
+                bottom = y;
             }
         }
     }
-    return inked;
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 struct Glyph {

@@ -5,12 +5,15 @@
 // A line kept laid out draws the pixels QPainter draws for the text itself,
 // in the fonts and alignments the windows use, also after a change of text
 // and font, from its kept ink on pages and in colours other than those it
-// was first drawn on, and among other texts drawn by turns.
+// was first drawn on, in colours drawn by turns, and among other texts drawn
+// by turns.
 #include "laid_out_line.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+
+#include <array>
 
 using namespace tinctora;
 
@@ -84,26 +87,38 @@ private slots:
                            [&](QPainter& painter) { line.draw(painter, room, flags, text); }),
                      expected);
         }
+        // The text on a page in a colour, from the kept line or by the painter.
+        const auto drawnOn = [&](QRgb page, QRgb pen, bool kept) {
+            return Drawn(
+                font, ratio,
+                [&](QPainter& painter) {
+                    if (kept) {
+                        line.draw(painter, room, flags, text);
+                    } else {
+                        painter.drawText(room, flags, text);
+                    }
+                },
+                page, pen);
+        };
         // Pages that change below a line of one colour, as a drag through
         // the background gives, then another colour: where glyphs share a
         // pixel, the kept ink still rounds it as drawing them one by one.
         for (const QRgb pen : {0xffff00u, 0x000000u, 0x663399u}) {
             for (const QRgb page :
                  {0x333333u, 0x000000u, 0xffffffu, 0x7f7f7fu, 0x1e90ffu, 0xfa8072u}) {
-                const auto drawn = [&](bool kept) {
-                    return Drawn(
-                        font, ratio,
-                        [&](QPainter& painter) {
-                            if (kept) {
-                                line.draw(painter, room, flags, text);
-                            } else {
-                                painter.drawText(room, flags, text);
-                            }
-                        },
-                        page, pen);
-                };
-                QCOMPARE(drawn(true), drawn(false));
-                QCOMPARE(drawn(true), drawn(false));
+                QCOMPARE(drawnOn(page, pen, true), drawnOn(page, pen, false));
+                QCOMPARE(drawnOn(page, pen, true), drawnOn(page, pen, false));
+            }
+        }
+        // A caption whose colour turns with the page's brightness: two
+        // colours in turn, then more colours in turn than a line keeps inks.
+        const std::array<QRgb, LaidOutLine::kKeptLooks + 1> pens = {0xffffffu, 0x000000u, 0xffff00u,
+                                                                    0x663399u, 0x00ff00u};
+        for (const std::size_t colours : {std::size_t(2), pens.size()}) {
+            for (int round = 0; round < 4; ++round) {
+                for (std::size_t c = 0; c < colours; ++c) {
+                    QCOMPARE(drawnOn(0x7f7f7f, pens[c], true), drawnOn(0x7f7f7f, pens[c], false));
+                }
             }
         }
         // Other texts drawn in between, as a mark changes with the strip's

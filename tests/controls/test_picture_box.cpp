@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A picture box whose colour changes repaints around the picture boxes that
-// sit on it, never under them, and the screen still shows what a full
-// repaint of the window would.
+// sit on it, never under them, a label on a box is painted with the box,
+// and the screen still shows what a full repaint of the window would.
 #include "app_style.h"
 #include "controls.h"
 #include "fake_desktop.h"
@@ -73,6 +73,20 @@ struct Swatch {
     QImage repainted() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
 
+ColorLabel* LabelOn(PictureBox* box) {
+    return box->client()->findChild<ColorLabel*>();
+}
+
+// The label made wide enough for a note right of its text.
+void NoteBeside(PictureBox* inner, const QString& note) {
+    ColorLabel* label = LabelOn(inner);
+    label->setGeometry(2, 4, 25, 25);
+    QFont small = label->font();
+    small.setPixelSize(7);
+    label->setNoteFont(small);
+    label->setNote({note});
+}
+
 } // namespace
 
 class TestPictureBox : public QObject {
@@ -104,6 +118,11 @@ private slots:
                    QApplication::processEvents();
                    outer->setBackColor(0x008080);
                });
+        QTest::newRow("a note beside the label") << Change([](PictureBox*, PictureBox* inner) {
+            NoteBeside(inner, QStringLiteral("x"));
+            QApplication::processEvents();
+            LabelOn(inner)->setNote({QStringLiteral("o")});
+        });
         QTest::newRow("the colour, then the inner box moved")
             << Change([](PictureBox* outer, PictureBox* inner) {
                    outer->setBackColor(0x800080);
@@ -140,6 +159,31 @@ private slots:
         swatch.inner->move(swatch.inner->pos() + QPoint(-1, 0));
         swatch.shown();
         QCOMPARE(innerPaints.paints, 1);
+    }
+
+    // A label on a box is painted with the box's repaint, once, also where
+    // the box and the label change together; a hidden one not at all.
+    void aLabelIsPaintedOnceWithTheBoxBelow() {
+        Swatch swatch;
+        QVERIFY(QTest::qWaitForWindowExposed(&swatch.window));
+        NoteBeside(swatch.inner, QStringLiteral("x"));
+        swatch.shown();
+        PaintCounter boxPaints;
+        swatch.inner->client()->installEventFilter(&boxPaints);
+        PaintCounter labelPaints;
+        LabelOn(swatch.inner)->installEventFilter(&labelPaints);
+        swatch.inner->setBackColor(0x654321);
+        LabelOn(swatch.inner)->setNote({QStringLiteral("o")});
+        swatch.shown();
+        QCOMPARE(boxPaints.paints, 1);
+        QCOMPARE(labelPaints.paints, 1);
+        // Out of sight, a label's change paints nothing.
+        LabelOn(swatch.inner)->hide();
+        swatch.shown();
+        boxPaints.paints = 0;
+        LabelOn(swatch.inner)->setForeColor(0x00FF00);
+        swatch.shown();
+        QCOMPARE(boxPaints.paints, 0);
     }
 };
 

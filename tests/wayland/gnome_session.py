@@ -132,6 +132,10 @@ class GnomeSession(Session):
             wait_for(lambda: self.eval(overview) > 0, "the overview", 15.0)
             self.chord("Escape")
         wait_for(lambda: self.eval(overview) == 0, "the overview to close")
+        # GNOME Shell 48 drops the first key a remote desktop session sends
+        # (it never reached the window that had the focus): a Shift tap,
+        # before any window of a test is there, takes its place.
+        self.chord("shift")
         self.eval("Main.messageTray.getSources().forEach(source => source.destroy())")
         for name in ("DISPLAY", "XAUTHORITY"):
             self.env[name] = self.eval(f"imports.gi.GLib.getenv('{name}')")

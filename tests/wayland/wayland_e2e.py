@@ -30,7 +30,9 @@ RED_BOX, RED_ARROW = (56, 22), (80, 22)
 EYEDROPPER = (22, 142)          # the centre of the eyedropper box
 EYEDROPPER_AREA = (10, 130, 25, 25)   # the box's client area
 BLOCK_MODE = (46, 150)          # the option button "5x5"
-CURRENT_SWATCH = (160, 150)
+# High in the swatch: GNOME shades the rows above the open strip with the
+# shadow it draws around popups (130 reads 129 twelve rows up).
+CURRENT_SWATCH = (160, 142)
 SWATCH_BOTTOM = 165             # the first row below the current-colour swatch
 WEB, COPY = (182, 180), (417, 148)
 START_COLOUR = (51, 51, 51)
@@ -426,6 +428,13 @@ def native_frame_leaves_out_the_window(binary):
     frame_leaves_out_the_window(binary, native=True)
 
 
+# Desktops that often tell a window shown under a pointer at rest nothing of
+# the pointer until it moves (GNOME Shell 43: the frozen frame comes within a
+# third of a second, its magnifier and cursor in most rounds only with the
+# next move).
+POINTER_ONLY_ONCE_MOVED = {("gnome", "bookworm")}
+
+
 def native_scaled_frame_shows_each_physical_pixel_once(binary):
     """At scale 2 the frozen frame covers the screen at its own size, and a
     click takes the physical pixel under the pointer's logical position:
@@ -440,6 +449,10 @@ def native_scaled_frame_shows_each_physical_pixel_once(binary):
             d.click(EYEDROPPER)
             d.pointer.move(*at)
             time.sleep(FRAME_TIME)
+            if (COMPOSITOR, debian_release()) in POINTER_ONLY_ONCE_MOVED:
+                d.pointer.move(at[0] + 1, at[1])
+                d.pointer.move(*at)
+                time.sleep(0.3)
             shot = d.s.shot(f"overlay-{at[0]}")
             if not magnified_block_near(shot, at[0] * 2, at[1] * 2, ((255, 0, 0),), reach=300,
                                         size=8, step=4):
@@ -920,8 +933,18 @@ def keeper_outlasts_the_bridge_and_yields_to_an_x11_copy(binary, native=False):
         copier.stdin.write(b"X11 copy")
         copier.stdin.close()
         wait_for(lambda: not keepers(program), "the keeper to end after an X11 copy", 3.0)
-        wait_for(lambda: d.s.run(["wl-paste", "--no-newline"], check=False).stdout == b"X11 copy",
-                 "the X11 copy on the Wayland clipboard", 3.0, interval=0.2)
+        pasted = []
+
+        def carried():
+            pasted[:] = [d.s.run(["wl-paste", "--no-newline"], check=False).stdout]
+            return pasted[0] == b"X11 copy"
+
+        # Each paste starts a program: on a loaded machine a few take seconds.
+        try:
+            wait_for(carried, "the X11 copy on the Wayland clipboard", 6.0, interval=0.2)
+        except SessionError:
+            raise Failure(f"the X11 copy is not on the Wayland clipboard after the keeper ended: "
+                          f"wl-paste gives {pasted[0]!r}")
 
 
 def native_keeper_outlasts_the_bridge_and_yields_to_an_x11_copy(binary):
@@ -960,22 +983,7 @@ EVERY_DESKTOP = [
 # bookworm, GNOME Shell 48 and KWin 6.3 on trixie).
 EXPECTED_FAILURES = {
     "sway": {},
-    "gnome": {
-        native_scaled_frame_shows_each_physical_pixel_once: {
-            "bookworm": "natively at scale 2 the headless GNOME Shell mostly gives no frame "
-                        "within the wait, so no frozen frame is shown"},
-        native_click_then_click_pick: {
-            "trixie": "natively the first key on the frozen frame does not reach it: the "
-                      "Escape after a second click leaves the frame open"},
-        native_arrows_move_the_point_on_the_frame: {
-            "trixie": "natively the first key on the frozen frame does not reach it: two of "
-                      "three arrows move the point, and Enter takes the white pixel's mean"},
-        strip_pushed_back_at_the_screen_edge: {
-            "bookworm": "under XWayland at the left screen edge the pushed-back strip picks one "
-                        "column off before the pointer has moved along it",
-            "trixie": "under XWayland at the left screen edge the pushed-back strip's value "
-                      "goes from 130 to 129 before the pointer has moved along it"},
-    },
+    "gnome": {},
     "kwin": {},
 }
 
@@ -998,11 +1006,7 @@ def on_release(table, compositor, release):
 # when named) because they pass or fail from one round to the next there.
 UNSTABLE = {
     "sway": {},
-    "gnome": {
-        native_frame_leaves_out_the_window: {
-            "trixie": "natively the frame holds the window's own background now and then: "
-                      "#ececec picked where the window stood, in one round of two"},
-    },
+    "gnome": {},
     "kwin": {},
 }
 

@@ -3,14 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Contrast and colour vision on the real main window: the marks, tooltips and
-// descriptions of the role buttons following every change, the menu of the
-// preview and the role buttons, the simulated preview, and the contrast
-// raised by luminance.
+// descriptions of the role buttons following every change, on screen as a
+// full repaint shows them, the menu of the preview and the role buttons, the
+// simulated preview, and the contrast raised by luminance.
 #include "app_style.h"
 #include "scheme_roles.h"
 #include "window_driver.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QContextMenuEvent>
 #include <QTest>
 
@@ -278,6 +279,36 @@ private slots:
         QVERIFY(inkRightOfCentre() > 10);
         button->setMark({});
         QCOMPARE(inkRightOfCentre(), 0);
+    }
+
+    // A mark that changes alone is painted in its room only; the window then
+    // shows the role buttons as a full repaint of them does.
+    void changedMarksShowAsAFullRepaint_data() {
+        QTest::addColumn<int>("selectedBefore");
+        QTest::addColumn<QString>("background");
+        QTest::newRow("white") << 0 << "#ffffff";
+        QTest::newRow("grey, every mark failing AA") << 0 << "#777777";
+        QTest::newRow("after the text role was selected") << 1 << "#000080";
+    }
+    void changedMarksShowAsAFullRepaint() {
+        QFETCH(int, selectedBefore);
+        QFETCH(QString, background);
+        Select(*form, selectedBefore);
+        Select(*form, 0);
+        QApplication::processEvents();
+        const QString before = form->optHPColormode[2]->shownMark();
+        Type(form->txtValue[6], background);
+        QApplication::processEvents();
+        QVERIFY(form->optHPColormode[2]->shownMark() != before);
+        QPaintDevice* device = form->backingStore()->paintDevice();
+        QCOMPARE(device->devType(), int(QInternal::Image));
+        const QImage shown = static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
+        for (int role = 1; role < kRoleCount; ++role) {
+            QWidget* button = form->optHPColormode[static_cast<std::size_t>(role)];
+            const QRect onWindow(button->mapTo(form.get(), QPoint(0, 0)), button->size());
+            QCOMPARE(shown.copy(onWindow),
+                     button->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     void menuOpensFromPreviewAndRoleButtons_data() {
