@@ -112,7 +112,7 @@ class GnomeSession(Session):
             self.shell_log = f"gnome-shell-{attempt}"
             shell = self.spawn(self.shell_log, [
                 "gnome-shell", "--headless", "--wayland", "--virtual-monitor", f"{WIDTH}x{HEIGHT}", "--wayland-display",
-                self.env["WAYLAND_DISPLAY"]], desktop=True)
+                self.env["WAYLAND_DISPLAY"]])
             try:
                 wait_for(lambda: self._ready(shell), "GNOME Shell to start", 20.0, interval=0.2)
                 break
@@ -124,12 +124,11 @@ class GnomeSession(Session):
                 shell.kill()
                 shell.wait()
         # GNOME Shell 43 starts in the overview; Escape, as a person types it,
-        # leaves it (on a busy machine it came after more than 5 s). GNOME
-        # Shell 48 starts headless on the empty desktop.
+        # leaves it. GNOME Shell 48 starts headless on the empty desktop.
         self._input = self._start_input()
         overview = "Main.overview._overview.controls._stateAdjustment.value"
         if self.version < 48:
-            wait_for(lambda: self.eval(overview) > 0, "the overview", 15.0)
+            wait_for(lambda: self.eval(overview) > 0, "the overview", 5.0)
             self.chord("Escape")
         wait_for(lambda: self.eval(overview) == 0, "the overview to close")
         # GNOME Shell 48 drops the first key a remote desktop session sends
@@ -192,9 +191,9 @@ class GnomeSession(Session):
     def _start_desktop_portals(self, portal):
         if portal not in ("desktop", "desktop-allowed"):
             raise SessionError(f"unknown portal variant {portal!r}")
-        self.spawn("permission-store", ["/usr/libexec/xdg-permission-store"], desktop=True)
-        self.spawn("portal-gnome", ["/usr/libexec/xdg-desktop-portal-gnome"], desktop=True)
-        self.spawn("portal-gtk", ["/usr/libexec/xdg-desktop-portal-gtk"], desktop=True)
+        self.spawn("permission-store", ["/usr/libexec/xdg-permission-store"])
+        self.spawn("portal-gnome", ["/usr/libexec/xdg-desktop-portal-gnome"])
+        self.spawn("portal-gtk", ["/usr/libexec/xdg-desktop-portal-gtk"])
         for name in ("org.freedesktop.impl.portal.PermissionStore",
                      "org.freedesktop.impl.portal.desktop.gnome",
                      "org.freedesktop.impl.portal.desktop.gtk"):
@@ -205,7 +204,7 @@ class GnomeSession(Session):
                       "/org/freedesktop/impl/portal/PermissionStore", "--method",
                       "org.freedesktop.impl.portal.PermissionStore.SetPermission",
                       "screenshot", "true", "screenshot", "", "['yes']"])
-        self.spawn("portal", ["/usr/libexec/xdg-desktop-portal"], desktop=True)
+        self.spawn("portal", ["/usr/libexec/xdg-desktop-portal"])
         wait_for(lambda: b"org.freedesktop.portal.Screenshot" in self.run(
             ["gdbus", "introspect", "--session", "--dest", "org.freedesktop.portal.Desktop",
              "--object-path", "/org/freedesktop/portal/desktop"], check=False).stdout,
