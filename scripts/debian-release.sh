@@ -18,9 +18,10 @@ case "${VERSION_CODENAME:-}" in
   trixie)
     llvm=19
     # KWin 6 takes pictures (its own and the portal's) only when it
-    # composites with OpenGL, which on a virtual output needs a GPU's render
-    # node: without one the KWin round cannot see the screen, so it is left
-    # out here.
+    # composites with OpenGL, which needs a GPU's render node on its virtual
+    # output and nested in Xvfb or a headless sway alike (Mesa's software
+    # rendering has no node to run on): without one KWin 6.3 composites with
+    # QPainter, the KWin round cannot see the screen, so it is left out here.
     compositor_packages=(gnome-shell xdg-desktop-portal-gnome)
     ;;
   *)

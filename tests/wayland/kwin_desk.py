@@ -8,6 +8,8 @@ session and takes one command a line on stdin, answering one line:
     windows          a JSON list of the windows (see session.Session.windows)
     move ID X Y      moves the window with that id to X, Y; answers "ok"
     shot PATH        writes the desktop's picture to PATH as a PPM; "ok"
+    portal-shot      takes one frame through the desktop portal and deletes
+                     it; "ok" once the portal answered with a picture
 KWin's scripts answer through a D-Bus call back to this program, which owns
 a name on the session bus for that. KWin hands out pictures only to programs
 it trusts, or to all when started with KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1."""
@@ -136,6 +138,35 @@ class Desk:
             out.write(b"P6\n%d %d\n255\n" % (width, height) + rgb)
 
 
+    def portal_shot(self):
+        sender = self.bus.get_unique_name()[1:].replace(".", "_")
+        self.scripts += 1
+        token = f"tinctora_test_{self.scripts}"
+        answers = []
+        subscription = self.bus.signal_subscribe(
+            None, "org.freedesktop.portal.Request", "Response",
+            f"/org/freedesktop/portal/desktop/request/{sender}/{token}", None,
+            Gio.DBusSignalFlags.NONE, lambda *signal: answers.append(signal[5].unpack()))
+        try:
+            self.bus.call_sync(
+                "org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
+                "org.freedesktop.portal.Screenshot", "Screenshot",
+                GLib.Variant("(sa{sv})", ("", {"interactive": GLib.Variant("b", False),
+                                               "handle_token": GLib.Variant("s", token)})),
+                None, Gio.DBusCallFlags.NONE, 30000, None)
+            timeout = []
+            source = GLib.timeout_add(30000, lambda: timeout.append(True))
+            while not answers and not timeout:
+                self.loop.iteration(True)
+            if not timeout:
+                GLib.source_remove(source)
+        finally:
+            self.bus.signal_unsubscribe(subscription)
+        if not answers or answers[0][0] != 0:
+            raise RuntimeError(f"the portal's screenshot answered {answers}")
+        os.remove(Gio.File.new_for_uri(answers[0][1]["uri"]).get_path())
+
+
 def main():
     desk = Desk()
     print("ready", flush=True)
@@ -148,6 +179,9 @@ def main():
                 print(desk.script(MOVE_SCRIPT % {"windows": WINDOWS, "id": words[1],
                                                  "x": int(words[2]),
                                                  "y": int(words[3])}), flush=True)
+            elif words == ["portal-shot"]:
+                desk.portal_shot()
+                print("ok", flush=True)
             elif words[0] == "shot" and len(words) == 2:
                 desk.shot(words[1])
                 print("ok", flush=True)
