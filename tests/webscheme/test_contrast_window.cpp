@@ -221,6 +221,17 @@ private slots:
         } else {
             QCOMPARE(MarkOf(*form, role).text, mark);
         }
+        // A mark that changed alone is painted in its room only: the window
+        // still shows the role buttons as a full repaint of them does.
+        QApplication::processEvents();
+        QPaintDevice* device = form->backingStore()->paintDevice();
+        QCOMPARE(device->devType(), int(QInternal::Image));
+        const QImage shown = static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
+        for (QWidget* option : form->optHPColormode) {
+            const QRect onWindow(option->mapTo(form.get(), QPoint(0, 0)), option->size());
+            QCOMPARE(shown.copy(onWindow),
+                     option->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     // Whatever room the captions leave, each text role shows one of its marks
@@ -279,36 +290,6 @@ private slots:
         QVERIFY(inkRightOfCentre() > 10);
         button->setMark({});
         QCOMPARE(inkRightOfCentre(), 0);
-    }
-
-    // A mark that changes alone is painted in its room only; the window then
-    // shows the role buttons as a full repaint of them does.
-    void changedMarksShowAsAFullRepaint_data() {
-        QTest::addColumn<int>("selectedBefore");
-        QTest::addColumn<QString>("background");
-        QTest::newRow("white") << 0 << "#ffffff";
-        QTest::newRow("grey, every mark failing AA") << 0 << "#777777";
-        QTest::newRow("after the text role was selected") << 1 << "#000080";
-    }
-    void changedMarksShowAsAFullRepaint() {
-        QFETCH(int, selectedBefore);
-        QFETCH(QString, background);
-        Select(*form, selectedBefore);
-        Select(*form, 0);
-        QApplication::processEvents();
-        const QString before = form->optHPColormode[2]->shownMark();
-        Type(form->txtValue[6], background);
-        QApplication::processEvents();
-        QVERIFY(form->optHPColormode[2]->shownMark() != before);
-        QPaintDevice* device = form->backingStore()->paintDevice();
-        QCOMPARE(device->devType(), int(QInternal::Image));
-        const QImage shown = static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
-        for (int role = 1; role < kRoleCount; ++role) {
-            QWidget* button = form->optHPColormode[static_cast<std::size_t>(role)];
-            const QRect onWindow(button->mapTo(form.get(), QPoint(0, 0)), button->size());
-            QCOMPARE(shown.copy(onWindow),
-                     button->grab().toImage().convertToFormat(QImage::Format_RGB32));
-        }
     }
 
     void menuOpensFromPreviewAndRoleButtons_data() {
