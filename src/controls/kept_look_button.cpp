@@ -56,17 +56,17 @@ void KeptLookButton::paintEvent(QPaintEvent* event) {
     }
     QStyleOptionButton option;
     initStyleOption(&option);
-    const Look key{style(),
+    const Look key{option.state,
+                   style(),
                    option.palette.cacheKey(),
-                   font(),
-                   option.state,
                    option.rect.size(),
-                   option.text,
-                   option.icon.cacheKey(),
-                   option.iconSize,
+                   ratio,
                    static_cast<int>(option.features),
                    option.direction,
-                   ratio};
+                   option.icon.cacheKey(),
+                   option.iconSize,
+                   option.text,
+                   font()};
     const QImage& look = looks_.look(key, [&] { return drawnLook(ratio); });
     QPainter painter(this);
     if (!laysImagesOn(painter)) {

@@ -17,9 +17,10 @@ namespace tinctora {
 
 // The look is drawn on a transparent image, so the rounded corners and every
 // other pixel the style blends with the background blend with the box's
-// colour of the moment when the image is laid on it. At a fractional scale,
-// where the button's edges share screen pixels with the box, and below true
-// colour, it paints as any push button.
+// colour of the moment when the image is laid on it. For a style that draws
+// a push button from its state alone, without animations, as Fusion does. At
+// a fractional scale, where the button's edges share screen pixels with the
+// box, and below true colour, it paints as any push button.
 class KeptLookButton : public QPushButton {
     Q_OBJECT
 public:
@@ -33,19 +34,20 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Everything but the background that a push button's pixels depend on.
+    // Everything but the background that a push button's pixels depend on;
+    // compared in this order, the dearest last.
     struct Look {
+        QStyle::State state;
         const QStyle* style = nullptr;
         qint64 palette = 0;
-        QFont font;
-        QStyle::State state;
         QSize size;
-        QString text;
-        qint64 icon = 0;
-        QSize iconSize;
+        qreal ratio = 0;
         int features = 0;
         Qt::LayoutDirection direction = Qt::LeftToRight;
-        qreal ratio = 0;
+        qint64 icon = 0;
+        QSize iconSize;
+        QString text;
+        QFont font;
         bool operator==(const Look&) const = default;
     };
 
