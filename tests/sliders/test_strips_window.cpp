@@ -5,7 +5,6 @@
 // The six strips on the real main window: their pixels in every mode, and
 // pressing, dragging and releasing on them.
 #include "app_style.h"
-#include "shown_pixels.h"
 #include "window_driver.h"
 
 #include <QTest>
@@ -266,30 +265,6 @@ private slots:
         QCOMPARE(form->txtValue[1]->text(), QString("51"));
         QCOMPARE(form->txtValue[0]->text(), QString("192"));
         Release(strip(0), Row(4));
-    }
-
-    // Every step of a drag gives the inverse colour's box a new colour behind
-    // its button: the screen shows box and button as a full repaint of the
-    // box with a plain push button does, the button's rounded corners
-    // included.
-    void dragShowsTheInverseBoxAsAFullRepaint() {
-        Press(strip(1), Row(0));
-        for (int row = 0; row < 17; row += 4) {
-            Move(strip(1), Row(row));
-            const QImage seen = ShownArea(form->picInvert);
-            QPushButton plain(form->cmdInvert->text(), form->picInvert->client());
-            plain.setGeometry(form->cmdInvert->geometry());
-            plain.show();
-            form->cmdInvert->hide();
-            const QImage repainted =
-                form->picInvert->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            form->cmdInvert->show();
-            QVERIFY2(
-                seen == repainted,
-                qPrintable(
-                    QStringLiteral("row %1: %2").arg(row).arg(FirstDifference(seen, repainted))));
-        }
-        Release(strip(1), Row(16));
     }
 
     void clickingAStripKeepsItsOwnFocus() {
