@@ -8,6 +8,7 @@
 #include "frm_main.h"
 
 #include "check_box_style.h"
+#include "kept_look_button.h"
 #include "line_edit_looks.h"
 #include "twips.h"
 
@@ -192,7 +193,9 @@ void frmMain::buildLayout() {
     picRandom = MakeBox(this, BoxBorder::Sunken, 1260, 1680, 795, 375, kBlack);
     cmdRandom = MakeButton(picRandom, QStringLiteral("Zufall"), 0, 0, 735, 315);
     picInvert = MakeBox(this, BoxBorder::Sunken, 1260, 2100, 795, 375, kBlack);
-    cmdInvert = MakeButton(picInvert, QStringLiteral("Invers"), 0, 0, 615, 315);
+    // The box behind the button changes colour on every step of a drag.
+    cmdInvert =
+        Place(new KeptLookButton(QStringLiteral("Invers"), picInvert->client()), 0, 0, 615, 315);
     picInvert->setAccessibleName(QStringLiteral("Inverse Farbe"));
 
     cmdExit = MakeButton(this, QStringLiteral("Beenden"), 60, 2520, 1755, 375);

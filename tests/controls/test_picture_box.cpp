@@ -9,8 +9,8 @@
 #include "controls.h"
 #include "fake_desktop.h"
 #include "picture_box.h"
+#include "shown_pixels.h"
 
-#include <QBackingStore>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +18,7 @@
 #include <functional>
 
 using namespace tinctora;
+using namespace tinctora::testing;
 
 Q_DECLARE_METATYPE(std::function<void(PictureBox*, PictureBox*)>)
 
@@ -61,14 +62,7 @@ struct Swatch {
     }
 
     // What the window's backing store holds: the pixels the screen gets.
-    QImage shown() {
-        QApplication::processEvents();
-        QPaintDevice* device = window.backingStore()->paintDevice();
-        if (device->devType() != QInternal::Image) {
-            return {};
-        }
-        return static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
-    }
+    QImage shown() { return ShownPixels(&window); }
 
     // The whole window painted afresh.
     QImage repainted() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
