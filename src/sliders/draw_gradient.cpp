@@ -63,11 +63,11 @@ void DrawGradient(QImage& target, const GradientEnds& ends, bool Horizontal, boo
     const auto extent = static_cast<int16_t>(Horizontal ? width : height);
     uchar* pixels = WritablePixels(target);
     const qsizetype bytesPerLine = target.bytesPerLine();
+    // Every line but the last, which falls just outside, spans the image.
     ForEachGradientLine(ends, extent, WebSafe, [&](int16_t i, PackedColor color) {
-        const QRect covered =
-            Horizontal ? Covered(target, i, 0, i, height) : Covered(target, 0, i, width, i);
-        if (!covered.isEmpty()) {
-            Fill(pixels, bytesPerLine, covered, color);
+        if (i < extent) {
+            Fill(pixels, bytesPerLine, Horizontal ? QRect(i, 0, 1, height) : QRect(0, i, width, 1),
+                 color);
         }
     });
 }
