@@ -6,6 +6,7 @@
 #include "controls.h"
 
 #include "packed_qcolor.h"
+#include "picture_box.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -19,9 +20,39 @@
 
 namespace tinctora {
 
+namespace {
+
+bool DrawnByBoxBelow(const QWidget& label) {
+    const QWidget* below = label.parentWidget();
+    const auto* box =
+        below != nullptr ? qobject_cast<const PictureBox*>(below->parentWidget()) : nullptr;
+    return box != nullptr && box->client() == below;
+}
+
+} // namespace
+
 ColorLabel::ColorLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
+    // The repaint passes over a widget whose updates are off: the box below
+    // draws the label instead, and every change of the label goes to the box.
+    if (DrawnByBoxBelow(*this)) {
+        setUpdatesEnabled(false);
+    }
+}
+
+void ColorLabel::setText(const QString& text) {
+    if (text != this->text()) {
+        QLabel::setText(text);
+        updateArea(rect());
+    }
+}
+
+void ColorLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        updateArea(rect());
+    }
 }
 
 void ColorLabel::setForeColor(PackedColor color) {
@@ -68,7 +99,7 @@ void ColorLabel::setNoteFont(const QFont& font) {
     note_.setFont(font);
     noteRoomFor_ = QSize();
     shownNote_ = note_.fitting(noteRoom().width());
-    update();
+    updateArea(rect());
 }
 
 QRect ColorLabel::noteRoom() {
@@ -109,11 +140,18 @@ void ColorLabel::updateArea(const QRect& area) {
 }
 
 void ColorLabel::paintEvent(QPaintEvent* /*event*/) {
+    if (DrawnByBoxBelow(*this)) {
+        return;
+    }
+    QPainter painter(this);
+    drawContents(painter);
+}
+
+void ColorLabel::drawContents(QPainter& painter) {
     // An empty label leaves the page below as it is.
     if (text().isEmpty() && shownNote_.isEmpty()) {
         return;
     }
-    QPainter painter(this);
     painter.setPen(ToQColor(shownColor_.value_or(foreColor_)));
     painter.setFont(font());
     line_.draw(painter, contentsRect(), static_cast<int>(alignment()), text());

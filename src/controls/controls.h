@@ -22,10 +22,19 @@
 namespace tinctora {
 
 // A label whose text colour is a packed colour, on a transparent background.
+// On a picture box the label is drawn by the box, in the box's own paint,
+// and lies below anything else on the box: painted for itself, each line of
+// the web page's preview cost a painter, a pass of the repaint and a place
+// in its regions on every step of a drag.
 class ColorLabel : public QLabel {
     Q_OBJECT
 public:
     ColorLabel(const QString& text, QWidget* parent);
+    // Sets the text and has what lies below the label painted again.
+    void setText(const QString& text);
+    // Draws the text and the note, the painter's origin at the label's top
+    // left.
+    void drawContents(QPainter& painter);
     PackedColor foreColor() const { return foreColor_; }
     void setForeColor(PackedColor color);
     // A colour painted in place of the text colour, which stays as it is;
@@ -46,6 +55,7 @@ signals:
     void clicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -8,8 +8,6 @@
 #include <QStyleOptionButton>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace tinctora {
 
 namespace {
@@ -30,11 +28,8 @@ void KeptIndicator::draw(QPainter& painter, const QStyleOptionButton& option,
         widget->style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, widget);
         return;
     }
-    auto found = std::find_if(kept_.begin(), kept_.end(), [&](const Look& look) {
-        return look.state == option.state && look.rect == option.rect &&
-               look.direction == option.direction && look.palette == option.palette;
-    });
-    if (found == kept_.end()) {
+    const Look key{option.palette, option.state, option.rect, option.direction};
+    const QImage& look = kept_.look(key, [&] {
         const QRect area = option.rect.adjusted(-kMargin, -kMargin, kMargin, kMargin);
         QImage image(area.size(), QImage::Format_RGB32);
         image.fill(background.color());
@@ -42,15 +37,9 @@ void KeptIndicator::draw(QPainter& painter, const QStyleOptionButton& option,
         drawing.translate(-area.topLeft());
         widget->style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &drawing, widget);
         drawing.end();
-        if (kept_.size() == kKeptLooks) {
-            kept_.pop_back();
-        }
-        kept_.insert(kept_.begin(),
-                     {option.palette, option.state, option.rect, option.direction, image});
-    } else {
-        std::rotate(kept_.begin(), found, found + 1);
-    }
-    painter.drawImage(option.rect.topLeft() - QPoint(kMargin, kMargin), kept_.front().image);
+        return image;
+    });
+    painter.drawImage(option.rect.topLeft() - QPoint(kMargin, kMargin), look);
 }
 
 } // namespace tinctora

@@ -7,11 +7,10 @@
 // few colours the strip's rows give.
 #pragma once
 
-#include <QImage>
+#include "kept_looks.h"
+
 #include <QPalette>
 #include <QStyle>
-
-#include <vector>
 
 class QPainter;
 class QStyleOptionButton;
@@ -33,10 +32,9 @@ private:
         QStyle::State state;
         QRect rect;
         Qt::LayoutDirection direction;
-        QImage image;
+        bool operator==(const Look&) const = default;
     };
-    // The most recently drawn first.
-    std::vector<Look> kept_;
+    KeptLooks<Look> kept_{kKeptLooks};
 };
 
 } // namespace tinctora

@@ -4,7 +4,6 @@
 
 #include "laid_out_line.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -43,14 +42,13 @@ struct LaidOutLine::Kept {
         option.setWrapMode(QTextOption::ManualWrap);
         layout.setTextOption(option);
         layout.setCacheEnabled(true);
-        // As QPainter lays out one unwrapped line: below the font's leading
-        // in whole pixels, as tall as its ascent and descent.
-        height = QFontMetrics(font, painter.device()).leading();
+        // As QPainter lays out one unwrapped line: at the top, the font's
+        // leading only between lines, as tall as its ascent and descent.
         layout.beginLayout();
         QTextLine first = layout.createLine();
         first.setLineWidth(0x01000000);
-        first.setPosition(QPointF(0, height));
-        height += first.ascent() + first.descent();
+        first.setPosition(QPointF(0, 0));
+        height = first.ascent() + first.descent();
         advance = first.horizontalAdvance();
         layout.endLayout();
     }
@@ -75,7 +73,7 @@ LaidOutLine::Kept& LaidOutLine::keptFor(const QString& text, QPainter& painter) 
     return *kept_.front();
 }
 
-void LaidOutLine::drawAt(Kept& kept, QPainter& painter, QPointF position) {
+bool LaidOutLine::drawAt(Kept& kept, QPainter& painter, QPointF position, const QRect* within) {
     const QColor colour = painter.pen().color();
     const QTransform& transform = painter.worldTransform();
     // Ink laid over the page gives the pixels the glyphs give drawn on it
@@ -88,8 +86,11 @@ void LaidOutLine::drawAt(Kept& kept, QPainter& painter, QPointF position) {
                        transform.dy() == std::floor(transform.dy()) &&
                        painter.device()->depth() >= 24;
     if (!asInk) {
+        if (within != nullptr) {
+            return false;
+        }
         kept.layout.draw(&painter, position);
-        return;
+        return true;
     }
     const QPointF whole(std::floor(position.x()), std::floor(position.y()));
     const QPointF fraction = position - whole;
@@ -112,22 +113,27 @@ void LaidOutLine::drawAt(Kept& kept, QPainter& painter, QPointF position) {
         }
     }
     const std::optional<TextInk>& ink = kept.looks.front().ink;
+    if (within != nullptr &&
+        (!ink || !within->contains(ink->bounds().translated(whole.toPoint())))) {
+        return false;
+    }
     if (ink) {
         ink->draw(painter, whole.toPoint());
     } else {
         kept.layout.draw(&painter, position);
     }
+    return true;
 }
 
 void LaidOutLine::draw(QPainter& painter, const QRect& rect, int flags, const QString& text) {
     Kept& kept = keptFor(text, painter);
     // Qt 6.8 places a laid-out line at scale 2 a little apart from drawText,
     // so there the painter draws it as it always did.
-    if (kept.advance > rect.width() || kept.height > rect.height() ||
-        text.contains(QLatin1Char('&')) || painter.device()->devicePixelRatio() != 1) {
+    if (text.contains(QLatin1Char('&')) || painter.device()->devicePixelRatio() != 1) {
         painter.drawText(rect, flags, text);
         return;
     }
+    const bool fits = kept.advance <= rect.width() && kept.height <= rect.height();
     double x = 0;
     double y = 0;
     if (flags & Qt::AlignRight) {
@@ -140,7 +146,9 @@ void LaidOutLine::draw(QPainter& painter, const QRect& rect, int flags, const QS
     } else if (flags & Qt::AlignVCenter) {
         y = (rect.height() - kept.height) / 2;
     }
-    drawAt(kept, painter, QPointF(rect.x() + x, rect.y() + y));
+    if (!drawAt(kept, painter, QPointF(rect.x() + x, rect.y() + y), fits ? nullptr : &rect)) {
+        painter.drawText(rect, flags, text);
+    }
 }
 
 } // namespace tinctora

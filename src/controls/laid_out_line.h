@@ -36,9 +36,10 @@ public:
 
     // Draws the text in the painter's font and pen, pixel for pixel as
     // QPainter::drawText(rect, flags, text) does. The texts drawn last, up
-    // to kKeptTexts of them, stay laid out. A text that does not fit its
-    // rectangle on one line, has an access key or is drawn at a scale other
-    // than 1 is left to QPainter.
+    // to kKeptTexts of them, stay laid out. A text with an access key or
+    // drawn at a scale other than 1 is left to QPainter, and so is one that
+    // does not fit its rectangle on one line, unless its kept ink lies
+    // inside the rectangle, where QPainter's clip changes no pixel.
     void draw(QPainter& painter, const QRect& rect, int flags, const QString& text);
 
     static constexpr std::size_t kKeptTexts = 24;
@@ -52,8 +53,10 @@ private:
     Kept& keptFor(const QString& text, QPainter& painter);
     // The line drawn at the given position; from its ink where the painter
     // lays ink as it draws glyphs, once the line was drawn there twice
-    // before in the same colour, among the last looks kept.
-    static void drawAt(Kept& kept, QPainter& painter, QPointF position);
+    // before in the same colour, among the last looks kept. With a
+    // rectangle to keep within, only ink lying inside it is drawn; false
+    // where nothing was drawn.
+    static bool drawAt(Kept& kept, QPainter& painter, QPointF position, const QRect* within);
 
     // The most recently drawn first.
     std::vector<std::unique_ptr<Kept>> kept_;

@@ -238,7 +238,8 @@ QImage LineEditLooks::capturedLook(const QPaintEvent* event) {
 }
 
 void LineEditLooks::paint(QPaintEvent* event) {
-    if (box_->testAttribute(Qt::WA_OpaquePaintEvent) != usesPictures()) {
+    const bool pictures = usesPictures();
+    if (box_->testAttribute(Qt::WA_OpaquePaintEvent) != pictures) {
         // The scale changed unannounced: paint once more with the ancestors
         // painting beneath as the new mode needs.
         updatePaintMode();
@@ -246,12 +247,12 @@ void LineEditLooks::paint(QPaintEvent* event) {
         paintAsLineEdit(event);
         return;
     }
-    if (usesPictures()) {
+    if (pictures) {
         // Brought up to date first: the panel picture and the looks are
         // painted over it.
         parentBackground();
     }
-    if (!usesPictures() || !isIdle()) {
+    if (!pictures || !isIdle()) {
         // The panel picture holds the parent's background too.
         paintAsLineEdit(event);
         return;

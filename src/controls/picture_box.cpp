@@ -5,6 +5,7 @@
 // A picture box with a client area, a persistent image and mouse events.
 #include "picture_box.h"
 
+#include "controls.h"
 #include "packed_qcolor.h"
 
 #include <QMouseEvent>
@@ -123,6 +124,18 @@ void PictureBox::paintClient(QPaintEvent* event) {
         frame.rect = client_->rect();
         frame.backgroundColor = ToQColor(backColor_);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, client_);
+    }
+    // The labels on the box, in their order from the bottom up, each clipped
+    // to its own area as its own paint would be.
+    for (QObject* child : client_->children()) {
+        auto* label = qobject_cast<ColorLabel*>(child);
+        if (label != nullptr && !label->isHidden() && event->rect().intersects(label->geometry())) {
+            painter.setClipRect(label->geometry());
+            painter.translate(label->pos());
+            label->drawContents(painter);
+            painter.translate(-label->pos());
+            painter.setClipping(false);
+        }
     }
 }
 

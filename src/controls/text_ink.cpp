@@ -180,6 +180,14 @@ std::optional<TextInk> TextInk::Make(const QTextLayout& layout, QColor colour, Q
     return ink;
 }
 
+QRect TextInk::bounds() const {
+    QRect covered;
+    for (const Layer& layer : layers_) {
+        covered |= QRect(layer.offset, layer.image.size());
+    }
+    return covered;
+}
+
 void TextInk::draw(QPainter& painter, QPoint at) const {
     for (const Layer& layer : layers_) {
         painter.drawImage(at + layer.offset, layer.image);

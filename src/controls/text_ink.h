@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
 
 #include <optional>
 #include <vector>
@@ -29,6 +30,8 @@ public:
 
     // Lays the ink over the page with its whole pixel at the given point.
     void draw(QPainter& painter, QPoint at) const;
+    // The pixels the ink covers, its whole pixel at the origin.
+    QRect bounds() const;
 
 private:
     struct Layer {

@@ -67,6 +67,14 @@ private slots:
                                  << QRect(20, 0, 57, 16) << "Hintergrund" << 1.0;
         QTest::newRow("too wide: the painter's clip")
             << link << centred << QRect(30, 4, 40, 17) << "Besuchter Link" << 1.0;
+        QFont caution("Times New Roman");
+        caution.setPixelSize(24);
+        caution.setBold(true);
+        QTest::newRow("too tall, its ink inside")
+            << caution << centred << QRect(50, 0, 17, 25) << "!" << 1.0;
+        QTest::newRow("too tall: the painter's clip")
+            << caution << int(Qt::AlignHCenter | Qt::AlignBottom) << QRect(50, 2, 17, 12) << "!"
+            << 1.0;
     }
     void drawsAsThePainterDoes() {
         QFETCH(QFont, font);

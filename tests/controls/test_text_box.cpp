@@ -9,15 +9,16 @@
 #include "fake_desktop.h"
 #include "line_edit_looks.h"
 #include "picture_box.h"
+#include "shown_pixels.h"
 #include "text_box.h"
 
-#include <QBackingStore>
 #include <QGroupBox>
 #include <QTest>
 
 #include <functional>
 
 using namespace tinctora;
+using namespace tinctora::testing;
 
 namespace {
 
@@ -71,38 +72,8 @@ struct Pair {
         change(reference);
     }
 
-    // What the window's backing store holds: the pixels the screen gets.
-    QImage shown(int which) {
-        QApplication::processEvents();
-        QPaintDevice* device = window.backingStore()->paintDevice();
-        if (device->devType() != QInternal::Image) {
-            return {};
-        }
-        const QImage screen = static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
-        const qreal ratio = window.devicePixelRatioF();
-        const QRect area = containers[which]->geometry();
-        return screen.copy(QRect(area.topLeft() * ratio, area.size() * ratio));
-    }
+    QImage shown(int which) { return ShownArea(containers[which]); }
 };
-
-// Where two pictures first differ, for the failure message.
-QString FirstDifference(const QImage& a, const QImage& b) {
-    if (a.size() != b.size()) {
-        return QStringLiteral("sizes differ");
-    }
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                return QStringLiteral("(%1,%2): %3 instead of %4")
-                    .arg(x)
-                    .arg(y)
-                    .arg(a.pixel(x, y), 8, 16)
-                    .arg(b.pixel(x, y), 8, 16);
-            }
-        }
-    }
-    return {};
-}
 
 } // namespace
 

@@ -13,8 +13,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGlyphRun>
 #include <QMenu>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace tinctora;
 using namespace tinctora::testing;
@@ -304,6 +306,28 @@ private slots:
         QCOMPARE(form->txtValue[6]->text(), QString("#ff8000"));
         form->chkShowHexvalues->click();
         QCOMPARE(BoxTexts(*form).mid(0, 3), QStringList({"255", "128", "0"}));
+    }
+
+    // A code is read character by character: in no value box is "ff" drawn
+    // as one glyph or "FA" kerned.
+    void valueBoxesDrawEveryCharacterOnItsOwn() {
+        for (TextBox* box : form->txtValue) {
+            for (const char* code : {"ff", "FA"}) {
+                QTextLayout layout(QString::fromLatin1(code), box->font());
+                layout.beginLayout();
+                const QTextLine line = layout.createLine();
+                layout.endLayout();
+                qsizetype glyphs = 0;
+                for (const QGlyphRun& run : line.glyphRuns()) {
+                    glyphs += run.glyphIndexes().size();
+                }
+                const QFontMetricsF metrics(box->font());
+                QCOMPARE(glyphs, 2);
+                QCOMPARE(line.naturalTextWidth(),
+                         metrics.horizontalAdvance(QChar::fromLatin1(code[0])) +
+                             metrics.horizontalAdvance(QChar::fromLatin1(code[1])));
+            }
+        }
     }
 
     void webSafeModeSnapsTheColourButNotTheTypedBox() {
