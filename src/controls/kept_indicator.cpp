@@ -28,7 +28,8 @@ void KeptIndicator::draw(QPainter& painter, const QStyleOptionButton& option,
         widget->style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, widget);
         return;
     }
-    const Look key{option.palette, option.state, option.rect, option.direction};
+    const Look key{background.color().rgb(), option.state, option.rect, option.direction,
+                   option.palette};
     const QImage& look = kept_.look(key, [&] {
         const QRect area = option.rect.adjusted(-kMargin, -kMargin, kMargin, kMargin);
         QImage image(area.size(), QImage::Format_RGB32);

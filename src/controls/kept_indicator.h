@@ -27,11 +27,14 @@ public:
     static constexpr std::size_t kKeptLooks = 24;
 
 private:
+    // Compared member by member: the background the image was filled with
+    // first, which tells most looks apart, the whole palette last.
     struct Look {
-        QPalette palette;
+        QRgb background;
         QStyle::State state;
         QRect rect;
         Qt::LayoutDirection direction;
+        QPalette palette;
         bool operator==(const Look&) const = default;
     };
     KeptLooks<Look> kept_{kKeptLooks};
