@@ -9,8 +9,10 @@
 #include "picture_box.h"
 
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -52,6 +54,34 @@ void ColorLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         updateArea(rect());
+    }
+}
+
+// With its updates off, a label that shows, hides, moves or resizes has Qt
+// paint nothing again: the box below paints where it was and where it is.
+void ColorLabel::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    updateBelow(geometry());
+}
+
+void ColorLabel::hideEvent(QHideEvent* event) {
+    QLabel::hideEvent(event);
+    updateBelow(geometry());
+}
+
+void ColorLabel::moveEvent(QMoveEvent* event) {
+    QLabel::moveEvent(event);
+    updateBelow(QRect(event->oldPos(), size()) | geometry());
+}
+
+void ColorLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    updateBelow(QRect(pos(), event->oldSize()) | geometry());
+}
+
+void ColorLabel::updateBelow(const QRect& area) {
+    if (DrawnByBoxBelow(*this)) {
+        parentWidget()->update(area);
     }
 }
 

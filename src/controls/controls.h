@@ -56,11 +56,18 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void updateArea(const QRect& area);
+    // Where the box below draws the label: the area it left, covers or now
+    // covers, in the box's coordinates, painted again.
+    void updateBelow(const QRect& area);
 
     PackedColor foreColor_ = kBlack;
     std::optional<PackedColor> shownColor_;

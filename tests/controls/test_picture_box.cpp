@@ -120,6 +120,10 @@ private slots:
         });
         QTest::newRow("the label's text") << Change(
             [](PictureBox*, PictureBox* inner) { LabelOn(inner)->setText(QStringLiteral("?")); });
+        QTest::newRow("the label hidden")
+            << Change([](PictureBox*, PictureBox* inner) { LabelOn(inner)->hide(); });
+        QTest::newRow("the label moved and widened") << Change(
+            [](PictureBox*, PictureBox* inner) { LabelOn(inner)->setGeometry(8, 3, 19, 25); });
         QTest::newRow("the label shown again") << Change([](PictureBox*, PictureBox* inner) {
             LabelOn(inner)->hide();
             QApplication::processEvents();
